@@ -1,0 +1,404 @@
+#include "app/frmMDI.h"
+
+#include "cardtest/frmPsychicCardTestDisplay.h"
+#include "cardtest/frmPsychicCardTestMain.h"
+#include "cardtest/frmPsychicCardTestResult.h"
+#include "colortest/frmPsychicColorTestDisplay.h"
+#include "colortest/frmPsychicColorTestMain.h"
+#include "colortest/frmPsychicColorTestResult.h"
+#include "shell/ClickLabel.h"
+#include "shell/Form.h"
+#include "shell/Look.h"
+#include "shell/Panel.h"
+#include "shell/SharedState.h"
+#include "shell/StandardMenus.h"
+#include "shell/modHelp.h"
+#include "symboltest/frmPsychicSymbolTestMain.h"
+#include "symboltest/frmPsychicSymbolTestResult.h"
+#include "symboltest/frmPsychicSymbolTestSelectOption.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor kLavender(192, 192, 255);
+
+// Heights of the bars, top to bottom, and the welcome panel's labels.
+constexpr double kBannerBarHeight = 560;
+constexpr double kLauncherBarHeight = 900;
+constexpr double kWelcomePanelHeight = 8640;
+constexpr double kBottomBarHeight = 735;
+constexpr double kBannerWidth = 9480;
+constexpr double kButtonContainerWidth = 10770;
+constexpr double kExitWidth = 1335;
+
+struct CaptionSpec {
+    const char* text;
+    QColor colour;
+    double points;
+    double top;
+};
+
+const std::array<CaptionSpec, 6> kCaptions{{
+    {"Welcome to Veltrane", QColor(0, 255, 255), 12, 240},
+    {"Have you always wanted to improve your psychic and intuitive skills? Here is your chance to try out our psychic "
+     "color, symbol and card tests and develop your psychic vision. Start today and see the change for yourself!",
+     QColor(255, 0, 0), 8.25, 840},
+    {"Veltrane includes the following programs", QColor(0, 255, 255), 12, 1920},
+    {"Psychic Card Test", QColor(255, 255, 0), 12, 4080},
+    {"Psychic Color Test", QColor(255, 0, 255), 12, 2760},
+    {"Psychic Symbol Test", QColor(0, 255, 0), 12, 3480},
+}};
+
+template <typename T>
+void showAndPlace()
+{
+    T& window = T::get();
+    window.showWindow();
+    window.placeCentredAtTop();
+}
+
+} // namespace
+
+frmMDI::frmMDI()
+{
+    setObjectName(QStringLiteral("frmMDI"));
+    setWindowTitle(QStringLiteral("Veltrane v1.20"));
+    setWindowIcon(look::appIcon());
+    MdiHost::setCurrent(this);
+
+    buildBars();
+    buildMenus();
+    MDIForm_Load();
+}
+
+frmMDI::~frmMDI()
+{
+    // The area reports activations while it is torn down; nobody must hear them.
+    disconnect(mdiArea, nullptr, this, nullptr);
+    if (MdiHost::current() == this)
+        MdiHost::setCurrent(nullptr);
+}
+
+void frmMDI::buildBars()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    Picture6 = new Panel(central, "Picture6");
+    look::setBackground(Picture6, kLavender);
+    Picture6->setCursor(look::handCursor());
+    Picture6->setFixedHeight(twips::toPixels(kBannerBarHeight));
+    connect(Picture6, &Panel::clicked, this, [] { OpenHomePage(); });
+
+    lblQuorvaneBanner = new ClickLabel(QString::fromUtf8(kForumBannerText), Picture6);
+    lblQuorvaneBanner->setObjectName(QStringLiteral("lblQuorvaneBanner"));
+    lblQuorvaneBanner->setFont(look::verdana(8.25));
+    lblQuorvaneBanner->setAlignment(Qt::AlignCenter);
+    look::setTextColour(lblQuorvaneBanner, Qt::black);
+    connect(lblQuorvaneBanner, &ClickLabel::clicked, this, [] { OpenHomePage(); });
+
+    Picture1 = new QWidget(central);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFixedHeight(twips::toPixels(kLauncherBarHeight));
+
+    picButtonContainer = new QWidget(Picture1);
+    picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
+    picButtonContainer->resize(twips::toPixels(kButtonContainerWidth), twips::toPixels(kLauncherBarHeight));
+
+    const std::array<const char*, 3> captions{"Psychic Card Test", "Psychic Color Test", "Psychic Symbol Test"};
+    const std::array<double, 3> lefts{7800, 840, 4320};
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new QPushButton(QString::fromLatin1(captions[i]), picButtonContainer);
+        button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(i));
+        button->setFont(look::verdana(8.25));
+        look::setButtonFace(button, look::kLightGrey);
+        twips::place(button, lefts[i], 180, 2730, 495);
+        connect(button, &QPushButton::clicked, this, [this, i] { cmdSelectOption_Click(i); });
+        cmdSelectOption[i] = button;
+    }
+    // Screen order is Color, Symbol, Card; keep the Tab order the same.
+    setTabOrder(cmdSelectOption[1], cmdSelectOption[2]);
+    setTabOrder(cmdSelectOption[2], cmdSelectOption[0]);
+
+    auto icon = [this](const char* name, const char* picture, double left) {
+        auto* label = new QLabel(picButtonContainer);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setPixmap(look::launcherIcon(QString::fromLatin1(picture)));
+        label->setAlignment(Qt::AlignCenter);
+        twips::place(label, left, 172, 510, 510);
+        return label;
+    };
+    Picture3 = icon("Picture3", "color", 240);
+    Picture4 = icon("Picture4", "symbol", 3720);
+    Picture2 = icon("Picture2", "card", 7200);
+
+    buildWelcomePanel();
+    picMain->setParent(central);
+
+    mdiArea = new QMdiArea(central);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::onSubWindowActivated);
+
+    PicCoBrand = new QWidget(central);
+    PicCoBrand->setObjectName(QStringLiteral("PicCoBrand"));
+    look::setBackground(PicCoBrand, kLavender);
+    PicCoBrand->setFixedHeight(twips::toPixels(kBottomBarHeight));
+
+    cmdMdiExit = new QPushButton(QStringLiteral("&Exit"), PicCoBrand);
+    cmdMdiExit->setObjectName(QStringLiteral("cmdMdiExit"));
+    cmdMdiExit->setFont(look::verdana(8.25));
+    look::setButtonFace(cmdMdiExit, look::kLightGrey);
+    cmdMdiExit->resize(twips::toPixels(kExitWidth), twips::toPixels(495));
+    connect(cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
+
+    Label7 = new ClickLabel(QString::fromUtf8(kFullBrandText), PicCoBrand);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->setFont(look::verdana(8.25));
+    Label7->setWordWrap(true);
+    look::setTextColour(Label7, Qt::black);
+    connect(Label7, &ClickLabel::clicked, this, [] { OpenFullyBrandedPage(); });
+
+    layout->addWidget(Picture6);
+    layout->addWidget(Picture1);
+    layout->addWidget(picMain);
+    layout->addWidget(mdiArea, 1);
+    layout->addWidget(PicCoBrand);
+    setCentralWidget(central);
+}
+
+void frmMDI::buildWelcomePanel()
+{
+    picMain = new Panel(this, "picMain");
+    look::setBackground(picMain, Qt::black);
+    picMain->setFixedHeight(twips::toPixels(kWelcomePanelHeight));
+    connect(picMain, &Panel::mouseMoved, this, &frmMDI::picMain_MouseMove);
+
+    for (int i = 0; i < 6; ++i) {
+        const CaptionSpec& spec = kCaptions[i];
+        auto* label = new ClickLabel(QString::fromUtf8(spec.text), picMain);
+        label->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
+        label->setFont(look::verdana(spec.points));
+        look::setTextColour(label, spec.colour);
+        label->setLink(i >= 3);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        if (i == 1) {
+            label->setWordWrap(true);
+            twips::place(label, 0, spec.top, 8055, 825);
+        } else {
+            // Sized to its text, as the welcome lines are.
+            const QSize text = label->sizeHint();
+            twips::place(label, 0, spec.top, twips::fromPixels(text.width() + 4), twips::fromPixels(text.height()));
+        }
+        connect(label, &ClickLabel::clicked, this, [this, i] { lblCaption_Click(i); });
+        connect(label, &ClickLabel::mouseMoved, this, [this, i] { lblCaption_MouseMove(i); });
+        lblCaption[i] = label;
+    }
+}
+
+void frmMDI::buildMenus()
+{
+    mnuFile = buildFileMenu(this);
+    mnuExit = addMenuCommand(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
+    connect(mnuExit, &QAction::triggered, this, &frmMDI::mnuExit_Click);
+    mnuHelp = buildHelpMenu(this, UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuSep1"), QStringLiteral("mnuSep2")).mnuHelp;
+    mkmoney = buildMakeMoneyAction(this);
+    m_ownMenuBar = {mnuFile->menuAction(), mnuHelp->menuAction(), mkmoney};
+    menuBar()->addActions(m_ownMenuBar);
+}
+
+void frmMDI::MDIForm_Load()
+{
+    // Placed against the screen width, never the window's own width.
+    const double W = twips::screenWidth();
+    auto centre = [W](QWidget* w) {
+        twips::move(w, twips::centredLeft(W, twips::fromPixels(w->width())), twips::fromPixels(w->y()));
+    };
+    lblQuorvaneBanner->resize(twips::toPixels(kBannerWidth), twips::toPixels(kBannerBarHeight - 120));
+    lblQuorvaneBanner->move(0, twips::toPixels(60));
+    centre(lblQuorvaneBanner);
+    centre(picButtonContainer);
+    for (ClickLabel* label : lblCaption)
+        centre(label);
+    const double exitLeft = twips::rightAlignedLeft(W, kExitWidth, 120);
+    twips::move(cmdMdiExit, exitLeft, 120);
+    twips::place(Label7, 240, 60, exitLeft - 480, kBottomBarHeight - 120);
+}
+
+void frmMDI::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    MDIForm_Unload();
+}
+
+void frmMDI::MDIForm_Unload()
+{
+    CloseAllAndEnd();
+}
+
+void frmMDI::closeTestWindows()
+{
+    frmPsychicCardTestDisplay::unloadIfLoaded();
+    frmPsychicCardTestMain::unloadIfLoaded();
+    frmPsychicCardTestResult::unloadIfLoaded();
+    frmPsychicColorTestDisplay::unloadIfLoaded();
+    frmPsychicColorTestMain::unloadIfLoaded();
+    frmPsychicColorTestResult::unloadIfLoaded();
+    frmPsychicSymbolTestMain::unloadIfLoaded();
+    frmPsychicSymbolTestResult::unloadIfLoaded();
+    frmPsychicSymbolTestSelectOption::unloadIfLoaded();
+}
+
+void frmMDI::openTest(int index)
+{
+    switch (index) {
+    case 0:
+        showAndPlace<frmPsychicCardTestMain>();
+        break;
+    case 1:
+        showAndPlace<frmPsychicColorTestMain>();
+        break;
+    case 2:
+        SymbolLevelChosen = false;
+        showAndPlace<frmPsychicSymbolTestMain>();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMDI::cmdSelectOption_Click(int index)
+{
+    closeTestWindows();
+    picMain->hide(); // after the unloads, which show it
+    openTest(index);
+}
+
+void frmMDI::lblCaption_Click(int index)
+{
+    closeTestWindows();
+    if (index < 3)
+        return;
+    picMain->hide();
+    openTest(index == 3 ? 0 : index == 4 ? 1 : 2);
+}
+
+void frmMDI::lblCaption_MouseMove(int index)
+{
+    if (index < 3 || index > 5)
+        return;
+    QFont f = lblCaption[index]->font();
+    f.setUnderline(true);
+    lblCaption[index]->setFont(f);
+}
+
+void frmMDI::picMain_MouseMove()
+{
+    for (ClickLabel* label : lblCaption) {
+        QFont f = label->font();
+        f.setUnderline(false);
+        label->setFont(f);
+    }
+}
+
+void frmMDI::cmdMdiExit_Click()
+{
+    close();
+}
+
+void frmMDI::mnuExit_Click()
+{
+    close();
+}
+
+QMdiSubWindow* frmMDI::adopt(QWidget* window)
+{
+    auto* sub = new QMdiSubWindow(nullptr, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    sub->setObjectName(window->objectName() + QStringLiteral("_frame"));
+    sub->setAttribute(Qt::WA_DeleteOnClose, false); // unloading decides when it goes
+    sub->setWidget(window);
+    sub->setWindowTitle(window->windowTitle());
+    sub->setWindowIcon(window->windowIcon().isNull() ? look::appIcon() : window->windowIcon());
+    mdiArea->addSubWindow(sub);
+    sub->hide();
+    sub->adjustSize();
+    sub->setFixedSize(sub->size());
+    sub->installEventFilter(this);
+    connect(sub, &QObject::destroyed, this, &frmMDI::scheduleMenuUpdate);
+    return sub;
+}
+
+void frmMDI::setWelcomePanelVisible(bool visible)
+{
+    picMain->setVisible(visible);
+}
+
+bool frmMDI::isWelcomePanelVisible() const
+{
+    return !picMain->isHidden();
+}
+
+bool frmMDI::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+        scheduleMenuUpdate();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMDI::onSubWindowActivated(QMdiSubWindow* window)
+{
+    updateMenuBar();
+    // The area reports the same child again when a dialog over it closes or
+    // the user comes back from another program; only a real change of the
+    // active child counts as activation.
+    if (!window || window == m_lastActivated)
+        return;
+    m_lastActivated = window;
+    QPointer<QMdiSubWindow> target(window);
+    QTimer::singleShot(0, this, [this, target] {
+        if (!target || target != mdiArea->currentSubWindow() || !target->isVisible())
+            return;
+        if (auto* form = dynamic_cast<FormBase*>(target->widget()))
+            form->Form_Activate();
+    });
+}
+
+void frmMDI::scheduleMenuUpdate()
+{
+    if (m_menuUpdatePending)
+        return;
+    m_menuUpdatePending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_menuUpdatePending = false;
+        updateMenuBar();
+    });
+}
+
+void frmMDI::updateMenuBar()
+{
+    QList<QAction*> wanted = m_ownMenuBar;
+    QMdiSubWindow* current = mdiArea->currentSubWindow();
+    if (current && current->isVisible()) {
+        if (auto* form = dynamic_cast<FormBase*>(current->widget()); form && !form->menuBarActions().isEmpty())
+            wanted = form->menuBarActions();
+    }
+    if (menuBar()->actions() == wanted)
+        return;
+    // Swapping menus inside the one bar keeps it; a new bar would delete the old.
+    menuBar()->clear();
+    menuBar()->addActions(wanted);
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The main window: the bars with the launchers, the welcome panel, and the
+// client area that hosts the tests' windows.
+
+#include "shell/MdiHost.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class ClickLabel;
+class Panel;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPushButton;
+
+class frmMDI : public QMainWindow, public MdiHost {
+    Q_OBJECT
+public:
+    frmMDI();
+    ~frmMDI() override;
+
+    // MdiHost
+    QMdiSubWindow* adopt(QWidget* window) override;
+    void setWelcomePanelVisible(bool visible) override;
+    bool isWelcomePanelVisible() const override;
+
+    Panel* Picture6;
+    ClickLabel* lblQuorvaneBanner;
+    QWidget* Picture1;
+    QWidget* picButtonContainer;
+    std::array<QPushButton*, 3> cmdSelectOption{}; // 0 card, 1 color, 2 symbol
+    QLabel* Picture3; // color icon
+    QLabel* Picture4; // symbol icon
+    QLabel* Picture2; // card icon
+    Panel* picMain;
+    std::array<ClickLabel*, 6> lblCaption{};
+    QWidget* PicCoBrand;
+    QPushButton* cmdMdiExit;
+    ClickLabel* Label7;
+    QMdiArea* mdiArea;
+
+    QMenu* mnuFile;
+    QAction* mnuExit;
+    QMenu* mnuHelp;
+    QAction* mkmoney;
+
+    void cmdSelectOption_Click(int index);
+    void lblCaption_Click(int index);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void MDIForm_Load();
+    void MDIForm_Unload();
+    void lblCaption_MouseMove(int index);
+    void picMain_MouseMove();
+    void cmdMdiExit_Click();
+    void mnuExit_Click();
+
+    void buildBars();
+    void buildWelcomePanel();
+    void buildMenus();
+    void closeTestWindows();
+    void openTest(int index);
+    void onSubWindowActivated(QMdiSubWindow* window);
+    void updateMenuBar();
+    void scheduleMenuUpdate();
+
+    QList<QAction*> m_ownMenuBar;
+    QPointer<QMdiSubWindow> m_lastActivated;
+    bool m_menuUpdatePending = false;
+};

@@ -1,0 +1,14 @@
+#pragma once
+// Placeholder until the window is built: an empty child window with the
+// test's title and size.
+
+#include "shell/Form.h"
+
+class frmPsychicCardTestDisplay : public Form<frmPsychicCardTestDisplay, QWidget> {
+public:
+    frmPsychicCardTestDisplay();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+};

@@ -1,0 +1,6 @@
+#include "cardtest/frmPsychicCardTestResult.h"
+
+frmPsychicCardTestResult::frmPsychicCardTestResult()
+{
+    setObjectName(QStringLiteral("frmPsychicCardTestResult"));
+}

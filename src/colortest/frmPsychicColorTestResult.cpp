@@ -1,0 +1,6 @@
+#include "colortest/frmPsychicColorTestResult.h"
+
+frmPsychicColorTestResult::frmPsychicColorTestResult()
+{
+    setObjectName(QStringLiteral("frmPsychicColorTestResult"));
+}

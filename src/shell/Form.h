@@ -1,0 +1,181 @@
+#pragma once
+// Window lifetime as the program sees it: a window is created on first
+// reference (`get()`), destroyed when it is unloaded, and hiding keeps it and
+// its state. Test windows live inside the main window as MDI children; the
+// small result, option and About windows are top-level modal dialogs.
+
+#include "shell/MdiHost.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QList>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QWidget>
+
+#include <type_traits>
+
+class QAction;
+class QMenu;
+
+// The part of every window that does not depend on its class.
+class FormBase {
+public:
+    virtual ~FormBase();
+
+    // Runs the window's Form_Unload, then destroys it. Safe to call from one
+    // of the window's own handlers: the object goes away once control is
+    // back in the event loop, and a new reference creates a fresh window.
+    virtual void unload() = 0;
+
+    // Runs each time the window becomes the active child of the main window.
+    virtual void Form_Activate() {}
+
+    // The menus this window shows in the main window's menu bar while it is
+    // the active child (empty for windows without a menu bar).
+    const QList<QAction*>& menuBarActions() const { return m_menuBar; }
+
+    // Every loaded window, in the order it was loaded.
+    static QList<FormBase*> loadedForms();
+
+protected:
+    void addMenuBarMenu(QMenu* menu);
+    void addMenuBarAction(QAction* action);
+    void registerLoaded();
+    void unregisterLoaded();
+
+private:
+    QList<QAction*> m_menuBar;
+};
+
+template <typename T, typename Widget>
+class Form : public Widget, public FormBase {
+    static_assert(std::is_base_of_v<QWidget, Widget>);
+    static constexpr bool kDialog = std::is_base_of_v<QDialog, Widget>;
+
+public:
+    // The window, created and loaded if it is not loaded yet.
+    static T& get()
+    {
+        if (!s_instance) {
+            T* form = new T();
+            s_instance = form;
+            form->registerLoaded();
+            static_cast<Form*>(form)->attach();
+            static_cast<Form*>(form)->Form_Load();
+        }
+        return *s_instance;
+    }
+    static T* ifLoaded() { return s_instance; }
+    static bool isLoaded() { return s_instance != nullptr; }
+    static void unloadIfLoaded()
+    {
+        if (s_instance)
+            s_instance->unload();
+    }
+
+    void unload() override
+    {
+        if (s_instance != this)
+            return; // already unloaded
+        Form_Unload();
+        s_instance = nullptr;
+        unregisterLoaded();
+        detach();
+    }
+
+    // MDI children: make the window visible and the active child.
+    void showWindow()
+    {
+        if constexpr (kDialog) {
+            this->show();
+        } else if (m_sub) {
+            m_sub->show();
+            m_sub->raise();
+            if (QMdiArea* area = m_sub->mdiArea())
+                area->setActiveSubWindow(m_sub);
+        }
+    }
+    void hideWindow()
+    {
+        if constexpr (kDialog)
+            this->hide();
+        else if (m_sub)
+            m_sub->hide();
+    }
+    bool isWindowVisible() const
+    {
+        if constexpr (kDialog)
+            return this->isVisible();
+        else
+            return m_sub && m_sub->isVisible();
+    }
+
+    // Outer size of the window, frame included, in twips.
+    double windowWidthTwips() const { return twips::fromPixels(frameWidget()->frameGeometry().width()); }
+    // Moves the window's outer frame; MDI children within the client area.
+    void moveTwips(double left, double top) { twips::move(frameWidget(), left, top); }
+    // The usual placement: centred across the screen, at the top.
+    void placeCentredAtTop() { moveTwips(twips::centredLeft(twips::screenWidth(), windowWidthTwips()), 0); }
+
+    QMdiSubWindow* subWindow() const { return m_sub; }
+
+protected:
+    Form() = default;
+    ~Form() override
+    {
+        if (s_instance == this) { // destroyed without an unload (owner gone)
+            s_instance = nullptr;
+            unregisterLoaded();
+        }
+    }
+
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+    // Closing by the window's own close box (or Alt+F4) unloads it.
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();
+        unload();
+    }
+
+private:
+    QWidget* frameWidget() const
+    {
+        if constexpr (kDialog)
+            return const_cast<Form*>(this);
+        else
+            return m_sub ? static_cast<QWidget*>(m_sub) : const_cast<Form*>(this);
+    }
+
+    void attach()
+    {
+        if constexpr (!kDialog) {
+            if (MdiHost* host = MdiHost::current())
+                m_sub = host->adopt(this);
+        }
+    }
+
+    void detach()
+    {
+        if constexpr (kDialog) {
+            if (this->isVisible())
+                this->done(QDialog::Rejected); // ends a running exec()
+            this->hide();
+            this->deleteLater();
+        } else {
+            if (m_sub) {
+                m_sub->hide();
+                m_sub->deleteLater(); // takes the window with it
+            } else {
+                this->hide();
+                this->deleteLater();
+            }
+        }
+    }
+
+    QPointer<QMdiSubWindow> m_sub;
+    static inline T* s_instance = nullptr;
+};

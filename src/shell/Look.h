@@ -1,0 +1,38 @@
+#pragma once
+// The look the windows share: Verdana type (DejaVu Sans where Verdana is
+// missing), solid colours, and the pointing-hand pointer of clickable things.
+
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QIcon>
+
+class QAbstractButton;
+class QLabel;
+class QWidget;
+
+namespace look {
+
+QFont verdana(double points, bool bold = true);
+
+// Solid background colour for a panel or window.
+void setBackground(QWidget* widget, const QColor& colour);
+void setTextColour(QWidget* widget, const QColor& colour);
+
+// A captioned button with a plain face colour.
+void setButtonFace(QAbstractButton* button, const QColor& face);
+// A caption-less button that is nothing but its colour: flat, exact, no
+// gradient from the style in the way.
+void setSolidButton(QAbstractButton* button, const QColor& face);
+
+const QCursor& handCursor();
+QIcon appIcon();
+QPixmap launcherIcon(const QString& name); // "color", "symbol", "card"
+
+const QColor kLightGrey(192, 192, 192);
+const QColor kGrey(128, 128, 128);
+const QColor kPaleGrey(224, 224, 224);
+const QColor kRightAnswer(0, 128, 0);
+const QColor kWrongAnswer(128, 0, 0);
+
+} // namespace look

@@ -1,0 +1,26 @@
+#include "shell/MdiHost.h"
+
+namespace {
+MdiHost* g_host = nullptr;
+}
+
+MdiHost::~MdiHost()
+{
+    if (g_host == this)
+        g_host = nullptr;
+}
+
+MdiHost* MdiHost::current() { return g_host; }
+void MdiHost::setCurrent(MdiHost* host) { g_host = host; }
+
+void showWelcomePanel()
+{
+    if (g_host)
+        g_host->setWelcomePanelVisible(true);
+}
+
+void hideWelcomePanel()
+{
+    if (g_host)
+        g_host->setWelcomePanelVisible(false);
+}

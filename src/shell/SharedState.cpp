@@ -1,0 +1,3 @@
+#include "shell/SharedState.h"
+
+bool SymbolLevelChosen = false;

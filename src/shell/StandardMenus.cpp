@@ -1,0 +1,79 @@
+#include "shell/StandardMenus.h"
+
+#include "shell/ClickLabel.h"
+#include "shell/frmAbout.h"
+#include "shell/modHelp.h"
+
+#include <QAction>
+#include <QMenu>
+
+const char* const kForumBannerText = "Share your experiences in the Veltrane discussion forum. Click here to join!";
+const char* const kCobrandText =
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &  link here. "
+    "See \"Help\" for details.Click Here for more info on co-branding.";
+const char* const kFullBrandText =
+    "Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded "
+    "for your website. Click here for more details.";
+
+QAction* addMenuCommand(QMenu* menu, const QString& caption, const QString& name)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+QMenu* buildFileMenu(QWidget* owner)
+{
+    auto* menu = new QMenu(QStringLiteral("&File"), owner);
+    menu->setObjectName(QStringLiteral("mnuFile"));
+    return menu;
+}
+
+void showAbout()
+{
+    frmAbout::get().exec();
+}
+
+HelpMenu buildHelpMenu(QWidget* owner, UpdateCaption caption, const QString& separator1, const QString& separator2)
+{
+    HelpMenu m;
+    m.mnuHelp = new QMenu(QStringLiteral("&Help"), owner);
+    m.mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    m.mnuOnline = addMenuCommand(m.mnuHelp, QStringLiteral("&Online Help"), QStringLiteral("mnuOnline"));
+    m.mnuVisit = addMenuCommand(m.mnuHelp, QStringLiteral("&Visit Us Online"), QStringLiteral("mnuVisit"));
+    m.mnuHelp->addSeparator()->setObjectName(separator1);
+    m.mnuUpdate = addMenuCommand(m.mnuHelp,
+                                 caption == UpdateCaption::CheckForSoftwareUpdate ? QStringLiteral("Check for Software &Update")
+                                                                                  : QStringLiteral("&Check for Software Update"),
+                                 QStringLiteral("mnuUpdate"));
+    m.mnuHelp->addSeparator()->setObjectName(separator2);
+    m.mnuAbout = addMenuCommand(m.mnuHelp, QStringLiteral("&About Software"), QStringLiteral("mnuAbout"));
+
+    QObject::connect(m.mnuOnline, &QAction::triggered, [] { OpenHelpPage(); });
+    QObject::connect(m.mnuVisit, &QAction::triggered, [] { OpenHomePage(); });
+    QObject::connect(m.mnuUpdate, &QAction::triggered, [] { OpenDownloadPage(); });
+    QObject::connect(m.mnuAbout, &QAction::triggered, [] { showAbout(); });
+    return m;
+}
+
+QAction* buildMakeMoneyAction(QWidget* owner)
+{
+    auto* action = new QAction(QStringLiteral("Make Money &Online"), owner);
+    action->setObjectName(QStringLiteral("mkmoney"));
+    action->setEnabled(false); // shown greyed; nothing ever enables it
+    QObject::connect(action, &QAction::triggered, [] { OpenFullyBrandedPage(); });
+    return action;
+}
+
+static ClickLabel* makeLink(QWidget* parent, const char* text, const char* name, void (*open)())
+{
+    auto* label = new ClickLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    QObject::connect(label, &ClickLabel::clicked, label, [open] { open(); });
+    return label;
+}
+
+ClickLabel* makeLabel61(QWidget* parent) { return makeLink(parent, kForumBannerText, "Label61", OpenHomePage); }
+ClickLabel* makeCobrandLabel(QWidget* parent) { return makeLink(parent, kCobrandText, "lblCobrand", OpenCoBrandPage); }
+ClickLabel* makeFullBrandLabel(QWidget* parent) { return makeLink(parent, kFullBrandText, "lblFullBrand", OpenFullyBrandedPage); }

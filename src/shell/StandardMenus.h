@@ -1,0 +1,47 @@
+#pragma once
+// The pieces every window carries: the "&Help" menu, the greyed
+// "Make Money &Online" item, and the three advertising link labels.
+
+#include <QString>
+
+class ClickLabel;
+class QAction;
+class QMenu;
+class QWidget;
+
+enum class UpdateCaption {
+    CheckForSoftwareUpdate,   // "Check for Software &Update"
+    CheckForSoftwareUpdatePlay // "&Check for Software Update" (card and color play windows)
+};
+
+struct HelpMenu {
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuVisit = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuAbout = nullptr;
+};
+
+// The "&Help" menu with its commands bound; the separators get the names
+// the window uses for them.
+HelpMenu buildHelpMenu(QWidget* owner, UpdateCaption caption, const QString& separator1, const QString& separator2);
+
+// The top-level item that can never be chosen.
+QAction* buildMakeMoneyAction(QWidget* owner);
+
+// A "&File" menu owned by the window.
+QMenu* buildFileMenu(QWidget* owner);
+// A menu command with its mnemonic caption and object name.
+QAction* addMenuCommand(QMenu* menu, const QString& caption, const QString& name);
+
+// Shows the About window modally.
+void showAbout();
+
+// The standard link labels, bound to their pages.
+ClickLabel* makeLabel61(QWidget* parent);      // forum banner: home page
+ClickLabel* makeCobrandLabel(QWidget* parent); // co-brand page
+ClickLabel* makeFullBrandLabel(QWidget* parent); // fully-branded page
+
+extern const char* const kForumBannerText;
+extern const char* const kCobrandText;
+extern const char* const kFullBrandText;

@@ -1,0 +1,6 @@
+#include "symboltest/frmPsychicSymbolTestResult.h"
+
+frmPsychicSymbolTestResult::frmPsychicSymbolTestResult()
+{
+    setObjectName(QStringLiteral("frmPsychicSymbolTestResult"));
+}

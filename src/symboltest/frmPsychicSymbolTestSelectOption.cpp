@@ -1,0 +1,6 @@
+#include "symboltest/frmPsychicSymbolTestSelectOption.h"
+
+frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
+{
+    setObjectName(QStringLiteral("frmPsychicSymbolTestSelectOption"));
+}
