@@ -1,4 +1,4 @@
-#include "CardFaces.h"
+#include "images/CardFaces.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Cards.h"
-#include "PictureStore.h"
+#include "images/Cards.h"
+#include "images/PictureStore.h"
 
 #include <QPainterPath>
 #include <QRectF>

@@ -1,4 +1,4 @@
-#include "Cards.h"
+#include "images/Cards.h"
 
 #include <array>
 

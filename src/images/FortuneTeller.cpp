@@ -1,7 +1,7 @@
-#include "FortuneTeller.h"
+#include "images/FortuneTeller.h"
 
-#include "CardFaces.h"
-#include "PictureStore.h"
+#include "images/CardFaces.h"
+#include "images/PictureStore.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "PictureStore.h"
+#include "images/PictureStore.h"
 
 #include <QPainter>
 #include <QPen>

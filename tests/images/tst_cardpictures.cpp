@@ -1,7 +1,7 @@
-#include "CardFaces.h"
-#include "Cards.h"
-#include "FortuneTeller.h"
-#include "PictureStore.h"
+#include "images/CardFaces.h"
+#include "images/Cards.h"
+#include "images/FortuneTeller.h"
+#include "images/PictureStore.h"
 
 #include <QPainter>
 #include <QSet>
