@@ -1,0 +1,242 @@
+// Start-up and the main window: refusing a second copy, the welcome panel
+// and its links, the launchers, menu merging and the activation guard.
+#include "app/Startup.h"
+#include "app/frmMDI.h"
+#include "cardtest/frmPsychicCardTestMain.h"
+#include "colortest/frmPsychicColorTestMain.h"
+#include "shell/ClickLabel.h"
+#include "shell/Form.h"
+#include "shell/Panel.h"
+#include "shell/StandardMenus.h"
+#include "shell/modHelp.h"
+#include "support/FakePlatform.h"
+#include "support/Modal.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// A child window with menus of its own, counting its activations.
+template <int N>
+class frmChild : public Form<frmChild<N>, QWidget> {
+public:
+    frmChild()
+    {
+        this->setFixedSize(200, 100);
+        QMenu* file = buildFileMenu(this);
+        addMenuCommand(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
+        this->addMenuBarMenu(file);
+    }
+    void Form_Activate() override { ++activations; }
+    static inline int activations = 0;
+};
+using frmA = frmChild<1>;
+using frmB = frmChild<2>;
+
+bool underlined(QWidget* w) { return w->font().underline(); }
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<frmMDI> mdi;
+
+    void openMain()
+    {
+        mdi.reset(startUp());
+        QVERIFY(mdi);
+        QVERIFY(QTest::qWaitForWindowExposed(mdi.get()));
+    }
+
+private slots:
+    void init() { fake = std::make_unique<FakePlatform>(); }
+    void cleanup()
+    {
+        CloseAllAndEnd();
+        mdi.reset();
+        QVERIFY(modal::leftoverTopLevels().isEmpty());
+        fake.reset();
+    }
+
+    void secondInstanceIsRefusedAndNothingElseRuns()
+    {
+        fake->instanceLock->other = true;
+        fake->settings->values.insert("Settings/Duration", "2000-01-01T00:00:00");
+        QVERIFY(startUp() == nullptr);
+        QCOMPARE(fake->messageBoxes->shown.size(), 1);
+        QCOMPARE(fake->messageBoxes->shown[0].kind, QStringLiteral("information"));
+        QCOMPARE(fake->messageBoxes->shown[0].text, QStringLiteral("Application is already running"));
+        QCOMPARE(fake->random->seeds, 0);
+        QCOMPARE(fake->settings->writes, 0);
+        QCOMPARE(fake->process->ends, 1);
+        QVERIFY(modal::leftoverTopLevels().isEmpty());
+    }
+
+    void firstStartSeedsStoresTheDateAndShowsTheMainWindow()
+    {
+        openMain();
+        QCOMPARE(fake->random->seeds, 1);
+        QVERIFY(fake->messageBoxes->shown.isEmpty());
+        QVERIFY(fake->settings->values.contains("Settings/Duration"));
+        QCOMPARE(mdi->windowTitle(), QStringLiteral("Veltrane v1.20"));
+        QVERIFY(mdi->isMaximized() || mdi->windowState() & Qt::WindowMaximized);
+        QVERIFY(mdi->picMain->isVisible());
+        // Launchers read Color, Symbol, Card from left to right.
+        QVERIFY(mdi->cmdSelectOption[1]->x() < mdi->cmdSelectOption[2]->x());
+        QVERIFY(mdi->cmdSelectOption[2]->x() < mdi->cmdSelectOption[0]->x());
+        QCOMPARE(mdi->cmdSelectOption[0]->text(), QStringLiteral("Psychic Card Test"));
+        QStringList bar;
+        for (QAction* a : mdi->menuBar()->actions())
+            bar << a->text();
+        QCOMPARE(bar, QStringList({"&File", "&Help", "Make Money &Online"}));
+        QVERIFY(!mdi->mkmoney->isEnabled());
+    }
+
+    void launchersReplaceOpenTestWindows()
+    {
+        openMain();
+        QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
+        QVERIFY(frmPsychicCardTestMain::isLoaded());
+        QVERIFY(frmPsychicCardTestMain::get().isWindowVisible());
+        QVERIFY(!mdi->picMain->isVisible());
+        QCOMPARE(frmPsychicCardTestMain::get().subWindow()->y(), 0);
+
+        QPointer<QWidget> card(&frmPsychicCardTestMain::get());
+        QTest::mouseClick(mdi->cmdSelectOption[1], Qt::LeftButton);
+        QVERIFY(!frmPsychicCardTestMain::isLoaded());
+        QVERIFY(frmPsychicColorTestMain::isLoaded());
+        QVERIFY(!mdi->picMain->isVisible()); // hidden again after the unloads showed it
+
+        // The same launcher again starts that test afresh.
+        QPointer<QWidget> color(&frmPsychicColorTestMain::get());
+        QTest::mouseClick(mdi->cmdSelectOption[1], Qt::LeftButton);
+        modal::flushDeletes();
+        QVERIFY(color.isNull() && card.isNull());
+        QVERIFY(frmPsychicColorTestMain::isLoaded());
+    }
+
+    void welcomeTextClosesTestsAndKeepsThePanel()
+    {
+        openMain();
+        mdi->lblCaption_Click(3);
+        QVERIFY(frmPsychicCardTestMain::isLoaded());
+        QVERIFY(!mdi->picMain->isVisible());
+        for (int i = 0; i < 3; ++i) {
+            mdi->lblCaption_Click(4);
+            QVERIFY(frmPsychicColorTestMain::isLoaded());
+            QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
+            mdi->lblCaption_Click(i);
+            QVERIFY(!frmPsychicCardTestMain::isLoaded() && !frmPsychicColorTestMain::isLoaded());
+            QVERIFY(mdi->picMain->isVisible());
+        }
+        // The links themselves respond to a click.
+        QTest::mouseClick(mdi->lblCaption[3], Qt::LeftButton);
+        QVERIFY(frmPsychicCardTestMain::isLoaded());
+    }
+
+    void linkStaysUnderlinedUntilThePointerIsOverTheBarePanel()
+    {
+        openMain();
+        ClickLabel* color = mdi->lblCaption[4];
+        QTest::mouseMove(color, color->rect().center());
+        QTRY_VERIFY(underlined(color));
+        QTest::mouseMove(mdi->lblCaption[0], mdi->lblCaption[0]->rect().center());
+        QTest::mouseMove(mdi->lblCaption[1], mdi->lblCaption[1]->rect().center());
+        QTest::qWait(20);
+        QVERIFY(underlined(color));
+        QVERIFY(!underlined(mdi->lblCaption[0])); // plain text never underlines
+        QTest::mouseMove(mdi->picMain, QPoint(5, mdi->lblCaption[3]->geometry().bottom() + 10));
+        QTRY_VERIFY(!underlined(color));
+    }
+
+    void placementFollowsTheScreenWidth()
+    {
+        openMain();
+        const double W = twips::screenWidth();
+        QCOMPARE(mdi->cmdMdiExit->x(), twips::toPixels(twips::rightAlignedLeft(W, 1335, 120)));
+        for (ClickLabel* label : mdi->lblCaption)
+            QVERIFY(qAbs(label->x() + label->width() / 2.0 - twips::toPixels(W) / 2.0) <= 1.0);
+        QVERIFY(qAbs(mdi->picButtonContainer->x() + mdi->picButtonContainer->width() / 2.0 - twips::toPixels(W) / 2.0) <= 1.0);
+    }
+
+    void everyLinkAndMenuCommandOpensItsPage()
+    {
+        openMain();
+        QTest::mouseClick(mdi->Picture6, Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseClick(mdi->lblQuorvaneBanner, Qt::LeftButton);
+        QTest::mouseClick(mdi->Label7, Qt::LeftButton);
+        const auto help = mdi->mnuHelp->actions();
+        help[0]->trigger();
+        help[1]->trigger();
+        help[3]->trigger();
+        QCOMPARE(fake->browser->pageKeys(),
+                 QStringList({"home-page", "home-page", "fully-branded", "help-web-page", "home-page", "download-web-page"}));
+        QCOMPARE(help[2]->objectName(), QStringLiteral("mnuSep1"));
+        QCOMPARE(help[3]->text(), QStringLiteral("Check for Software &Update"));
+    }
+
+    void closingTheMainWindowEndsWithoutAsking()
+    {
+        openMain();
+        QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
+        QTest::mouseClick(mdi->cmdMdiExit, Qt::LeftButton);
+        QCOMPARE(fake->process->ends, 1);
+        QVERIFY(FormBase::loadedForms().isEmpty());
+        QVERIFY(fake->messageBoxes->shown.isEmpty());
+
+        openMain();
+        mdi->mnuExit->trigger();
+        QCOMPARE(fake->process->ends, 2);
+    }
+
+    void activeChildMenusReplaceTheMainMenus()
+    {
+        openMain();
+        frmA& a = frmA::get();
+        a.showWindow();
+        QTRY_COMPARE(mdi->menuBar()->actions(), a.menuBarActions());
+        a.unload();
+        QTRY_COMPARE(mdi->menuBar()->actions().size(), 3);
+        QCOMPARE(mdi->menuBar()->actions().first(), mdi->mnuFile->menuAction());
+    }
+
+    void activationRunsOncePerChangeOfActiveChild()
+    {
+        openMain();
+        frmA::activations = frmB::activations = 0;
+        frmA& a = frmA::get();
+        frmB& b = frmB::get();
+        a.showWindow();
+        b.showWindow();
+        mdi->mdiArea->setActiveSubWindow(a.subWindow());
+        QTest::qWait(10);
+        const int before = frmA::activations;
+
+        // Reported again for the same child (a dialog closed, the user came
+        // back from another program): nothing happens.
+        emit mdi->mdiArea->subWindowActivated(a.subWindow());
+        emit mdi->mdiArea->subWindowActivated(nullptr);
+        emit mdi->mdiArea->subWindowActivated(a.subWindow());
+        QTest::qWait(10);
+        QCOMPARE(frmA::activations, before);
+
+        mdi->mdiArea->setActiveSubWindow(b.subWindow());
+        emit mdi->mdiArea->subWindowActivated(b.subWindow());
+        mdi->mdiArea->setActiveSubWindow(a.subWindow());
+        emit mdi->mdiArea->subWindowActivated(a.subWindow());
+        QTRY_COMPARE(frmA::activations, before + 1);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

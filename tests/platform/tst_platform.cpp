@@ -1,0 +1,122 @@
+// The platform layer: draws that always land in range, the real generator,
+// the lock that keeps a second copy out, and the settings store on disk.
+#include "platform/Draw.h"
+#include "platform/QtServices.h"
+
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+
+private slots:
+    void drawStaysInRange_data()
+    {
+        QTest::addColumn<double>("r");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("zero gives the first") << 0.0 << 52 << 1;
+        QTest::newRow("just below one gives the last") << std::nextafter(1.0, 0.0) << 52 << 52;
+        QTest::newRow("one itself is kept at the last") << 1.0 << 5 << 5;
+        QTest::newRow("middle") << 0.5 << 52 << 27;
+        QTest::newRow("boundary between outcomes") << 0.2 << 5 << 2;
+        QTest::newRow("negative is kept at the first") << -0.25 << 10 << 1;
+        QTest::newRow("not a number is kept at the first") << std::numeric_limits<double>::quiet_NaN() << 20 << 1;
+    }
+    void drawStaysInRange()
+    {
+        QFETCH(double, r);
+        QFETCH(int, n);
+        QFETCH(int, expected);
+        QCOMPARE(platform::drawOneOf(r, n), expected);
+    }
+
+    void drawInRangeCoversTheRangeOnly()
+    {
+        QCOMPARE(platform::drawInRange(0.0, 36, 42), 36);
+        QCOMPARE(platform::drawInRange(std::nextafter(1.0, 0.0), 36, 42), 42);
+        QCOMPARE(platform::drawInRange(1.0, 42, 47), 47);
+        QCOMPARE(platform::drawInRange(0.5, 1, 5), 3);
+    }
+
+    void realGeneratorIsHalfOpenAndRepeatable()
+    {
+        auto a = platform::makeSystemRandom();
+        auto b = platform::makeSystemRandom();
+        a->seed(20261207);
+        b->seed(20261207);
+        int seen[10] = {};
+        for (int i = 0; i < 20000; ++i) {
+            const double r = a->next();
+            QVERIFY(r >= 0.0 && r < 1.0);
+            QCOMPARE(b->next(), r);
+            ++seen[platform::drawOneOf(r, 10) - 1];
+        }
+        for (int count : seen) // roughly uniform: each of ten near 2000
+            QVERIFY2(count > 1700 && count < 2300, qPrintable(QString::number(count)));
+        b->seed(1);
+        QVERIFY(a->next() != b->next());
+    }
+
+    void lockKeepsSecondInstanceOutAndSurvivesAKilledOwner()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("veltrane.lock"));
+
+        QProcess first;
+        first.start(QStringLiteral(LOCKHOLDER), {path});
+        QVERIFY(first.waitForReadyRead(10000));
+        QCOMPARE(first.readLine().trimmed(), QByteArray("locked"));
+
+        QProcess second;
+        second.start(QStringLiteral(LOCKHOLDER), {path});
+        QVERIFY(second.waitForReadyRead(10000));
+        QCOMPARE(second.readLine().trimmed(), QByteArray("other"));
+        second.kill();
+        second.waitForFinished();
+
+        // A crash leaves the lock file behind; the next start must not be refused.
+        first.kill();
+        QVERIFY(first.waitForFinished());
+        QVERIFY(QFile::exists(path));
+
+        QProcess third;
+        third.start(QStringLiteral(LOCKHOLDER), {path});
+        QVERIFY(third.waitForReadyRead(10000));
+        QCOMPARE(third.readLine().trimmed(), QByteArray("locked"));
+        third.kill();
+        third.waitForFinished();
+    }
+
+    void lockPathIsPerUserRuntimeFolder()
+    {
+        const QString path = platform::LockFileInstance::defaultLockPath();
+        QVERIFY(path.endsWith(QStringLiteral("/veltrane.lock")));
+        QVERIFY(!path.startsWith(QStringLiteral("/veltrane")));
+    }
+
+    void settingsStoreReadsBackAndToleratesOddValues()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("VeltraneTest"));
+        QCoreApplication::setApplicationName(QStringLiteral("tst_platform"));
+        QSettings().clear();
+        auto store = platform::makeUserSettings();
+        QCOMPARE(store->value(QStringLiteral("Settings"), QStringLiteral("Duration")), QString());
+        store->setValue(QStringLiteral("Settings"), QStringLiteral("Duration"), QStringLiteral("2026-12-07T10:00:00"));
+        QCOMPARE(store->value(QStringLiteral("Settings"), QStringLiteral("Duration")), QStringLiteral("2026-12-07T10:00:00"));
+        // A hand-edited list where a date belongs reads as nothing rather than garbage.
+        QSettings().setValue(QStringLiteral("Settings/Duration"), QStringList{QStringLiteral("a"), QStringLiteral("b")});
+        QCOMPARE(store->value(QStringLiteral("Settings"), QStringLiteral("Duration")), QString());
+        QSettings().clear();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "tst_platform.moc"

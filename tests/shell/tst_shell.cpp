@@ -1,0 +1,289 @@
+// The shared commands: page addresses, the update reminder, the Help menu,
+// the About window, twips arithmetic and the window lifetime mechanism.
+#include "shell/ClickLabel.h"
+#include "shell/Feedback.h"
+#include "shell/Form.h"
+#include "shell/StandardMenus.h"
+#include "shell/Twips.h"
+#include "shell/frmAbout.h"
+#include "shell/modHelp.h"
+#include "support/FakePlatform.h"
+#include "support/Modal.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QUrlQuery>
+
+#include <memory>
+
+namespace {
+
+// A window for exercising the lifetime mechanism on its own.
+class frmProbe : public Form<frmProbe, QDialog> {
+public:
+    frmProbe()
+    {
+        cmdClose = new QPushButton(QStringLiteral("Close"), this);
+        cmdClose->setObjectName(QStringLiteral("cmdClose"));
+        connect(cmdClose, &QPushButton::clicked, this, [this] {
+            unload();
+            // Handlers go on after unloading their own window.
+            ++afterUnload;
+        });
+    }
+    QPushButton* cmdClose;
+    static inline int loads = 0;
+    static inline int unloads = 0;
+    static inline int afterUnload = 0;
+
+protected:
+    void Form_Load() override { ++loads; }
+    void Form_Unload() override { ++unloads; }
+};
+
+class frmOther : public Form<frmOther, QDialog> {};
+
+} // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> fake;
+
+private slots:
+    void init() { fake = std::make_unique<FakePlatform>(); }
+    void cleanup()
+    {
+        frmAbout::unloadIfLoaded();
+        frmProbe::unloadIfLoaded();
+        frmOther::unloadIfLoaded();
+        QVERIFY(modal::leftoverTopLevels().isEmpty());
+        fake.reset();
+    }
+
+    void pageOpenersUseOneAddressForm()
+    {
+        OpenHomePage();
+        OpenHelpPage();
+        OpenDownloadPage();
+        OpenCoBrandPage();
+        OpenFullyBrandedPage();
+        QCOMPARE(fake->browser->pageKeys(),
+                 QStringList({"home-page", "help-web-page", "download-web-page", "co-brand", "fully-branded"}));
+        const QUrl url = fake->browser->opened.first();
+        QCOMPARE(url.path(), QStringLiteral("/sorvek-suite/ssd.php"));
+        QCOMPARE(url.query(), QStringLiteral("page=home-page"));
+        QCOMPARE(url.toString(), QString::fromLatin1(kWebSiteHost) + "/sorvek-suite/ssd.php?page=home-page");
+    }
+
+    void reminderDecision_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("expected");
+        const QDate today(2026, 12, 7);
+        auto at = [&](int days) { return durationText(QDateTime(today.addDays(days), QTime(23, 59))); };
+        const int store = int(ReminderAction::StoreSilently), silent = int(ReminderAction::StaySilent),
+                  ask = int(ReminderAction::Ask);
+        QTest::newRow("never set") << QString() << store;
+        QTest::newRow("not a date") << QStringLiteral("next tuesday") << store;
+        QTest::newRow("blank") << QStringLiteral("   ") << store;
+        QTest::newRow("today") << at(0) << silent;
+        QTest::newRow("14 days ago") << at(-14) << silent;
+        QTest::newRow("15 days ago") << at(-15) << ask;
+        QTest::newRow("14 days ahead") << at(14) << silent;
+        QTest::newRow("15 days ahead, clock set back") << at(15) << ask;
+        QTest::newRow("date only") << today.addDays(-20).toString(Qt::ISODate) << ask;
+        QTest::newRow("year 1") << QStringLiteral("0001-01-01T00:00:00") << ask;
+        QTest::newRow("year 9999") << QStringLiteral("9999-12-31T23:59:59") << ask;
+    }
+    void reminderDecision()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, expected);
+        QCOMPARE(int(reminderAction(stored, QDate(2026, 12, 7))), expected);
+    }
+
+    void firstRunStoresTheDateWithoutAsking()
+    {
+        RemindOfUpdate();
+        QVERIFY(fake->messageBoxes->shown.isEmpty());
+        QCOMPARE(fake->settings->values.value("Settings/Duration"), fake->clock->when.toString(Qt::ISODate));
+        QCOMPARE(QDateTime::fromString(fake->settings->values.value("Settings/Duration"), Qt::ISODate), fake->clock->when);
+    }
+
+    void unreadableDateIsTreatedAsNeverSet()
+    {
+        fake->settings->values.insert("Settings/Duration", "@ByteArray(garbage)");
+        RemindOfUpdate();
+        QVERIFY(fake->messageBoxes->shown.isEmpty());
+        QCOMPARE(fake->settings->values.value("Settings/Duration"), fake->clock->when.toString(Qt::ISODate));
+    }
+
+    void dueReminderAsksOnceAndYesOpensTheDownloadPage()
+    {
+        fake->settings->values.insert("Settings/Duration", durationText(fake->clock->when.addDays(-15)));
+        fake->messageBoxes->answers = {true};
+        RemindOfUpdate();
+        QCOMPARE(fake->messageBoxes->shown.size(), 1);
+        QCOMPARE(fake->messageBoxes->shown[0].kind, QStringLiteral("question"));
+        QCOMPARE(fake->messageBoxes->shown[0].text,
+                 QStringLiteral("There maybe an update to this software available\nDo you want to check for an update?"));
+        QCOMPARE(fake->browser->pageKeys(), QStringList{"download-web-page"});
+        QCOMPARE(fake->settings->values.value("Settings/Duration"), fake->clock->when.toString(Qt::ISODate));
+
+        // The home windows run the reminder again in the same run: silent.
+        RemindOfUpdate();
+        QCOMPARE(fake->messageBoxes->shown.size(), 1);
+    }
+
+    void noStillStoresTheDateAndOpensNothing()
+    {
+        fake->settings->values.insert("Settings/Duration", durationText(fake->clock->when.addDays(15)));
+        fake->messageBoxes->answers = {false};
+        RemindOfUpdate();
+        QCOMPARE(fake->messageBoxes->shown.size(), 1);
+        QVERIFY(fake->browser->opened.isEmpty());
+        QCOMPARE(fake->settings->values.value("Settings/Duration"), fake->clock->when.toString(Qt::ISODate));
+    }
+
+    void twipsArithmetic()
+    {
+        QCOMPARE(twips::centredLeft(19200, 11880), 3660.0);
+        QCOMPARE(twips::rightAlignedLeft(19200, 1335, 120), 17745.0);
+        QCOMPARE(twips::centredLeft(19200, 20000), -400.0);
+        QCOMPARE(twips::centredLeft(19215, 11880), 3667.5); // halves are kept
+        QCOMPARE(twips::toPixels(1335), 89);
+        // Neighbours converted edge by edge stay flush.
+        const QRect a = twips::toPixelRect(1920, 2160, 1065, 1440);
+        const QRect b = twips::toPixelRect(1920 + 1065, 2160, 1065, 1440);
+        QCOMPARE(a.right() + 1, b.left());
+    }
+
+    void helpMenuIsLaidOutAndBound()
+    {
+        QWidget owner;
+        HelpMenu help = buildHelpMenu(&owner, UpdateCaption::CheckForSoftwareUpdatePlay, "mnuFileSep1", "mnuFileSep2");
+        QStringList items;
+        for (QAction* a : help.mnuHelp->actions())
+            items << (a->isSeparator() ? "-" + a->objectName() : a->text());
+        QCOMPARE(help.mnuHelp->title(), QStringLiteral("&Help"));
+        QCOMPARE(items, QStringList({"&Online Help", "&Visit Us Online", "-mnuFileSep1", "&Check for Software Update",
+                                     "-mnuFileSep2", "&About Software"}));
+        help.mnuOnline->trigger();
+        help.mnuVisit->trigger();
+        help.mnuUpdate->trigger();
+        QCOMPARE(fake->browser->pageKeys(), QStringList({"help-web-page", "home-page", "download-web-page"}));
+        QVERIFY(fake->messageBoxes->shown.isEmpty()); // the update command never asks
+        QVERIFY(fake->settings->values.isEmpty());   // nor touches the stored date
+
+        modal::answerNext("cmdOK");
+        help.mnuAbout->trigger();
+        QVERIFY(!frmAbout::isLoaded());
+
+        QAction* money = buildMakeMoneyAction(&owner);
+        QCOMPARE(money->text(), QStringLiteral("Make Money &Online"));
+        QVERIFY(!money->isEnabled());
+    }
+
+    void linkLabelsOpenTheirPages()
+    {
+        QWidget owner;
+        ClickLabel* links[] = {makeLabel61(&owner), makeCobrandLabel(&owner), makeFullBrandLabel(&owner)};
+        owner.show();
+        for (ClickLabel* link : links) {
+            link->resize(200, 40);
+            QTest::mouseClick(link, Qt::LeftButton);
+        }
+        QCOMPARE(fake->browser->pageKeys(), QStringList({"home-page", "co-brand", "fully-branded"}));
+        QVERIFY(links[1]->text().contains(QStringLiteral("site's name &  link here. See \"Help\" for details.Click Here")));
+        // Keyboard users reach the links with Tab and open them with Enter.
+        links[2]->setFocus();
+        QTest::keyClick(links[2], Qt::Key_Return);
+        QCOMPARE(fake->browser->pageKeys().last(), QStringLiteral("fully-branded"));
+    }
+
+    void aboutWindowShowsItsTextsAndLinks()
+    {
+        frmAbout& about = frmAbout::get();
+        QCOMPARE(about.windowTitle(), QStringLiteral("Veltrane v1.20"));
+        QCOMPARE(about.Label2->text(), QStringLiteral("Veltrane v1.20"));
+        QVERIFY(about.Label1->text().startsWith(QStringLiteral("Veltrane is a collection of psychic color, symbol and card tests")));
+        QCOMPARE(about.lblCoBrand->text(), QStringLiteral("Click here for more details."));
+        QCOMPARE(about.size(), QSize(454, 258));
+
+        modal::answerNext("cmdOK", [](QWidget* w) {
+            auto* about = static_cast<frmAbout*>(w);
+            QTest::mouseClick(about->lblCoBrand, Qt::LeftButton);
+            QTest::mouseClick(about->lblHomePage, Qt::LeftButton);
+        });
+        about.exec();
+        QCOMPARE(fake->browser->pageKeys(), QStringList({"fully-branded", "home-page"}));
+        QVERIFY(!frmAbout::isLoaded());
+
+        // Esc closes it as OK does.
+        modal::answerNext("cmdOK", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+        frmAbout::get().exec();
+        QVERIFY(!frmAbout::isLoaded());
+        modal::flushDeletes();
+    }
+
+    void windowsLoadOnFirstReferenceAndUnloadSafely()
+    {
+        frmProbe::loads = frmProbe::unloads = frmProbe::afterUnload = 0;
+        QVERIFY(!frmProbe::isLoaded());
+        frmProbe& first = frmProbe::get();
+        QCOMPARE(&frmProbe::get(), &first);
+        QCOMPARE(frmProbe::loads, 1);
+        QVERIFY(FormBase::loadedForms().contains(&first));
+
+        QPointer<frmProbe> watch(&first);
+        modal::answerNext("cmdClose"); // the handler unloads its own window
+        first.exec();
+        QCOMPARE(frmProbe::unloads, 1);
+        QCOMPARE(frmProbe::afterUnload, 1);
+        QVERIFY(!frmProbe::isLoaded());
+        modal::flushDeletes();
+        QVERIFY(watch.isNull());
+
+        // The next reference is a fresh window.
+        frmProbe::get();
+        QCOMPARE(frmProbe::loads, 2);
+        frmProbe::get().unload();
+        frmProbe::get().unload();
+        QCOMPARE(frmProbe::unloads, 3);
+    }
+
+    void closeAllAndEndUnloadsEveryWindow()
+    {
+        frmProbe::get();
+        frmOther::get();
+        frmAbout::get();
+        CloseAllAndEnd();
+        QVERIFY(FormBase::loadedForms().isEmpty());
+        QVERIFY(!frmAbout::isLoaded() && !frmProbe::isLoaded() && !frmOther::isLoaded());
+        QCOMPARE(fake->process->ends, 1);
+    }
+
+    void countersStopAt32767()
+    {
+        qint16 counter = 32766;
+        countOne(counter);
+        QCOMPARE(counter, qint16(32767));
+        countOne(counter);
+        QCOMPARE(counter, qint16(32767));
+
+        QLabel label;
+        showVerdict(&label, outcomeWord(true));
+        QCOMPARE(label.text(), QString::fromLatin1(kRightAnswerText));
+        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0, 128, 0));
+        showVerdict(&label, outcomeWord(false));
+        QCOMPARE(label.text(), QString::fromLatin1(kWrongAnswerText));
+        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(128, 0, 0));
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
