@@ -85,6 +85,10 @@ frmMDI::~frmMDI()
 {
     // The area reports activations while it is torn down; nobody must hear them.
     disconnect(mdiArea, nullptr, this, nullptr);
+    for (QMdiSubWindow* sub : mdiArea->subWindowList()) {
+        sub->removeEventFilter(this);
+        disconnect(sub, nullptr, this, nullptr);
+    }
     if (MdiHost::current() == this)
         MdiHost::setCurrent(nullptr);
 }
