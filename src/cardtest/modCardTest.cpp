@@ -1,0 +1,97 @@
+#include "cardtest/modCardTest.h"
+
+#include "platform/Draw.h"
+#include "platform/Platform.h"
+#include "shell/Feedback.h"
+
+#include <algorithm>
+#include <cmath>
+
+std::array<qint16, 4> cardCorrect{};
+std::array<qint16, 4> cardAttempts{};
+qint16 cardDrawn = 0;
+std::array<qint16, 9> dealLow{};
+std::array<qint16, 9> dealHigh{};
+std::array<qint16, 9> dealtCards{};
+
+namespace {
+
+constexpr int kCardsInDeck = 52;
+constexpr int kLastBlackCard = 26;
+
+// Ranges of the flat deck (clubs, diamonds, hearts, spades). Position 6 ends
+// at 42 where position 7 starts, so both may show the three of spades.
+constexpr std::array<qint16, 9> kDealLow{1, 6, 12, 18, 24, 30, 36, 42, 48};
+constexpr std::array<qint16, 9> kDealHigh{5, 11, 17, 23, 29, 35, 42, 47, 52};
+
+} // namespace
+
+void SetDealRanges()
+{
+    dealLow = kDealLow;
+    dealHigh = kDealHigh;
+}
+
+void countGuess(int slot, bool correct)
+{
+    const auto i = static_cast<size_t>(slot);
+    if (correct)
+        countOne(cardCorrect[i]);
+    countOne(cardAttempts[i]);
+}
+
+int drawDeckCard(double r)
+{
+    return platform::drawOneOf(r, kCardsInDeck);
+}
+
+bool isColourGuessRight(CardColour guess, int card)
+{
+    const bool black = card >= 1 && card <= kLastBlackCard;
+    const bool red = card > kLastBlackCard && card <= kCardsInDeck;
+    return guess == CardColour::Black ? black : red;
+}
+
+int dealCard(double r, int low, int high)
+{
+    return platform::drawInRange(r, low, high);
+}
+
+void DealCards()
+{
+    SetDealRanges();
+    for (size_t i = 0; i < kDealtPositions; ++i)
+        dealtCards[i] = static_cast<qint16>(dealCard(platform::random().next(), dealLow[i], dealHigh[i]));
+}
+
+int drawChosenPosition(double r)
+{
+    if (!(r >= 0.0)) // also NaN
+        r = 0.0;
+    return std::clamp(static_cast<int>(std::floor(r * kDealtPositions)), 0, kDealtPositions - 1);
+}
+
+bool isRightCardGuess(const std::array<qint16, 9>& dealt, int clicked, int chosen)
+{
+    if (clicked < 0 || clicked >= kDealtPositions || chosen < 0 || chosen >= kDealtPositions)
+        return false;
+    return dealt[static_cast<size_t>(clicked)] == dealt[static_cast<size_t>(chosen)];
+}
+
+QString scoreText(const std::array<qint16, 4>& correct, const std::array<qint16, 4>& attempts)
+{
+    auto line = [&](const char* game, int slot) {
+        const auto i = static_cast<size_t>(slot);
+        return QStringLiteral("%1 :-  %2 Correct Out Of %3 Attempts")
+            .arg(QString::fromLatin1(game))
+            .arg(correct[i])
+            .arg(attempts[i]);
+    };
+    return line("Pick The Right Color Card", kColourCardSlot) + QStringLiteral("\n\n") +
+           line("Pick The Right Card", kRightCardSlot);
+}
+
+int colourComponent(double r)
+{
+    return platform::drawOneOf(r, 255);
+}
