@@ -38,7 +38,7 @@ frmAbout::frmAbout()
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Veltrane v1.20"));
     setWindowIcon(look::appIcon());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     look::setBackground(this, Qt::black);
     setFixedSize(twips::toPixels(6810), twips::toPixels(3870));
 
@@ -59,7 +59,7 @@ frmAbout::frmAbout()
                         look::verdana(8.25, false), "Label1");
     twips::place(Label1, 240, 720, 6465, 975);
 
-    lblHomePage = cyanLink(this, QStringLiteral("Visit the Veltrane web site for more tests and news."), "lblHomePage");
+    lblHomePage = cyanLink(this, QStringLiteral("Visit our web site for more tests."), "lblHomePage");
     twips::place(lblHomePage, 2640, 1800, 4050, 195);
     connect(lblHomePage, &ClickLabel::clicked, this, &frmAbout::lblHomePage_Click);
 
@@ -85,6 +85,7 @@ frmAbout::frmAbout()
     cmdOK->setDefault(true);
     twips::place(cmdOK, 5400, 3360, 1260, 345);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    cmdOK->setFocus(); // Enter closes it; Tab reaches the links
 }
 
 void frmAbout::reject()
