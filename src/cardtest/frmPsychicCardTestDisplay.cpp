@@ -1,13 +1,242 @@
 #include "cardtest/frmPsychicCardTestDisplay.h"
 
+#include "cardtest/CardDecks.h"
+#include "cardtest/frmPsychicCardTestMain.h"
+#include "cardtest/frmPsychicCardTestResult.h"
+#include "cardtest/modCardTest.h"
+#include "platform/Platform.h"
+#include "shell/ClickLabel.h"
+#include "shell/Feedback.h"
 #include "shell/Look.h"
+#include "shell/Panel.h"
+#include "shell/StandardMenus.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+
+const QColor kLightOrange(255, 192, 128);
+const QColor kStrip(192, 192, 255); // the same lavender as the main window's bars
+const QColor kRed(255, 0, 0);
+const QColor kDarkBlue(4, 13, 89);
+
+constexpr double kWindowWidth = 9255;
+constexpr double kWindowHeight = 7455;
+constexpr double kStripLeft = 120;
+constexpr double kStripWidth = 9015;
+constexpr double kGameTop = 960;
+constexpr double kGameHeight = 5295;
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, const QColor& colour)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    look::setTextColour(label, colour);
+    return label;
+}
+
+QPushButton* makeGreyButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(look::verdana(8.25));
+    look::setButtonFace(button, look::kGrey);
+    return button;
+}
+
+QGroupBox* makeGamePanel(QWidget* parent, const char* name, const char* caption)
+{
+    auto* panel = new QGroupBox(QString::fromLatin1(caption), parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setFont(look::verdana(9));
+    look::setBackground(panel, kLightOrange);
+    twips::place(panel, kStripLeft, kGameTop, kStripWidth, kGameHeight);
+    return panel;
+}
+
+QLabel* makePictureBox(QWidget* parent, const char* name)
+{
+    auto* box = new QLabel(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setAlignment(Qt::AlignCenter);
+    showFortuneTeller(box);
+    return box;
+}
+
+} // namespace
 
 frmPsychicCardTestDisplay::frmPsychicCardTestDisplay()
 {
     setObjectName(QStringLiteral("frmPsychicCardTestDisplay"));
     setWindowTitle(QStringLiteral("Sorvek Psychic Card Test"));
     look::setBackground(this, Qt::black);
-    setFixedSize(twips::toPixels(9255), twips::toPixels(7455));
+    setFixedSize(twips::toPixels(kWindowWidth), twips::toPixels(kWindowHeight));
+
+    buildTopAndBottom();
+    // Created back to front: the right-card game is in front at first.
+    buildColourCardGame();
+    buildRightCardGame();
+    fraPicKCards->hide();
+    buildPleaseWait();
+    buildMenus();
+
+    lblScore = new QLabel(this);
+    lblScore->setObjectName(QStringLiteral("lblScore"));
+    lblScore->hide();
+
+    setTabOrder(cmdBlackCard, cmdRedCard);
+    setTabOrder(cmdRedCard, picCard[0]);
+    for (size_t i = 1; i < picCard.size(); ++i)
+        setTabOrder(picCard[i - 1], picCard[i]);
+    setTabOrder(picCard.back(), cmdRefresh);
+    setTabOrder(cmdRefresh, cmdBack);
+    setTabOrder(cmdBack, cmdExit);
+    setTabOrder(cmdExit, lblFullBrand);
+    setTabOrder(lblFullBrand, lblCobrand);
+    setTabOrder(lblCobrand, Label61);
+}
+
+void frmPsychicCardTestDisplay::buildTopAndBottom()
+{
+    Frame2 = new Panel(this, "Frame2");
+    look::setBackground(Frame2, kStrip);
+    twips::place(Frame2, kStripLeft, 60, kStripWidth, 780);
+
+    Label61 = makeLabel61(Frame2);
+    Label61->setFont(look::verdana(8.25));
+    Label61->setAlignment(Qt::AlignCenter);
+    look::setTextColour(Label61, Qt::black);
+    twips::place(Label61, 120, 60, kStripWidth - 240, 660);
+
+    Frame5 = new Panel(this, "Frame5");
+    look::setBackground(Frame5, kStrip);
+    twips::place(Frame5, kStripLeft, kGameTop + kGameHeight + 75, kStripWidth, 1050);
+
+    lblFullBrand = makeFullBrandLabel(Frame5);
+    lblCobrand = makeCobrandLabel(Frame5);
+    for (ClickLabel* link : {lblFullBrand, lblCobrand}) {
+        link->setFont(look::verdana(6.75));
+        link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        look::setTextColour(link, Qt::black);
+    }
+    twips::place(lblFullBrand, 120, 60, 2970, 930);
+    twips::place(lblCobrand, 3210, 60, 2970, 930);
+
+    cmdBack = makeGreyButton(Frame5, "cmdBack", QStringLiteral("&Back"));
+    twips::place(cmdBack, 6360, 300, 1215, 450);
+    connect(cmdBack, &QPushButton::clicked, this, &frmPsychicCardTestDisplay::cmdBack_Click);
+
+    cmdExit = makeGreyButton(Frame5, "cmdExit", QStringLiteral("&Exit"));
+    cmdExit->setDefault(true); // drawn as the default; Enter and Esc are handled in keyPressEvent
+    twips::place(cmdExit, 7680, 300, 1215, 450);
+    connect(cmdExit, &QPushButton::clicked, this, &frmPsychicCardTestDisplay::cmdExit_Click);
+}
+
+void frmPsychicCardTestDisplay::buildColourCardGame()
+{
+    fraPicKCards = makeGamePanel(this, "fraPicKCards", "Pick The Right Color Card");
+
+    Label1 = makeLabel(fraPicKCards, "Label1",
+                       QStringLiteral("Close your eyes, think deeply and then click on any card of your choice."),
+                       look::verdana(9.75), Qt::black);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setWordWrap(true);
+    twips::place(Label1, 240, 600, 6720, 600);
+
+    auto colourButton = [this](const char* name, const QColor& face, const char* accessibleName, double left) {
+        auto* button = new QPushButton(fraPicKCards);
+        button->setObjectName(QString::fromLatin1(name));
+        look::setSolidButton(button, face);
+        button->setCursor(look::handCursor());
+        button->setAccessibleName(QString::fromLatin1(accessibleName));
+        twips::place(button, left, 2400, 1575, 2175);
+        return button;
+    };
+    cmdBlackCard = colourButton("cmdBlackCard", Qt::black, "Black card", 2760);
+    connect(cmdBlackCard, &QPushButton::clicked, this, &frmPsychicCardTestDisplay::cmdBlackCard_Click);
+    cmdRedCard = colourButton("cmdRedCard", kRed, "Red card", 4680);
+    connect(cmdRedCard, &QPushButton::clicked, this, &frmPsychicCardTestDisplay::cmdRedCard_Click);
+
+    picDeckOfCards = makePictureBox(fraPicKCards, "picDeckOfCards");
+    twips::place(picDeckOfCards, 7200, 240, 1500, 2010);
+}
+
+void frmPsychicCardTestDisplay::buildRightCardGame()
+{
+    fraTenRightCard = makeGamePanel(this, "fraTenRightCard", "Pick The Right Card");
+
+    Label2 = makeLabel(fraTenRightCard, "Label2",
+                       QStringLiteral("The Chosen Card is one of the Eight Cards displayed below. Concentrate And Pick "
+                                      "The Chosen Card."),
+                       look::verdana(9.75), Qt::black);
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setWordWrap(true);
+    twips::place(Label2, 240, 480, 6840, 720);
+
+    Label3 = makeLabel(fraTenRightCard, "Label3", QStringLiteral("Click on Refresh to Change the Displayed Cards."),
+                       look::verdana(9), kDarkBlue);
+    Label3->setAlignment(Qt::AlignCenter);
+    twips::place(Label3, 240, 1320, 6840, 300);
+
+    const std::array<double, 4> lefts{1920, 3120, 4320, 5520};
+    for (size_t i = 0; i < picCard.size(); ++i) {
+        auto* card = new ClickLabel(QString(), fraTenRightCard);
+        card->setObjectName(QStringLiteral("picCard_%1").arg(i));
+        card->setAlignment(Qt::AlignCenter);
+        twips::place(card, lefts[i % 4], i < 4 ? 2160 : 3720, 1065, 1440);
+        const int index = static_cast<int>(i);
+        connect(card, &ClickLabel::clicked, this, [this, index] { picCard_Click(index); });
+        picCard[i] = card;
+    }
+
+    picTenCardResult = makePictureBox(fraTenRightCard, "picTenCardResult");
+    twips::place(picTenCardResult, 7320, 480, 1500, 2010);
+
+    cmdRefresh = makeGreyButton(fraTenRightCard, "cmdRefresh", QStringLiteral("&Refresh"));
+    twips::place(cmdRefresh, 6840, 4680, 1815, 450);
+    connect(cmdRefresh, &QPushButton::clicked, this, &frmPsychicCardTestDisplay::cmdRefresh_Click);
+}
+
+void frmPsychicCardTestDisplay::buildPleaseWait()
+{
+    picMessage = new QWidget(this);
+    picMessage->setObjectName(QStringLiteral("picMessage"));
+    look::setBackground(picMessage, kRed);
+    twips::place(picMessage, 1680, 3990, 5295, 920);
+
+    Label7 = makeLabel(picMessage, "Label7", QStringLiteral("Please Wait ..."), look::verdana(14.25), kRed);
+    Label6 = makeLabel(picMessage, "Label6", QStringLiteral("Psychic Card Test is generating the Result for You.."),
+                       look::verdana(9.75, false), kRed);
+    for (QLabel* label : {Label7, Label6}) {
+        look::setBackground(label, Qt::white);
+        label->setAlignment(Qt::AlignCenter);
+    }
+    twips::place(Label7, 90, 90, 5115, 420);
+    twips::place(Label6, 90, 510, 5115, 320);
+    picMessage->hide();
+}
+
+void frmPsychicCardTestDisplay::buildMenus()
+{
+    mnuFile = buildFileMenu(this);
+    mnuFileBack = addMenuCommand(mnuFile, QStringLiteral("&Back"), QStringLiteral("mnuFileBack"));
+    connect(mnuFileBack, &QAction::triggered, this, &frmPsychicCardTestDisplay::mnuFileBack_Click);
+    mnuExit = addMenuCommand(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
+    connect(mnuExit, &QAction::triggered, this, &frmPsychicCardTestDisplay::mnuExit_Click);
+    const HelpMenu help = buildHelpMenu(this, UpdateCaption::CheckForSoftwareUpdatePlay, QStringLiteral("mnuFileSep1"),
+                                        QStringLiteral("mnuFileSep2"));
+    mnuHelp = help.mnuHelp;
+    mkmoney = buildMakeMoneyAction(this);
+    addMenuBarMenu(mnuFile);
+    addMenuBarMenu(mnuHelp);
+    addMenuBarAction(mkmoney);
 }
 
 void frmPsychicCardTestDisplay::Form_Load()
@@ -18,4 +247,131 @@ void frmPsychicCardTestDisplay::Form_Load()
 void frmPsychicCardTestDisplay::Form_Unload()
 {
     showWelcomePanel();
+}
+
+// The panel behind is hidden as well as covered, so that Tab and the
+// keyboard cannot reach controls nobody can see.
+static void bringToFront(QWidget* front, QWidget* behind, QWidget* focus)
+{
+    front->show();
+    front->raise();
+    behind->hide();
+    focus->setFocus();
+}
+
+void frmPsychicCardTestDisplay::bringColourCardGameToFront()
+{
+    bringToFront(fraPicKCards, fraTenRightCard, cmdBlackCard);
+}
+
+void frmPsychicCardTestDisplay::bringRightCardGameToFront()
+{
+    bringToFront(fraTenRightCard, fraPicKCards, picCard[0]);
+}
+
+void frmPsychicCardTestDisplay::showDeal()
+{
+    for (size_t i = 0; i < picCard.size(); ++i)
+        showIMGTencardFace(picCard[i], dealtCards[i]);
+}
+
+bool frmPsychicCardTestDisplay::pleaseWait()
+{
+    picMessage->show();
+    picMessage->raise();
+    QPointer<frmPsychicCardTestDisplay> alive(this);
+    platform::pause().wait(this);
+    return alive && frmPsychicCardTestDisplay::ifLoaded() == this;
+}
+
+void frmPsychicCardTestDisplay::showFeedback()
+{
+    const QString outcome = lblScore->text();
+    frmPsychicCardTestResult& result = frmPsychicCardTestResult::get();
+    showVerdict(result.lblResult, outcome);
+    result.exec();
+}
+
+void frmPsychicCardTestDisplay::colourGuess(CardColour guess)
+{
+    lblScore->clear();
+    if (!pleaseWait())
+        return;
+    // Drawn only now, after the guess was made.
+    cardDrawn = static_cast<qint16>(drawDeckCard(platform::random().next()));
+    showIMGCardsFace(picDeckOfCards, cardDrawn);
+    const bool right = isColourGuessRight(guess, cardDrawn);
+    lblScore->setText(outcomeWord(right));
+    countGuess(kColourCardSlot, right);
+    picMessage->hide();
+    showFeedback();
+}
+
+void frmPsychicCardTestDisplay::cmdBlackCard_Click()
+{
+    colourGuess(CardColour::Black);
+}
+
+void frmPsychicCardTestDisplay::cmdRedCard_Click()
+{
+    colourGuess(CardColour::Red);
+}
+
+void frmPsychicCardTestDisplay::picCard_Click(int index)
+{
+    lblScore->clear();
+    if (!pleaseWait())
+        return;
+    cardDrawn = static_cast<qint16>(drawChosenPosition(platform::random().next()));
+    showIMGTencardFace(picTenCardResult, dealtCards[static_cast<size_t>(cardDrawn)]);
+    const bool right = isRightCardGuess(dealtCards, index, cardDrawn);
+    lblScore->setText(outcomeWord(right));
+    countGuess(kRightCardSlot, right);
+    picMessage->hide();
+    showFeedback();
+}
+
+void frmPsychicCardTestDisplay::cmdRefresh_Click()
+{
+    DealCards();
+    showDeal();
+}
+
+void frmPsychicCardTestDisplay::cmdBack_Click()
+{
+    unload();
+    // Only module-level things from here on: this window is on its way out.
+    frmPsychicCardTestMain::get().showWindow();
+    hideWelcomePanel();
+}
+
+void frmPsychicCardTestDisplay::mnuFileBack_Click()
+{
+    cmdBack_Click();
+}
+
+void frmPsychicCardTestDisplay::cmdExit_Click()
+{
+    unload();
+}
+
+void frmPsychicCardTestDisplay::mnuExit_Click()
+{
+    cmdExit_Click();
+}
+
+void frmPsychicCardTestDisplay::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdExit->click();
+        return;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // Enter presses the button that has the focus, else the default one.
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused && focused->isVisible() ? focused : cmdExit)->click();
+        return;
+    }
+    Form::keyPressEvent(event);
 }

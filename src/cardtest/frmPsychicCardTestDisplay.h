@@ -1,14 +1,88 @@
 #pragma once
-// Placeholder until the window is built: an empty child window with the
-// test's title and size.
+// The card test's play window. Its two games share one place: the colour-card
+// game (black or red?) and the right-card game (which of eight dealt cards is
+// the chosen one?); the home window brings the wanted one to the front.
 
 #include "shell/Form.h"
+
+#include <array>
+
+class ClickLabel;
+class Panel;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+enum class CardColour;
 
 class frmPsychicCardTestDisplay : public Form<frmPsychicCardTestDisplay, QWidget> {
 public:
     frmPsychicCardTestDisplay();
 
+    Panel* Frame2;
+    ClickLabel* Label61;
+
+    QGroupBox* fraPicKCards;
+    QLabel* Label1;
+    QPushButton* cmdBlackCard;
+    QPushButton* cmdRedCard;
+    QLabel* picDeckOfCards;
+
+    QGroupBox* fraTenRightCard;
+    QLabel* Label2;
+    QLabel* Label3;
+    std::array<ClickLabel*, 8> picCard{};
+    QLabel* picTenCardResult;
+    QPushButton* cmdRefresh;
+
+    QWidget* picMessage;
+    QLabel* Label7;
+    QLabel* Label6;
+    QLabel* lblScore; // the outcome word of the last guess; never shown
+
+    Panel* Frame5;
+    QPushButton* cmdBack;
+    QPushButton* cmdExit;
+    ClickLabel* lblFullBrand;
+    ClickLabel* lblCobrand;
+
+    QMenu* mnuFile;
+    QAction* mnuFileBack;
+    QAction* mnuExit;
+    QMenu* mnuHelp;
+    QAction* mkmoney;
+
+    void bringColourCardGameToFront();
+    void bringRightCardGameToFront();
+    // Shows the current deal (dealtCards) in the eight card pictures.
+    void showDeal();
+
+    void cmdBlackCard_Click();
+    void cmdRedCard_Click();
+    void picCard_Click(int index);
+    void cmdRefresh_Click();
+    void cmdBack_Click();
+    void mnuFileBack_Click();
+    void cmdExit_Click();
+    void mnuExit_Click();
+
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    // cmdExit is the default and the cancel button.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildTopAndBottom();
+    void buildColourCardGame();
+    void buildRightCardGame();
+    void buildPleaseWait();
+    void buildMenus();
+
+    void colourGuess(CardColour guess);
+    // Shows "Please Wait ..." for the pause; false if the window was closed
+    // meanwhile, and then nothing more may be done.
+    bool pleaseWait();
+    void showFeedback();
 };

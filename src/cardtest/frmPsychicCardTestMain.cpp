@@ -1,21 +1,339 @@
 #include "cardtest/frmPsychicCardTestMain.h"
 
+#include "cardtest/frmPsychicCardTestDisplay.h"
+#include "cardtest/modCardTest.h"
+#include "platform/Platform.h"
+#include "shell/ClickLabel.h"
 #include "shell/Look.h"
+#include "shell/Panel.h"
+#include "shell/StandardMenus.h"
+#include "shell/modHelp.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const QColor kLightOrange(255, 192, 128);
+const QColor kScoreBack(255, 224, 192);
+const QColor kScoreText(64, 0, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kStrip(192, 192, 255); // the same lavender as the main window's bars
+
+constexpr double kWindowWidth = 9120;
+constexpr double kWindowHeight = 6555;
+constexpr double kStripLeft = 120;
+constexpr double kStripWidth = 8895;
+constexpr double kMainTop = 840;
+constexpr double kMainHeight = 4935;
+constexpr double kWelcomeTop = 120;
+constexpr double kCaptionTop = 3450;
+
+const char* const kWelcomeText =
+    "Wel Come To Sorvek Psychic Card Test. This Will help You to Improve Your Psychic Abilities";
+const char* const kIntroText =
+    "Welcome to Sorvek Psychic Card Test. Psychic abilities exists within all of us. But some people are more "
+    "accustomed and tuned with these inborn abilities as compared to others. Sorvek Psychic Card Test Software is "
+    "such a tool that helps you test your inborn psychic skills. It is a completely free psychic test program.";
+// Each game button announces its own game.
+const char* const kPickCardsCaption = "Click To Play Pick The Right Color Card";
+const char* const kRightCardCaption = "Click To Play Pick The Right Card";
+const char* const kScoreCaption = "Score";
+const char* const kOkCaption = "Ok";
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, double points, const QColor& colour)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(look::verdana(points));
+    look::setTextColour(label, colour);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, double points, const QColor& face)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(look::verdana(points));
+    look::setButtonFace(button, face);
+    return button;
+}
+
+} // namespace
 
 frmPsychicCardTestMain::frmPsychicCardTestMain()
 {
     setObjectName(QStringLiteral("frmPsychicCardTestMain"));
     setWindowTitle(QStringLiteral("Sorvek Psychic Card Test"));
     look::setBackground(this, Qt::black);
-    setFixedSize(twips::toPixels(9120), twips::toPixels(6555));
+    setFixedSize(twips::toPixels(kWindowWidth), twips::toPixels(kWindowHeight));
+    setMouseTracking(true); // the bare window clears the hover caption
+
+    buildTopAndBottom();
+    buildMainPanel();
+    buildMenus();
+
+    setTabOrder(cmdPickCards, cmdRightCard);
+    setTabOrder(cmdRightCard, cmdScore);
+    setTabOrder(cmdScore, txtScore);
+    setTabOrder(txtScore, cmdExit);
+    setTabOrder(cmdExit, lblFullBrand);
+    setTabOrder(lblFullBrand, lblCobrand);
+    setTabOrder(lblCobrand, Label61);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &frmPsychicCardTestMain::Timer1_Timer);
+    Timer1->start();
+}
+
+void frmPsychicCardTestMain::buildTopAndBottom()
+{
+    Frame2 = new Panel(this, "Frame2");
+    look::setBackground(Frame2, kStrip);
+    twips::place(Frame2, kStripLeft, 60, kStripWidth, 720);
+
+    Label61 = makeLabel61(Frame2);
+    Label61->setFont(look::verdana(8.25));
+    Label61->setAlignment(Qt::AlignCenter);
+    look::setTextColour(Label61, Qt::black);
+    twips::place(Label61, 120, 60, kStripWidth - 240, 600);
+
+    Frame5 = new Panel(this, "Frame5");
+    look::setBackground(Frame5, kStrip);
+    twips::place(Frame5, kStripLeft, kMainTop + kMainHeight + 60, kStripWidth, 660);
+
+    lblFullBrand = makeFullBrandLabel(Frame5);
+    lblCobrand = makeCobrandLabel(Frame5);
+    for (ClickLabel* link : {lblFullBrand, lblCobrand}) {
+        link->setFont(look::verdana(6.75));
+        link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        look::setTextColour(link, Qt::black);
+    }
+    twips::place(lblFullBrand, 120, 15, 3600, 630);
+    twips::place(lblCobrand, 3840, 15, 3600, 630);
+
+    cmdExit = makeButton(Frame5, "cmdExit", QStringLiteral("&Exit"), 8.25, look::kGrey);
+    twips::place(cmdExit, 7560, 120, 1215, 420);
+    connect(cmdExit, &QPushButton::clicked, this, &frmPsychicCardTestMain::cmdExit_Click);
+}
+
+void frmPsychicCardTestMain::buildMainPanel()
+{
+    fraMain = new Panel(this, "fraMain");
+    look::setBackground(fraMain, kLightOrange);
+    twips::place(fraMain, kStripLeft, kMainTop, kStripWidth, kMainHeight);
+    connect(fraMain, &Panel::mouseMoved, this, &frmPsychicCardTestMain::fraMain_MouseMove);
+
+    // Created back to front: the black band behind the welcome line, the
+    // texts, the score panel, then the buttons that lie over the score panel.
+    Label1 = makeLabel(fraMain, "Label1", QStringLiteral("Label1"), 8.25, Qt::black);
+    look::setBackground(Label1, Qt::black);
+    twips::place(Label1, -120, 120, 9015, 735);
+
+    lblWelCome = makeLabel(fraMain, "lblWelCome", QString::fromLatin1(kWelcomeText), 8.25, QColor(255, 0, 0));
+    look::setBackground(lblWelCome, Qt::black);
+    lblWelCome->setAlignment(Qt::AlignCenter);
+    lblWelCome->setWordWrap(true);
+    twips::place(lblWelCome, welcomeStartLeft(kWelcomeLineWidth), kWelcomeTop, kWelcomeLineWidth, 675);
+
+    Label2 = makeLabel(fraMain, "Label2", QString::fromLatin1(kIntroText), 8.25, Qt::black);
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setWordWrap(true);
+    twips::place(Label2, 120, 900, kStripWidth - 240, 840);
+
+    Label3 = makeLabel(fraMain, "Label3", QStringLiteral("Click On One option and get started! "), 9.75, kBlue);
+    Label3->setAlignment(Qt::AlignCenter);
+    twips::place(Label3, 120, 1800, kStripWidth - 240, 300);
+
+    lblCaption = makeLabel(fraMain, "lblCaption", QStringLiteral("lblCaption"), 9, kBlue);
+    lblCaption->setAlignment(Qt::AlignCenter);
+    setCaption(lblCaption->text());
+
+    fraScore = new QGroupBox(QStringLiteral("Score"), fraMain);
+    fraScore->setObjectName(QStringLiteral("fraScore"));
+    fraScore->setFont(look::verdana(9.75));
+    look::setBackground(fraScore, kLightOrange);
+    twips::place(fraScore, 360, 1710, 8175, 1935);
+    fraScore->hide();
+
+    txtScore = new QPlainTextEdit(fraScore);
+    txtScore->setObjectName(QStringLiteral("txtScore"));
+    txtScore->setFont(look::verdana(9.75));
+    txtScore->setReadOnly(true); // a report, not an input
+    look::setBackground(txtScore, kScoreBack);
+    look::setTextColour(txtScore, kScoreText);
+    twips::place(txtScore, 120, 330, 7935, 1485);
+
+    cmdPickCards = makeButton(fraMain, "cmdPickCards", QStringLiteral("Pick The Right Color Card"), 12,
+                              QColor(255, 128, 128));
+    twips::place(cmdPickCards, 720, 2160, 3615, 1215);
+    connect(cmdPickCards, &QPushButton::clicked, this, &frmPsychicCardTestMain::cmdPickCards_Click);
+
+    cmdRightCard = makeButton(fraMain, "cmdRightCard", QStringLiteral("Pick The Right Card"), 12, QColor(128, 128, 255));
+    twips::place(cmdRightCard, 4560, 2160, 3615, 1215);
+    connect(cmdRightCard, &QPushButton::clicked, this, &frmPsychicCardTestMain::cmdRightCard_Click);
+
+    for (QPushButton* game : {cmdPickCards, cmdRightCard}) {
+        game->setCursor(look::handCursor());
+        game->setMouseTracking(true);
+        game->installEventFilter(this);
+    }
+
+    cmdScore = makeButton(fraMain, "cmdScore", QString::fromLatin1(kScoreCaption), 9, look::kGrey);
+    twips::place(cmdScore, 360, 3780, 8175, 615);
+    connect(cmdScore, &QPushButton::clicked, this, &frmPsychicCardTestMain::cmdScore_Click);
+
+    // Only the bare panel clears the hover caption; what lies on it keeps it.
+    for (QWidget* child : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(lblWelCome),
+                           static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3),
+                           static_cast<QWidget*>(lblCaption), static_cast<QWidget*>(fraScore),
+                           static_cast<QWidget*>(cmdPickCards), static_cast<QWidget*>(cmdRightCard),
+                           static_cast<QWidget*>(cmdScore)})
+        keepPointerMovesFrom(child);
+}
+
+void frmPsychicCardTestMain::buildMenus()
+{
+    mnuFile = buildFileMenu(this);
+    mnuExit = addMenuCommand(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
+    connect(mnuExit, &QAction::triggered, this, &frmPsychicCardTestMain::mnuExit_Click);
+    const HelpMenu help =
+        buildHelpMenu(this, UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
+    mnuHelp = help.mnuHelp;
+    mkmoney = buildMakeMoneyAction(this);
+    addMenuBarMenu(mnuFile);
+    addMenuBarMenu(mnuHelp);
+    addMenuBarAction(mkmoney);
 }
 
 void frmPsychicCardTestMain::Form_Load()
 {
+    RemindOfUpdate();
+    setCaption(QString());
+    m_welcomeLeft = welcomeStartLeft(kWelcomeLineWidth);
+    placeWelcomeLine();
     placeCentredAtTop();
+    cmdPickCards->setFocus(); // now that the window has its place in the main window
 }
 
 void frmPsychicCardTestMain::Form_Unload()
 {
+    Timer1->stop();
     showWelcomePanel();
+}
+
+void frmPsychicCardTestMain::placeWelcomeLine()
+{
+    twips::move(lblWelCome, m_welcomeLeft, kWelcomeTop);
+}
+
+void frmPsychicCardTestMain::Timer1_Timer()
+{
+    // One draw per component, in this order.
+    const int red = colourComponent(platform::random().next());
+    const int green = colourComponent(platform::random().next());
+    const int blue = colourComponent(platform::random().next());
+    m_welcomeLeft = nextWelcomeLeft(m_welcomeLeft, kWelcomeLineWidth, kWelcomePanelWidth);
+    placeWelcomeLine();
+    look::setTextColour(lblWelCome, QColor(red, green, blue));
+}
+
+// The caption sizes itself to its text and stays centred under the buttons.
+void frmPsychicCardTestMain::setCaption(const QString& text)
+{
+    lblCaption->setText(text);
+    lblCaption->adjustSize();
+    const double width = twips::fromPixels(lblCaption->width());
+    twips::move(lblCaption, twips::centredLeft(kWelcomePanelWidth, width), kCaptionTop);
+}
+
+void frmPsychicCardTestMain::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept(); // the pointer is over the bare window
+    Form_MouseMove();
+}
+
+bool frmPsychicCardTestMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == cmdPickCards)
+            cmdPickCards_MouseMove();
+        else if (watched == cmdRightCard)
+            cmdRightCard_MouseMove();
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void frmPsychicCardTestMain::Form_MouseMove()
+{
+    setCaption(QString());
+}
+
+void frmPsychicCardTestMain::fraMain_MouseMove()
+{
+    setCaption(QString());
+}
+
+void frmPsychicCardTestMain::cmdPickCards_MouseMove()
+{
+    setCaption(QString::fromLatin1(kPickCardsCaption));
+}
+
+void frmPsychicCardTestMain::cmdRightCard_MouseMove()
+{
+    setCaption(QString::fromLatin1(kRightCardCaption));
+}
+
+void frmPsychicCardTestMain::cmdPickCards_Click()
+{
+    frmPsychicCardTestDisplay& play = frmPsychicCardTestDisplay::get();
+    play.bringColourCardGameToFront();
+    hideWindow(); // stays loaded; its timer keeps running
+    play.showWindow();
+}
+
+void frmPsychicCardTestMain::cmdRightCard_Click()
+{
+    DealCards();
+    frmPsychicCardTestDisplay& play = frmPsychicCardTestDisplay::get();
+    play.showDeal();
+    play.bringRightCardGameToFront();
+    hideWindow();
+    play.showWindow();
+    hideWelcomePanel();
+}
+
+void frmPsychicCardTestMain::cmdScore_Click()
+{
+    if (cmdScore->text() == QLatin1String(kScoreCaption)) {
+        fraScore->show();
+        cmdRightCard->hide();
+        cmdPickCards->hide();
+        txtScore->setPlainText(scoreText(cardCorrect, cardAttempts));
+        cmdScore->setText(QString::fromLatin1(kOkCaption));
+    } else {
+        fraScore->hide();
+        cmdRightCard->show();
+        cmdPickCards->show();
+        cmdScore->setText(QString::fromLatin1(kScoreCaption));
+    }
+}
+
+void frmPsychicCardTestMain::cmdExit_Click()
+{
+    unload();
+}
+
+void frmPsychicCardTestMain::mnuExit_Click()
+{
+    cmdExit_Click();
 }

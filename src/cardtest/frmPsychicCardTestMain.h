@@ -1,14 +1,74 @@
 #pragma once
-// Placeholder until the window is built: an empty child window with the
-// test's title and size.
+// The card test's home window: the scrolling welcome line, the two game
+// buttons with their hover caption, and the Score panel.
 
 #include "shell/Form.h"
+
+class ClickLabel;
+class Panel;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
 
 class frmPsychicCardTestMain : public Form<frmPsychicCardTestMain, QWidget> {
 public:
     frmPsychicCardTestMain();
 
+    Panel* Frame2;
+    ClickLabel* Label61;
+    Panel* fraMain;
+    QLabel* Label1;
+    QLabel* lblWelCome;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* lblCaption;
+    QGroupBox* fraScore;
+    QPlainTextEdit* txtScore;
+    QPushButton* cmdPickCards;
+    QPushButton* cmdRightCard;
+    QPushButton* cmdScore;
+    Panel* Frame5;
+    QPushButton* cmdExit;
+    ClickLabel* lblFullBrand;
+    ClickLabel* lblCobrand;
+    QTimer* Timer1;
+
+    QMenu* mnuFile;
+    QAction* mnuExit;
+    QMenu* mnuHelp;
+    QAction* mkmoney;
+
+    // The welcome line's left edge in twips, relative to fraMain.
+    double welcomeLeft() const { return m_welcomeLeft; }
+
+    void Timer1_Timer();
+    void cmdPickCards_Click();
+    void cmdRightCard_Click();
+    void cmdScore_Click();
+    void cmdExit_Click();
+    void mnuExit_Click();
+
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTopAndBottom();
+    void buildMainPanel();
+    void buildMenus();
+    void setCaption(const QString& text);
+    void placeWelcomeLine();
+
+    void Form_MouseMove();
+    void fraMain_MouseMove();
+    void cmdPickCards_MouseMove();
+    void cmdRightCard_MouseMove();
+
+    double m_welcomeLeft = 0; // twips; moved from here every tick
 };
