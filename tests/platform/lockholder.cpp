@@ -1,4 +1,4 @@
-// Takes the single-instance lock at the path given, says whether another
+// Takes the single-instance lock (at the path given, if any), says whether another
 // instance holds it, then waits to be killed: the other side of the lock test.
 #include "platform/QtServices.h"
 
@@ -9,9 +9,8 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc < 2)
-        return 2;
-    platform::LockFileInstance lock(QString::fromLocal8Bit(argv[1]));
+    // Without a path: the program's own lock in the per-user runtime folder.
+    platform::LockFileInstance lock(argc > 1 ? QString::fromLocal8Bit(argv[1]) : platform::LockFileInstance::defaultLockPath());
     std::printf("%s\n", lock.anotherInstanceRunning() ? "other" : "locked");
     std::fflush(stdout);
     QTimer::singleShot(60000, &app, &QCoreApplication::quit);

@@ -1,0 +1,159 @@
+// The program meets a hostile desktop: a broken settings store, no browser,
+// a lock left behind, no runtime folder. It must start, carry on, and never
+// show an error of its own.
+#include "app/Startup.h"
+#include "app/frmMDI.h"
+#include "platform/QtServices.h"
+#include "shell/modHelp.h"
+#include "support/FakePlatform.h"
+#include "support/Modal.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class TestFaults : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> fake;
+    QTemporaryDir configDir;
+
+    QString settingsFile() const { return configDir.filePath(QStringLiteral("Veltrane/Veltrane.conf")); }
+
+    // Starts the program with the real settings store and checks it came up
+    // without any message box.
+    void startCleanly()
+    {
+        platform::Services real;
+        real.settings = platform::makeUserSettings();
+        platform::install(std::move(real));
+        std::unique_ptr<frmMDI> mdi(startUp());
+        QVERIFY(mdi);
+        QVERIFY(fake->messageBoxes->shown.isEmpty());
+        CloseAllAndEnd();
+        mdi.reset();
+        modal::flushDeletes();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Veltrane"));
+        QCoreApplication::setApplicationName(QStringLiteral("Veltrane"));
+    }
+    void init()
+    {
+        fake = std::make_unique<FakePlatform>();
+        QDir(configDir.path()).removeRecursively();
+        QDir().mkpath(configDir.filePath(QStringLiteral("Veltrane")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configDir.path());
+    }
+    void cleanup()
+    {
+        QVERIFY(modal::leftoverTopLevels().isEmpty());
+        fake.reset();
+    }
+
+    void settingsFileHoldingGarbage()
+    {
+        QFile f(settingsFile());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("\x00\xff\xfe[Settings\nDuration=@DateTime(\x01\x02\x03)\n\n===\n", 44);
+        f.close();
+        startCleanly();
+        // Treated as never set: today is stored in its readable form.
+        QSettings s;
+        QCOMPARE(s.value(QStringLiteral("Settings/Duration")).toString(), fake->clock->when.toString(Qt::ISODate));
+    }
+
+    void settingsValueEmptyOrFarAway_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("asks");
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("year 1") << QStringLiteral("0001-01-01T00:00:00") << true;
+        QTest::newRow("year 9999") << QStringLiteral("9999-12-31T00:00:00") << true;
+    }
+    void settingsValueEmptyOrFarAway()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, asks);
+        {
+            QSettings s;
+            s.setValue(QStringLiteral("Settings/Duration"), stored);
+        }
+        platform::Services real;
+        real.settings = platform::makeUserSettings();
+        platform::install(std::move(real));
+        RemindOfUpdate();
+        QCOMPARE(fake->messageBoxes->shown.size(), asks ? 1 : 0);
+        QCOMPARE(QSettings().value(QStringLiteral("Settings/Duration")).toString(), fake->clock->when.toString(Qt::ISODate));
+    }
+
+    void settingsFileThatCannotBeRead()
+    {
+        // A folder where the file should be: neither readable nor writable,
+        // whoever runs the test.
+        QVERIFY(QDir().mkpath(settingsFile()));
+        startCleanly();
+    }
+
+    void settingsFolderThatCannotBeWritten()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/proc/veltrane-settings"));
+        startCleanly();
+        startCleanly(); // and again: still nothing stored, still no prompt
+    }
+
+    void noBrowserAtAll()
+    {
+        platform::Services real;
+        real.browser = platform::makeDesktopBrowser();
+        platform::install(std::move(real));
+        const QByteArray path = qgetenv("PATH");
+        QTemporaryDir empty;
+        qputenv("PATH", empty.path().toLocal8Bit());
+        QElapsedTimer timer;
+        timer.start();
+        OpenHomePage();
+        OpenDownloadPage();
+        qputenv("PATH", path);
+        QVERIFY(timer.elapsed() < 5000);
+        QVERIFY(fake->messageBoxes->shown.isEmpty());
+    }
+
+    void instancesAgreeOnOneLockWithoutARuntimeFolder()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        QProcess first, second;
+        first.setProcessEnvironment(env);
+        second.setProcessEnvironment(env);
+        first.start(QStringLiteral(LOCKHOLDER), {});
+        QVERIFY(first.waitForReadyRead(10000));
+        QCOMPARE(first.readLine().trimmed(), QByteArray("locked"));
+        second.start(QStringLiteral(LOCKHOLDER), {});
+        QVERIFY(second.waitForReadyRead(10000));
+        QCOMPARE(second.readLine().trimmed(), QByteArray("other"));
+        second.kill();
+        first.kill();
+        second.waitForFinished();
+        first.waitForFinished();
+    }
+
+    void clipboardWorksOrIsQuietlyAbsent()
+    {
+        auto clipboard = platform::makeSystemClipboard();
+        clipboard->clear();
+        QCOMPARE(clipboard->text(), QString());
+    }
+};
+
+QTEST_MAIN(TestFaults)
+#include "tst_faults.moc"
