@@ -1,0 +1,62 @@
+#include "colortest/ColorTestLook.h"
+
+#include "shell/ClickLabel.h"
+#include "shell/Look.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace colorlook {
+
+QFrame* navyPanel(QWidget* parent, const QString& name)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    look::setBackground(panel, kNavy);
+    // The frame is drawn in WindowText; the panel's own labels set theirs.
+    QPalette p = panel->palette();
+    p.setColor(QPalette::WindowText, QColor(70, 70, 150));
+    panel->setPalette(p);
+    panel->setFrameShape(QFrame::Box);
+    panel->setLineWidth(1);
+    return panel;
+}
+
+QWidget* whiteStrip(QWidget* parent, const QString& name)
+{
+    auto* strip = new QWidget(parent);
+    strip->setObjectName(name);
+    look::setBackground(strip, Qt::white);
+    return strip;
+}
+
+void styleLink(ClickLabel* link, double points)
+{
+    link->setFont(look::verdana(points));
+    look::setTextColour(link, kLinkBlue);
+    link->setAlignment(Qt::AlignCenter);
+}
+
+QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, const QColor& colour, double points,
+                  Qt::Alignment alignment)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(look::verdana(points));
+    look::setTextColour(label, colour);
+    label->setWordWrap(true);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QPushButton* greyButton(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(look::verdana(8.25));
+    look::setButtonFace(button, look::kPaleGrey);
+    return button;
+}
+
+} // namespace colorlook

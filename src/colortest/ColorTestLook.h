@@ -1,0 +1,34 @@
+#pragma once
+// Pieces both color test windows are made of: the navy panels, the white
+// strips holding the advertising links, and the light grey buttons.
+
+#include <QColor>
+#include <QString>
+
+class ClickLabel;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace colorlook {
+
+const QColor kNavy(0, 0, 64);
+const QColor kYellow(255, 255, 0);
+const QColor kLinkBlue(0, 0, 160);
+
+// A navy panel with a thin lighter edge, so it stands out on the navy window.
+QFrame* navyPanel(QWidget* parent, const QString& name);
+
+// A white strip across the window with the link labels set in it.
+QWidget* whiteStrip(QWidget* parent, const QString& name);
+void styleLink(ClickLabel* link, double points);
+
+// A word-wrapped static label in bold Verdana.
+QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, const QColor& colour, double points,
+                  Qt::Alignment alignment);
+
+// A captioned light grey button in bold Verdana.
+QPushButton* greyButton(QWidget* parent, const QString& name, const QString& caption);
+
+} // namespace colorlook
