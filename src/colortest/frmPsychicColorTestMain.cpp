@@ -1,21 +1,230 @@
 #include "colortest/frmPsychicColorTestMain.h"
 
+#include "colortest/ColorTestLook.h"
+#include "colortest/TextBox.h"
+#include "colortest/frmPsychicColorTestDisplay.h"
+#include "colortest/modColorTest.h"
+#include "platform/Platform.h"
+#include "shell/ClickLabel.h"
 #include "shell/Look.h"
+#include "shell/modHelp.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+using namespace colorlook;
+
+const char* const kWelcomeText =
+    "Welcome to Sorvek Psychic Color Test. Psychic abilities mean to see, hear or feel an object, circumstance or an "
+    "event by intuitive means. Hundreds of such unexplained events occur around us everyday. Sorvek Free Psychic "
+    "Color Test Software is such a tool that helps you to test your inborn psychic skills.";
+const char* const kNoLevelMessage = "Please Select a Type Of Color Test !";
+const QString kScoreCaption = QStringLiteral("&Score");
+const QString kOkCaption = QStringLiteral("Ok");
+
+// Layout in twips: a banner strip, the welcome panel at the left and the
+// level/score place at the right, the buttons below them, the link strip.
+constexpr double kWidth = 9600;
+constexpr double kHeight = 6600;
+constexpr double kBannerHeight = 480;
+constexpr double kPanelTop = 720;
+constexpr double kPanelWidth = 4440;
+constexpr double kPanelHeight = 3480;
+constexpr double kLeftPanelLeft = 240;
+constexpr double kRightPanelLeft = kWidth - 240 - kPanelWidth;
+constexpr double kButtonTop = kPanelTop + kPanelHeight + 240;
+constexpr double kButtonHeight = 495;
+constexpr double kProceedWidth = 3240;
+constexpr double kSmallButtonWidth = 1800;
+constexpr double kButtonGap = 240;
+constexpr double kLinksTop = 5280;
+constexpr double kLinkHeight = 540;
+
+// An option button with a white caption on navy. Its round indicator is
+// drawn in Base and Text, which the navy window would otherwise hand down.
+QRadioButton* levelOption(QWidget* parent, int index)
+{
+    auto* option = new QRadioButton(modColorTest::levelCaption(index), parent);
+    option->setObjectName(QStringLiteral("optLevel_%1").arg(index));
+    option->setFont(look::verdana(9.75));
+    QPalette p = option->palette();
+    p.setColor(QPalette::WindowText, Qt::white);
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::Text, kNavy);
+    option->setPalette(p);
+    return option;
+}
+
+// Options of one group can all be cleared only with the group rule lifted.
+void deselect(QRadioButton* option)
+{
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(true);
+}
+
+} // namespace
 
 frmPsychicColorTestMain::frmPsychicColorTestMain()
 {
     setObjectName(QStringLiteral("frmPsychicColorTestMain"));
     setWindowTitle(QStringLiteral("Sorvek Psychic Color Test"));
-    look::setBackground(this, Qt::black);
-    setFixedSize(twips::toPixels(9600), twips::toPixels(6600));
+    look::setBackground(this, kNavy);
+    setCursor(look::handCursor());
+    setFixedSize(twips::toPixels(kWidth), twips::toPixels(kHeight));
+
+    fraWelcome = navyPanel(this, QStringLiteral("fraWelcome"));
+    twips::place(fraWelcome, kLeftPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
+    Label2 = textLabel(fraWelcome, QStringLiteral("Label2"), QString::fromLatin1(kWelcomeText), kYellow, 9.75,
+                       Qt::AlignLeft | Qt::AlignVCenter);
+    twips::place(Label2, 240, 180, kPanelWidth - 480, kPanelHeight - 360);
+
+    fraLevel = navyPanel(this, QStringLiteral("fraLevel"));
+    twips::place(fraLevel, kRightPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
+    Label4 = textLabel(fraLevel, QStringLiteral("Label4"), QStringLiteral("Choose your level of difficulty and get started!"),
+                       kYellow, 9.75, Qt::AlignCenter);
+    twips::place(Label4, 240, 240, kPanelWidth - 480, 720);
+    for (int i = 0; i < 3; ++i) {
+        optLevel[i] = levelOption(fraLevel, i);
+        twips::place(optLevel[i], 1080, 1320 + i * 600, kPanelWidth - 1560, 420);
+    }
+    optLevel[0]->setChecked(true);
+
+    // Same place as the level panel, behind it until Score is pressed.
+    fraScore = new QGroupBox(QStringLiteral("Score"), this);
+    fraScore->setObjectName(QStringLiteral("fraScore"));
+    fraScore->setFont(look::verdana(9.75));
+    look::setBackground(fraScore, kNavy);
+    look::setTextColour(fraScore, Qt::white);
+    twips::place(fraScore, kRightPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
+    txtScore = new TextBox(fraScore);
+    txtScore->setObjectName(QStringLiteral("txtScore"));
+    txtScore->setFont(look::verdana(9.75));
+    QPalette scorePalette = txtScore->palette();
+    scorePalette.setColor(QPalette::Base, Qt::white);
+    scorePalette.setColor(QPalette::Text, kNavy);
+    txtScore->setPalette(scorePalette);
+    txtScore->setText(QStringLiteral("13 correct Out of 14"));
+    txtScore->setAccessibleName(QStringLiteral("Score"));
+    twips::place(txtScore, 240, 480, kPanelWidth - 480, kPanelHeight - 720);
+    fraScore->hide();
+    fraLevel->raise();
+
+    cmdProceed = greyButton(this, QStringLiteral("cmdProceed"), QStringLiteral("Proceed To &Color Test"));
+    twips::place(cmdProceed, kLeftPanelLeft + (kPanelWidth - kProceedWidth) / 2, kButtonTop, kProceedWidth, kButtonHeight);
+    const double smallLeft = kRightPanelLeft + (kPanelWidth - 2 * kSmallButtonWidth - kButtonGap) / 2;
+    cmdScore = greyButton(this, QStringLiteral("cmdScore"), kScoreCaption);
+    twips::place(cmdScore, smallLeft, kButtonTop, kSmallButtonWidth, kButtonHeight);
+    cmdExit = greyButton(this, QStringLiteral("cmdExit"), QStringLiteral("&Exit"));
+    twips::place(cmdExit, smallLeft + kSmallButtonWidth + kButtonGap, kButtonTop, kSmallButtonWidth, kButtonHeight);
+
+    // The links come last in the Tab order, after the test's own controls.
+    picBanner = whiteStrip(this, QStringLiteral("picBanner"));
+    twips::place(picBanner, 0, 0, kWidth, kBannerHeight);
+    Label61 = makeLabel61(picBanner);
+    styleLink(Label61, 8.25);
+    twips::place(Label61, 120, 60, kWidth - 240, kBannerHeight - 120);
+
+    picLinks = whiteStrip(this, QStringLiteral("picLinks"));
+    twips::place(picLinks, 0, kLinksTop, kWidth, kHeight - kLinksTop);
+    lblFullBrand = makeFullBrandLabel(picLinks);
+    styleLink(lblFullBrand, 8.25);
+    twips::place(lblFullBrand, 240, 120, kWidth - 480, kLinkHeight);
+    lblCobrand = makeCobrandLabel(picLinks);
+    styleLink(lblCobrand, 8.25);
+    twips::place(lblCobrand, 240, 120 + kLinkHeight + 60, kWidth - 480, kLinkHeight);
+
+    connect(cmdProceed, &QPushButton::clicked, this, &frmPsychicColorTestMain::cmdProceed_Click);
+    connect(cmdScore, &QPushButton::clicked, this, &frmPsychicColorTestMain::cmdScore_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmPsychicColorTestMain::cmdExit_Click);
+
+    mnuFile = buildFileMenu(this);
+    mnuProceed = addMenuCommand(mnuFile, QStringLiteral("Proceed To &Color Test"), QStringLiteral("mnuProceed"));
+    mnuExit = addMenuCommand(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
+    connect(mnuProceed, &QAction::triggered, this, &frmPsychicColorTestMain::mnuProceed_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmPsychicColorTestMain::mnuExit_Click);
+    help = buildHelpMenu(this, UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
+    mkmoney = buildMakeMoneyAction(this);
+    addMenuBarMenu(mnuFile);
+    addMenuBarMenu(help.mnuHelp);
+    addMenuBarAction(mkmoney);
 }
 
 void frmPsychicColorTestMain::Form_Load()
 {
+    RemindOfUpdate();
     placeCentredAtTop();
 }
 
 void frmPsychicColorTestMain::Form_Unload()
 {
     showWelcomePanel();
+}
+
+int frmPsychicColorTestMain::chosenLevel() const
+{
+    for (int i = 0; i < 3; ++i) {
+        if (optLevel[i]->isChecked())
+            return i;
+    }
+    return -1;
+}
+
+void frmPsychicColorTestMain::showView(QWidget* front, QWidget* back)
+{
+    // The panel behind is hidden too, so Tab cannot reach controls nobody sees.
+    front->show();
+    front->raise();
+    back->hide();
+}
+
+void frmPsychicColorTestMain::cmdProceed_Click()
+{
+    const int level = chosenLevel();
+    if (level < 0) {
+        platform::messageBoxes().information(QString::fromLatin1(kNoLevelMessage));
+        return;
+    }
+    frmPsychicColorTestDisplay& play = frmPsychicColorTestDisplay::get();
+    play.bringLevelToFront(level);
+    play.showWindow();
+    hideWindow();
+    hideWelcomePanel();
+}
+
+void frmPsychicColorTestMain::cmdScore_Click()
+{
+    for (QRadioButton* option : optLevel)
+        deselect(option);
+    if (cmdScore->text() == kScoreCaption) {
+        showView(fraScore, fraLevel);
+        txtScore->setText(modColorTest::scoreText());
+        cmdScore->setText(kOkCaption);
+    } else {
+        showView(fraLevel, fraScore);
+        cmdScore->setText(kScoreCaption);
+        optLevel[0]->setChecked(true);
+    }
+}
+
+void frmPsychicColorTestMain::cmdExit_Click()
+{
+    unload();
+}
+
+void frmPsychicColorTestMain::mnuProceed_Click()
+{
+    cmdProceed_Click();
+}
+
+void frmPsychicColorTestMain::mnuExit_Click()
+{
+    unload();
 }

@@ -1,14 +1,62 @@
 #pragma once
-// Placeholder until the window is built: an empty child window with the
-// test's title and size.
+// The color test's home window: a welcome text, the choice of level, and on
+// request the running score per level in the same place as the choice.
+// Proceed hands over to the play window and hides this one, which keeps its
+// view and selection until Back shows it again.
 
 #include "shell/Form.h"
+#include "shell/StandardMenus.h"
+
+#include <array>
+
+class ClickLabel;
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class TextBox;
 
 class frmPsychicColorTestMain : public Form<frmPsychicColorTestMain, QWidget> {
 public:
     frmPsychicColorTestMain();
 
+    QWidget* picBanner;
+    ClickLabel* Label61;
+    QFrame* fraWelcome;
+    QLabel* Label2;
+    QFrame* fraLevel;
+    QLabel* Label4;
+    std::array<QRadioButton*, 3> optLevel{};
+    QGroupBox* fraScore;
+    TextBox* txtScore;
+    QPushButton* cmdProceed;
+    QPushButton* cmdScore;
+    QPushButton* cmdExit;
+    QWidget* picLinks;
+    ClickLabel* lblFullBrand;
+    ClickLabel* lblCobrand;
+
+    QMenu* mnuFile;
+    QAction* mnuProceed;
+    QAction* mnuExit;
+    HelpMenu help;
+    QAction* mkmoney;
+
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+
+private:
+    void cmdProceed_Click();
+    void cmdScore_Click();
+    void cmdExit_Click();
+    void mnuProceed_Click();
+    void mnuExit_Click();
+
+    // The option selected first in index order, or -1 for none.
+    int chosenLevel() const;
+    void showView(QWidget* front, QWidget* back);
 };

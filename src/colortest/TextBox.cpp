@@ -1,0 +1,15 @@
+#include "colortest/TextBox.h"
+
+TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setReadOnly(true);
+    // Still reachable with Tab and readable line by line from the keyboard.
+    setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void TextBox::setText(const QString& text)
+{
+    m_text = text;
+    setPlainText(text);
+}

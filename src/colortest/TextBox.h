@@ -1,0 +1,18 @@
+#pragma once
+// A read-only multi-line text box that hands back exactly the text it was
+// given. The editor underneath turns CR LF pairs into its own paragraph
+// breaks, so what it would return is not what was set.
+
+#include <QPlainTextEdit>
+
+class TextBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+
+    void setText(const QString& text);
+    QString text() const { return m_text; }
+
+private:
+    QString m_text;
+};
