@@ -1,0 +1,447 @@
+// The color test as a user meets it: launched from the main window, levels
+// chosen, colours guessed with scripted draws, feedback answered, Back, Exit
+// and the score; plus the palettes and the score text as data.
+
+#include "app/frmMDI.h"
+#include "colortest/TextBox.h"
+#include "colortest/frmPsychicColorTestDisplay.h"
+#include "colortest/frmPsychicColorTestMain.h"
+#include "colortest/frmPsychicColorTestResult.h"
+#include "colortest/modColorTest.h"
+#include "shell/Feedback.h"
+#include "shell/Look.h"
+#include "shell/modHelp.h"
+#include "support/FakePlatform.h"
+#include "support/Modal.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+
+using namespace modColorTest;
+
+namespace {
+
+struct Verdict {
+    QString text;
+    QColor colour;
+    bool frameless = false;
+};
+
+// Expected palettes, written out as a user would read them off the screen.
+const QList<QList<QRgb>> kExpectedColours{
+    {qRgb(255, 255, 128), qRgb(255, 128, 128), qRgb(255, 128, 255), qRgb(128, 255, 255), qRgb(0, 64, 0)},
+    {qRgb(192, 255, 192), qRgb(255, 192, 192), qRgb(255, 255, 192), qRgb(192, 255, 255), qRgb(192, 192, 255),
+     qRgb(255, 128, 128), qRgb(255, 192, 128), qRgb(0, 128, 0), qRgb(192, 0, 192), qRgb(53, 138, 189)},
+    {qRgb(255, 192, 128), qRgb(255, 192, 192), qRgb(255, 0, 0), qRgb(192, 64, 0), qRgb(0, 255, 0),
+     qRgb(192, 255, 255), qRgb(255, 128, 255), qRgb(139, 193, 119), qRgb(64, 64, 0), qRgb(96, 85, 83),
+     qRgb(193, 70, 70), qRgb(53, 138, 189), qRgb(0, 64, 64), qRgb(192, 255, 192), qRgb(0, 0, 255),
+     qRgb(0, 0, 0), qRgb(255, 255, 128), qRgb(0, 192, 192), qRgb(192, 192, 255), qRgb(0, 64, 0)},
+};
+const QList<QStringList> kExpectedNames{
+    {"Light yellow", "Salmon pink", "Light magenta", "Light cyan", "Dark green"},
+    {"Pale green", "Pale pink", "Pale yellow", "Pale cyan", "Lavender", "Salmon pink", "Light orange", "Green",
+     "Purple", "Steel blue"},
+    {"Light orange", "Pale pink", "Red", "Rust", "Bright green", "Pale cyan", "Light magenta", "Sage green", "Olive",
+     "Grey-brown", "Brick red", "Steel blue", "Dark teal", "Pale green", "Blue", "Black", "Light yellow", "Teal",
+     "Lavender", "Dark green"},
+};
+
+const QString kZeroScore = QStringLiteral("Beginner Level\r\n0 Correct Out Of 0\r\n\r\nIntermediate Level\r\n"
+                                          "0 Correct Out Of 0\r\n\r\nExpert Level\r\n0 Correct Out Of 0");
+
+// An r that draws exactly d of n.
+double drawing(int d, int n)
+{
+    return (d - 0.5) / n;
+}
+
+void click(QWidget* widget)
+{
+    QVERIFY2(widget->isVisible(), qPrintable(widget->objectName() + " is not visible"));
+    // Near the left edge: option buttons only react over their indicator and caption.
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(qMin(8, widget->width() / 2), widget->height() / 2));
+}
+
+QList<QPushButton*> buttonsOf(frmPsychicColorTestDisplay& play, int level)
+{
+    QList<QPushButton*> list;
+    if (level == Beginner)
+        list = {play.cmdBeginner.begin(), play.cmdBeginner.end()};
+    else if (level == Intermediate)
+        list = {play.cmdIntermediate.begin(), play.cmdIntermediate.end()};
+    else
+        list = {play.cmdExpert.begin(), play.cmdExpert.end()};
+    return list;
+}
+
+bool inFront(QWidget* panel)
+{
+    // Last among its siblings in the stacking order, and the only one shown.
+    const QList<QWidget*> siblings = panel->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget* other : siblings)
+        if (other != panel && other->geometry() == panel->geometry() && other->isVisible())
+            return false;
+    const int mine = siblings.indexOf(panel);
+    for (int i = mine + 1; i < siblings.size(); ++i)
+        if (siblings[i]->geometry() == panel->geometry())
+            return false;
+    return panel->isVisible();
+}
+
+} // namespace
+
+class TestColorTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<frmMDI> mdi;
+
+    frmPsychicColorTestMain& launch()
+    {
+        click(mdi->cmdSelectOption[1]);
+        return frmPsychicColorTestMain::get();
+    }
+
+    frmPsychicColorTestDisplay* proceed(int level)
+    {
+        frmPsychicColorTestMain& home = frmPsychicColorTestMain::get();
+        click(home.optLevel[level]);
+        click(home.cmdProceed);
+        return frmPsychicColorTestDisplay::ifLoaded();
+    }
+
+    // One guess with a scripted draw; the feedback is read and answered.
+    Verdict guess(QPushButton* button, double r)
+    {
+        Verdict v;
+        fake->random->script = {r};
+        modal::answerNext(QStringLiteral("TRY AGAIN"), [&](QWidget* w) {
+            auto* label = w->findChild<QLabel*>(QStringLiteral("lblResult"));
+            v.text = label->text();
+            v.colour = label->palette().color(QPalette::WindowText);
+            v.frameless = w->windowFlags().testFlag(Qt::FramelessWindowHint);
+            if (auto* play = frmPsychicColorTestDisplay::ifLoaded())
+                QVERIFY(play->picMessage->isHidden());
+        });
+        click(button);
+        return v;
+    }
+
+private slots:
+    void init()
+    {
+        fake = std::make_unique<FakePlatform>();
+        colorCorrect = {};
+        colorAttempts = {};
+        mdi = std::make_unique<frmMDI>();
+        mdi->show();
+    }
+
+    void cleanup()
+    {
+        modal::stopAnswering();
+        CloseAllAndEnd();
+        mdi.reset();
+        modal::flushDeletes();
+        QVERIFY(!frmPsychicColorTestMain::isLoaded());
+        QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
+        QVERIFY(!frmPsychicColorTestResult::isLoaded());
+        QCOMPARE(modal::leftoverTopLevels().size(), 0);
+        fake.reset();
+    }
+
+    // ---- the rules as data --------------------------------------------
+
+    void palettesHoldTheTabledColoursInOrder()
+    {
+        for (int level = Beginner; level <= Expert; ++level) {
+            QCOMPARE(colourCount(level), kExpectedColours[level].size());
+            for (int i = 0; i < colourCount(level); ++i) {
+                QCOMPARE(palette(level)[i].colour().rgb(), kExpectedColours[level][i]);
+                QCOMPARE(QString::fromLatin1(palette(level)[i].name), kExpectedNames[level][i]);
+            }
+        }
+    }
+
+    void scoreTextIsExact()
+    {
+        QCOMPARE(scoreText(), kZeroScore);
+        QCOMPARE(scoreText({2, 0, 7}, {5, 0, 32767}),
+                 QStringLiteral("Beginner Level\r\n2 Correct Out Of 5\r\n\r\nIntermediate Level\r\n0 Correct Out Of 0"
+                                "\r\n\r\nExpert Level\r\n7 Correct Out Of 32767"));
+    }
+
+    void judgingCountsOnlyItsLevelAndSaturates()
+    {
+        QCOMPARE(judgeGuess(Intermediate, 9, 10), QStringLiteral("Correct"));
+        QCOMPARE(judgeGuess(Intermediate, 9, 9), QStringLiteral("Incorrect"));
+        QCOMPARE(colorCorrect, (Counters{0, 1, 0}));
+        QCOMPARE(colorAttempts, (Counters{0, 2, 0}));
+
+        colorCorrect[Expert] = 32767;
+        colorAttempts[Expert] = 32767;
+        QCOMPARE(judgeGuess(Expert, 0, 1), QStringLiteral("Correct"));
+        QCOMPARE(colorCorrect[Expert], qint16(32767));
+        QCOMPARE(colorAttempts[Expert], qint16(32767));
+    }
+
+    void drawCoversOneToN()
+    {
+        fake->random->script = {0.0, 0.999999, drawing(3, 10), 0.95};
+        QCOMPARE(drawColour(Beginner), 1);
+        QCOMPARE(drawColour(Beginner), 5);
+        QCOMPARE(drawColour(Intermediate), 3);
+        QCOMPARE(drawColour(Expert), 20);
+    }
+
+    // ---- home window --------------------------------------------------
+
+    void launchOpensHomeInLevelView()
+    {
+        frmPsychicColorTestMain& home = launch();
+        QVERIFY(home.isWindowVisible());
+        QCOMPARE(home.windowTitle(), QStringLiteral("Sorvek Psychic Color Test"));
+        QVERIFY(!mdi->isWelcomePanelVisible());
+        QVERIFY(inFront(home.fraLevel));
+        QVERIFY(home.optLevel[0]->isChecked());
+        QCOMPARE(home.cmdScore->text(), QStringLiteral("&Score"));
+        QVERIFY(fake->settings->values.contains(QStringLiteral("Settings/Duration"))); // the reminder ran
+        QStringList menus;
+        for (QAction* a : home.menuBarActions())
+            menus << a->text();
+        QCOMPARE(menus, (QStringList{"&File", "&Help", "Make Money &Online"}));
+        QCOMPARE(home.help.mnuUpdate->text(), QStringLiteral("Check for Software &Update"));
+    }
+
+    void scoreAndOkToggleTheViews()
+    {
+        frmPsychicColorTestMain& home = launch();
+        click(home.optLevel[Expert]);
+        click(home.cmdScore);
+        QVERIFY(inFront(home.fraScore));
+        QCOMPARE(home.txtScore->text(), kZeroScore);
+        QCOMPARE(home.txtScore->document()->blockCount(), 8);
+        QCOMPARE(home.cmdScore->text(), QStringLiteral("Ok"));
+        for (QRadioButton* option : home.optLevel)
+            QVERIFY(!option->isChecked());
+
+        // Proceed from the score view: only the message.
+        click(home.cmdProceed);
+        QCOMPARE(fake->messageBoxes->shown.size(), 1);
+        QCOMPARE(fake->messageBoxes->shown[0].kind, QStringLiteral("information"));
+        QCOMPARE(fake->messageBoxes->shown[0].text, QStringLiteral("Please Select a Type Of Color Test !"));
+        QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
+        QVERIFY(home.isWindowVisible());
+        QVERIFY(inFront(home.fraScore));
+
+        click(home.cmdScore);
+        QVERIFY(inFront(home.fraLevel));
+        QCOMPARE(home.cmdScore->text(), QStringLiteral("&Score"));
+        QCOMPARE(home.txtScore->text(), kZeroScore); // kept, though hidden
+
+        // Ok put Beginner back, whatever was chosen before Score.
+        click(home.cmdProceed);
+        frmPsychicColorTestDisplay* play = frmPsychicColorTestDisplay::ifLoaded();
+        QVERIFY(play);
+        QVERIFY(inFront(play->fraBeginner));
+    }
+
+    void proceedShowsTheChosenPanel_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::newRow("Beginner") << int(Beginner);
+        QTest::newRow("Intermediate") << int(Intermediate);
+        QTest::newRow("Expert") << int(Expert);
+    }
+    void proceedShowsTheChosenPanel()
+    {
+        QFETCH(int, level);
+        frmPsychicColorTestMain& home = launch();
+        frmPsychicColorTestDisplay* play = proceed(level);
+        QVERIFY(play && play->isWindowVisible());
+        QVERIFY(inFront(play->levelPanel(level)));
+        QVERIFY(!home.isWindowVisible());
+        QVERIFY(frmPsychicColorTestMain::isLoaded());
+        QVERIFY(!mdi->isWelcomePanelVisible());
+        QCOMPARE(play->help.mnuUpdate->text(), QStringLiteral("&Check for Software Update"));
+
+        // The faces really are the tabled colours, named for screen readers.
+        const QList<QPushButton*> buttons = buttonsOf(*play, level);
+        QCOMPARE(buttons.size(), kExpectedColours[level].size());
+        for (int i = 0; i < buttons.size(); ++i) {
+            QPushButton* b = buttons[i];
+            const QImage face = b->grab().toImage();
+            QCOMPARE(face.pixel(face.width() / 2, face.height() / 2), kExpectedColours[level][i]);
+            QCOMPARE(face.pixel(face.width() / 4, face.height() / 4), kExpectedColours[level][i]);
+            QCOMPARE(b->accessibleName(), kExpectedNames[level][i]);
+            QVERIFY(b->text().isEmpty());
+            QCOMPARE(b->cursor().shape(), Qt::BitmapCursor);
+        }
+        // Rows read left to right, upper row first.
+        const int columns = level == Expert ? 10 : 5;
+        for (int i = 1; i < buttons.size(); ++i) {
+            if (i % columns)
+                QVERIFY(buttons[i]->x() > buttons[i - 1]->x() && buttons[i]->y() == buttons[i - 1]->y());
+            else
+                QVERIFY(buttons[i]->y() > buttons[i - 1]->y() && buttons[i]->x() == buttons[0]->x());
+        }
+    }
+
+    void beginnerButtonsAreLargestExpertSmallest()
+    {
+        launch();
+        frmPsychicColorTestDisplay* play = proceed(Beginner);
+        const auto area = [](QWidget* w) { return w->width() * w->height(); };
+        QVERIFY(area(play->cmdBeginner[0]) > area(play->cmdIntermediate[0]));
+        QVERIFY(area(play->cmdIntermediate[0]) > area(play->cmdExpert[0]));
+        QVERIFY(play->cmdBeginner[0]->height() > play->cmdBeginner[0]->width()); // tall
+    }
+
+    // ---- guessing -----------------------------------------------------
+
+    void lastAndFirstButtonsAreRightOnlyForTheirNumber_data()
+    {
+        proceedShowsTheChosenPanel_data();
+    }
+    void lastAndFirstButtonsAreRightOnlyForTheirNumber()
+    {
+        QFETCH(int, level);
+        const int n = colourCount(level);
+        launch();
+        frmPsychicColorTestDisplay* play = proceed(level);
+        const QList<QPushButton*> buttons = buttonsOf(*play, level);
+        int waits = 0;
+        fake->pause->during = [&](QWidget* w) {
+            ++waits;
+            QCOMPARE(w, static_cast<QWidget*>(play));
+            QVERIFY(play->picMessage->isVisible());
+            QCOMPARE(play->lblWait->text(), QStringLiteral("Please Wait ..."));
+        };
+
+        QCOMPARE(guess(buttons.last(), drawing(n, n)).text, QString::fromLatin1(kRightAnswerText));
+        QCOMPARE(play->lblScore->text(), QStringLiteral("Correct"));
+        QCOMPARE(guess(buttons.last(), drawing(n - 1, n)).text, QString::fromLatin1(kWrongAnswerText));
+        QCOMPARE(guess(buttons.first(), drawing(1, n)).text, QString::fromLatin1(kRightAnswerText));
+        const Verdict wrong = guess(buttons.first(), drawing(2, n));
+        QCOMPARE(wrong.text, QString::fromLatin1(kWrongAnswerText));
+        QCOMPARE(play->lblScore->text(), QStringLiteral("Incorrect"));
+
+        QCOMPARE(waits, 4);
+        QCOMPARE(fake->random->draws, 4); // one draw per guess, after the click
+        QVERIFY(!frmPsychicColorTestResult::isLoaded());
+        Counters correct{}, attempts{};
+        correct[level] = 2;
+        attempts[level] = 4;
+        QCOMPARE(colorCorrect, correct);
+        QCOMPARE(colorAttempts, attempts);
+    }
+
+    void aWrongGuessAfterARightOneShowsOnlyTheWrongVerdict()
+    {
+        launch();
+        frmPsychicColorTestDisplay* play = proceed(Expert);
+        const Verdict right = guess(play->cmdExpert[6], drawing(7, 20));
+        QCOMPARE(right.colour, QColor(0, 128, 0));
+        QVERIFY(right.frameless);
+        const Verdict wrong = guess(play->cmdExpert[6], drawing(8, 20));
+        QCOMPARE(wrong.text, QString::fromLatin1(kWrongAnswerText));
+        QCOMPARE(wrong.colour, QColor(128, 0, 0));
+    }
+
+    void aSaturatedCounterStillCompletesTheGuess()
+    {
+        colorCorrect[Beginner] = 32767;
+        colorAttempts[Beginner] = 32767;
+        launch();
+        frmPsychicColorTestDisplay* play = proceed(Beginner);
+        QCOMPARE(guess(play->cmdBeginner[2], drawing(3, 5)).text, QString::fromLatin1(kRightAnswerText));
+        QCOMPARE(colorCorrect, (Counters{32767, 0, 0}));
+        QCOMPARE(colorAttempts, (Counters{32767, 0, 0}));
+        QVERIFY(play->isWindowVisible());
+    }
+
+    void closingDuringThePauseAbandonsTheGuess()
+    {
+        launch();
+        frmPsychicColorTestDisplay* play = proceed(Beginner);
+        fake->pause->during = [](QWidget*) { frmPsychicColorTestDisplay::unloadIfLoaded(); };
+        click(play->cmdBeginner[0]);
+        QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
+        QVERIFY(!frmPsychicColorTestResult::isLoaded());
+        QCOMPARE(colorAttempts, (Counters{0, 0, 0}));
+        QVERIFY(mdi->isWelcomePanelVisible());
+    }
+
+    // ---- leaving ------------------------------------------------------
+
+    void backReturnsHomeWithItsLevel()
+    {
+        frmPsychicColorTestMain& home = launch();
+        frmPsychicColorTestDisplay* play = proceed(Intermediate);
+        guess(play->cmdIntermediate[0], drawing(1, 10));
+        click(play->cmdOK);
+        modal::flushDeletes();
+        QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
+        QVERIFY(home.isWindowVisible());
+        QVERIFY(home.optLevel[Intermediate]->isChecked());
+        QVERIFY(!mdi->isWelcomePanelVisible());
+
+        // The menu's Back does the same.
+        play = proceed(Expert);
+        play->mnuFileBack->trigger();
+        QVERIFY(home.isWindowVisible() && home.optLevel[Expert]->isChecked());
+    }
+
+    void exitLeavesHomeHiddenAndCountersSurviveARelaunch()
+    {
+        frmPsychicColorTestMain& home = launch();
+        frmPsychicColorTestDisplay* play = proceed(Beginner);
+        guess(play->cmdBeginner[4], drawing(5, 5));
+        guess(play->cmdBeginner[4], drawing(1, 5));
+        click(play->cmdExit);
+        QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
+        QVERIFY(frmPsychicColorTestMain::isLoaded() && !home.isWindowVisible());
+        QVERIFY(mdi->isWelcomePanelVisible());
+
+        frmPsychicColorTestMain& again = launch();
+        click(again.cmdScore);
+        QVERIFY(again.txtScore->text().startsWith(QStringLiteral("Beginner Level\r\n1 Correct Out Of 2\r\n")));
+        click(again.cmdExit);
+        QVERIFY(!frmPsychicColorTestMain::isLoaded());
+        QVERIFY(mdi->isWelcomePanelVisible());
+    }
+
+    void escapeAndEnterExitThePlayWindow()
+    {
+        launch();
+        frmPsychicColorTestDisplay* play = proceed(Beginner);
+        QTest::keyClick(play, Qt::Key_Escape);
+        QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
+
+        launch();
+        play = proceed(Beginner);
+        QTest::keyClick(play, Qt::Key_Return);
+        QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
+
+        // Enter on a focused colour is that guess, not Exit.
+        launch();
+        play = proceed(Expert);
+        play->cmdExpert[3]->setFocus();
+        fake->random->script = {drawing(4, 20)};
+        modal::answerNext(QStringLiteral("TRY AGAIN"));
+        QTest::keyClick(play->cmdExpert[3], Qt::Key_Return);
+        QVERIFY(frmPsychicColorTestDisplay::isLoaded());
+        QCOMPARE(colorCorrect[Expert], qint16(1));
+    }
+};
+
+QTEST_MAIN(TestColorTest)
+#include "tst_colortest.moc"
