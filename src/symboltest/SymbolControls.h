@@ -1,0 +1,76 @@
+#pragma once
+// The controls the symbol test's windows share: a clickable symbol picture
+// (a choice), the "Result" box that reveals the drawn symbol, and switching
+// between panels that lie in one place.
+
+#include <QAbstractButton>
+#include <QFrame>
+
+class QGroupBox;
+
+#include <initializer_list>
+
+class PictureStore;
+
+// Shows one picture of a store, drawn for the screen it is on.
+class SymbolPictureView {
+public:
+    void setPicture(const PictureStore* store, int number);
+    // The picture as shown at the given device pixel ratio (null if none).
+    QPixmap pixmap(qreal devicePixelRatio) const;
+
+protected:
+    void paintPicture(QWidget* widget) const;
+
+private:
+    const PictureStore* m_store = nullptr;
+    int m_number = 0;
+};
+
+// A symbol the user can choose: clicked with the mouse, or with Enter or
+// Space once it has the focus (Tab). Shows the pointing hand.
+class SymbolChoice : public QAbstractButton, public SymbolPictureView {
+    Q_OBJECT
+public:
+    SymbolChoice(QWidget* parent, const QString& name);
+
+    // The picture and the name screen readers announce for it.
+    void showSymbol(const PictureStore* store, int number, const QString& symbolName);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    // The focus frame shows once the keyboard is in use, not after a click,
+    // where it would look like a choice that stays selected.
+    bool m_showFocus = false;
+};
+
+// A "Result" box: the mystery box or a revealed symbol.
+class SymbolBox : public QFrame, public SymbolPictureView {
+    Q_OBJECT
+public:
+    SymbolBox(QWidget* parent, const QString& name);
+
+    void showSymbol(const PictureStore* store, int number, const QString& symbolName);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Brings `panel` to the front of the panels that share its place. Only the
+// front one is seen, so the others are also hidden: their controls keep
+// their state but take no focus and are not announced.
+void bringToFront(QWidget* panel, std::initializer_list<QWidget*> samePlace);
+
+// A framed group with its caption on the frame line, filled with `fill`.
+void styleFramedGroup(QGroupBox* group, const QColor& fill);
+
+// Centres a top-level window on the screen.
+void centreOnScreen(QWidget* window);
