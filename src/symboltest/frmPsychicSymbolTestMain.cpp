@@ -1,13 +1,289 @@
 #include "symboltest/frmPsychicSymbolTestMain.h"
 
+#include "platform/Platform.h"
+#include "shell/ClickLabel.h"
+#include "shell/Feedback.h"
 #include "shell/Look.h"
+#include "shell/SharedState.h"
+#include "shell/StandardMenus.h"
+#include "symboltest/SymbolControls.h"
+#include "symboltest/SymbolPictures.h"
+#include "symboltest/frmPsychicSymbolTestResult.h"
+#include "symboltest/frmPsychicSymbolTestSelectOption.h"
+#include "symboltest/modSymbolTest.h"
+
+#include "images/PictureStore.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+
+#include <functional>
+
+namespace {
+
+const QColor kPink(255, 128, 255);
+const QColor kMagenta(255, 0, 255);
+const QColor kNavy(0, 0, 128);
+
+// Layout, in twips.
+constexpr double kWidth = 9495;
+constexpr double kHeight = 7215;
+constexpr double kTopBarHeight = 615;
+constexpr double kPlayTop = 600;
+constexpr double kPlayHeight = 5655;
+constexpr double kBottomBarTop = 6240;
+constexpr double kBottomBarHeight = 975;
+constexpr double kChoiceSize = 1500;
+constexpr double kResultFrameWidth = 2040;
+constexpr double kResultFrameHeight = 2055;
+constexpr double kResultFrameTop = 120;
+constexpr double kLabelHeight = 270;
+constexpr double kScoreWidth = 3015;
+constexpr double kScoreTop = 5100;
+constexpr double kButtonHeight = 375;
+constexpr double kBarButtonWidth = 1140;
+
+struct Spot {
+    double left;
+    double top;
+};
+
+// Top-left corners of the choices, by symbol number, within their panel.
+const std::array<Spot, 5> kBeginnerSpots{{{360, 3480}, {2160, 2520}, {3960, 3480}, {5760, 2520}, {7560, 3480}}};
+const std::array<Spot, 8> kIntermediateSpots{
+    {{120, 2280}, {1680, 1560}, {6360, 1560}, {7920, 2280}, {1680, 3120}, {3240, 3120}, {4800, 3120}, {6360, 3120}}};
+const std::array<Spot, 10> kExpertSpots{{{120, 1560},
+                                         {1680, 1560},
+                                         {6360, 1560},
+                                         {7920, 1560},
+                                         {120, 3120},
+                                         {1680, 3120},
+                                         {3240, 3120},
+                                         {4800, 3120},
+                                         {6360, 3120},
+                                         {7920, 3120}}};
+
+// The prompt sits under the "Result" frame where the choices leave a full
+// line free: above the Beginner zig-zag, below the two lower rows.
+constexpr std::array<double, kSymbolLevels> kPromptTops{2220, 4710, 4710};
+
+QFrame* makePanel(QWidget* parent, const char* name, const QColor& colour)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    look::setBackground(panel, colour);
+    return panel;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const char* caption)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(look::verdana(8.25));
+    look::setButtonFace(button, look::kGrey);
+    return button;
+}
+
+void showMysteryBox(SymbolBox* box)
+{
+    box->showSymbol(&IMGBiggener(), kMysteryBoxPicture, symbolName(Symbol::MysteryBox));
+}
+
+// Shows picture `number` of a level's list: a choice's symbol or the one drawn.
+template <typename Control>
+void showLevelPicture(Control* control, int level, int number)
+{
+    const std::optional<Symbol> symbol = pictureOfList(level, number);
+    control->showSymbol(&levelPictures(level), number, symbol ? symbolName(*symbol) : QString());
+}
+
+template <std::size_t N>
+void buildChoices(QFrame* panel, int level, const char* name, std::array<SymbolChoice*, N>& choices,
+                  const std::array<Spot, N>& spots, std::function<void(int)> click)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        auto* choice = new SymbolChoice(panel, QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
+        showLevelPicture(choice, level, static_cast<int>(i) + 1);
+        twips::place(choice, spots[i].left, spots[i].top, kChoiceSize, kChoiceSize);
+        const int index = static_cast<int>(i);
+        QObject::connect(choice, &SymbolChoice::clicked, panel, [click, index] { click(index); });
+        choices[i] = choice;
+    }
+}
+
+} // namespace
 
 frmPsychicSymbolTestMain::frmPsychicSymbolTestMain()
 {
     setObjectName(QStringLiteral("frmPsychicSymbolTestMain"));
     setWindowTitle(QStringLiteral("Sorvek Psychic Symbol Test"));
     look::setBackground(this, Qt::black);
-    setFixedSize(twips::toPixels(9495), twips::toPixels(7215));
+    setFixedSize(twips::toPixels(kWidth), twips::toPixels(kHeight));
+
+    buildLevelPanels();
+    buildBars();
+    buildMessage();
+    buildMenus();
+
+    // At creation the cover is in front and no level is being played.
+    bringToFront(raCover, {raCover, fraBeginner, fraIntermediate, fraExpert});
+}
+
+void frmPsychicSymbolTestMain::buildBars()
+{
+    Frame2 = makePanel(this, "Frame2", Qt::black);
+    twips::place(Frame2, 0, 0, kWidth, kTopBarHeight);
+    Label61 = makeLabel61(Frame2);
+    Label61->setFont(look::verdana(8.25));
+    Label61->setAlignment(Qt::AlignCenter);
+    look::setTextColour(Label61, QColor(255, 255, 0));
+    twips::place(Label61, 120, 60, kWidth - 240, kTopBarHeight - 120);
+
+    // The verdict holder lies behind the bottom bar and is never seen.
+    lblScore = new QLabel(QStringLiteral("lblScore"), this);
+    lblScore->setObjectName(QStringLiteral("lblScore"));
+    twips::place(lblScore, 120, kBottomBarTop + 120, 1500, 255);
+    lblScore->hide();
+
+    Frame5 = makePanel(this, "Frame5", Qt::black);
+    twips::place(Frame5, 0, kBottomBarTop, kWidth, kBottomBarHeight);
+    const double buttonsLeft = kWidth - 2 * kBarButtonWidth - 240;
+    lblCobrand = makeCobrandLabel(Frame5);
+    lblCobrand->setFont(look::verdana(6.75));
+    look::setTextColour(lblCobrand, QColor(255, 255, 0));
+    twips::place(lblCobrand, 120, 45, buttonsLeft - 240, 435);
+    lblFullBrand = makeFullBrandLabel(Frame5);
+    lblFullBrand->setFont(look::verdana(6.75));
+    look::setTextColour(lblFullBrand, QColor(0, 255, 255));
+    twips::place(lblFullBrand, 120, 495, buttonsLeft - 240, 435);
+
+    cmdBack = makeButton(Frame5, "cmdBack", "&Back");
+    twips::place(cmdBack, buttonsLeft, 300, kBarButtonWidth, kButtonHeight);
+    connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
+    cmdExit = makeButton(Frame5, "cmdExit", "&Exit");
+    twips::place(cmdExit, buttonsLeft + kBarButtonWidth + 120, 300, kBarButtonWidth, kButtonHeight);
+    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+}
+
+void frmPsychicSymbolTestMain::buildMessage()
+{
+    picMessage = makePanel(this, "picMessage", Qt::black);
+    picMessage->setFrameShape(QFrame::Box);
+    twips::place(picMessage, 1860, 1440, 5775, 840);
+
+    Label7 = new QLabel(QStringLiteral("Please Wait ..."), picMessage);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->setFont(look::verdana(14.25));
+    Label7->setAlignment(Qt::AlignCenter);
+    look::setTextColour(Label7, kMagenta);
+    twips::place(Label7, 0, 30, 5775, 390);
+
+    Label6 = new QLabel(QStringLiteral("Psychic Symbol Test is generating the Result for You......."), picMessage);
+    Label6->setObjectName(QStringLiteral("Label6"));
+    Label6->setFont(look::verdana(9.75, false));
+    Label6->setAlignment(Qt::AlignCenter);
+    Label6->setWordWrap(true);
+    look::setBackground(Label6, kMagenta);
+    look::setTextColour(Label6, Qt::black);
+    twips::place(Label6, 0, 435, 5775, 405);
+
+    picMessage->hide();
+}
+
+QFrame* frmPsychicSymbolTestMain::buildLevelPanel(int level, const char* name, QGroupBox*& frame,
+                                                  const char* frameName, SymbolBox*& result, const char* resultName,
+                                                  QLabel*& label, const char* labelName, QPushButton*& score,
+                                                  const char* scoreName)
+{
+    QFrame* panel = makePanel(this, name, kPink);
+    twips::place(panel, 0, kPlayTop, kWidth, kPlayHeight);
+
+    frame = new QGroupBox(QStringLiteral("Result"), panel);
+    frame->setObjectName(QString::fromLatin1(frameName));
+    frame->setFont(look::verdana(8.25));
+    styleFramedGroup(frame, kPink);
+    twips::place(frame, twips::centredLeft(kWidth, kResultFrameWidth), kResultFrameTop, kResultFrameWidth,
+                 kResultFrameHeight);
+    result = new SymbolBox(frame, QString::fromLatin1(resultName));
+    twips::place(result, twips::centredLeft(kResultFrameWidth, kChoiceSize), 375, kChoiceSize, kChoiceSize);
+    showMysteryBox(result);
+
+    label = new QLabel(QStringLiteral("Think Deeply and Click On a Symbol"), panel);
+    label->setObjectName(QString::fromLatin1(labelName));
+    label->setFont(look::verdana(9.75));
+    label->setAlignment(Qt::AlignCenter);
+    look::setTextColour(label, kNavy);
+    twips::place(label, 0, kPromptTops[static_cast<std::size_t>(level)], kWidth, kLabelHeight);
+
+    score = makeButton(panel, scoreName, "&Score");
+    twips::place(score, twips::centredLeft(kWidth, kScoreWidth), kScoreTop, kScoreWidth, kButtonHeight);
+    return panel;
+}
+
+void frmPsychicSymbolTestMain::buildLevelPanels()
+{
+    raCover = makePanel(this, "raCover", kPink);
+    twips::place(raCover, 0, kPlayTop, kWidth, kPlayHeight);
+
+    fraBeginner = buildLevelPanel(kBeginner, "fraBeginner", Frame6, "Frame6", picZenerSymbol, "picZenerSymbol", Label1,
+                                  "Label1", cmdScore, "cmdScore");
+    buildChoices(fraBeginner, kBeginner, "cmdZener", cmdZener, kBeginnerSpots, [this](int i) { cmdZener_Click(i); });
+    connect(cmdScore, &QPushButton::clicked, this, [this] { cmdScore_Click(); });
+
+    fraIntermediate = buildLevelPanel(kIntermediate, "fraIntermediate", Frame7, "Frame7", PicIntermediateResult,
+                                      "PicIntermediateResult", Label2, "Label2", cmdIntermediateScore,
+                                      "cmdIntermediateScore");
+    buildChoices(fraIntermediate, kIntermediate, "PicIntermediate", PicIntermediate, kIntermediateSpots,
+                 [this](int i) { PicIntermediate_Click(i); });
+    connect(cmdIntermediateScore, &QPushButton::clicked, this, [this] { cmdIntermediateScore_Click(); });
+
+    fraExpert = buildLevelPanel(kExpert, "fraExpert", Frame8, "Frame8", picExpertResult, "picExpertResult", Label3,
+                                "Label3", cmdExpertScore, "cmdExpertScore");
+    buildChoices(fraExpert, kExpert, "picExpert", picExpert, kExpertSpots, [this](int i) { picExpert_Click(i); });
+    connect(cmdExpertScore, &QPushButton::clicked, this, [this] { cmdExpertScore_Click(); });
+
+    // Tab goes through the choices in symbol order, then Score.
+    for (std::size_t i = 1; i < cmdZener.size(); ++i)
+        setTabOrder(cmdZener[i - 1], cmdZener[i]);
+    setTabOrder(cmdZener.back(), cmdScore);
+    for (std::size_t i = 1; i < PicIntermediate.size(); ++i)
+        setTabOrder(PicIntermediate[i - 1], PicIntermediate[i]);
+    setTabOrder(PicIntermediate.back(), cmdIntermediateScore);
+    for (std::size_t i = 1; i < picExpert.size(); ++i)
+        setTabOrder(picExpert[i - 1], picExpert[i]);
+    setTabOrder(picExpert.back(), cmdExpertScore);
+}
+
+void frmPsychicSymbolTestMain::buildMenus()
+{
+    mnuFile = buildFileMenu(this);
+    mnuScore = addMenuCommand(mnuFile, QStringLiteral("Score..."), QStringLiteral("mnuScore"));
+    mnuScore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(mnuScore, &QAction::triggered, this, [this] { mnuScore_Click(); });
+    mnuDifficulty = addMenuCommand(mnuFile, QStringLiteral("Level of Difficulty..."), QStringLiteral("mnuDifficulty"));
+    mnuDifficulty->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(mnuDifficulty, &QAction::triggered, this, [this] { mnuDifficulty_Click(); });
+    mnuExit = addMenuCommand(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+
+    const HelpMenu help = buildHelpMenu(this, UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"),
+                                        QStringLiteral("mnuHelp2"));
+    mnuHelp = help.mnuHelp;
+    mnuOnline = help.mnuOnline;
+    mnuVisit = help.mnuVisit;
+    mnuUpdate = help.mnuUpdate;
+    mnuAbout = help.mnuAbout;
+    mkmoney = buildMakeMoneyAction(this);
+
+    addMenuBarMenu(mnuFile);
+    addMenuBarMenu(mnuHelp);
+    addMenuBarAction(mkmoney);
 }
 
 void frmPsychicSymbolTestMain::Form_Load()
@@ -17,5 +293,110 @@ void frmPsychicSymbolTestMain::Form_Load()
 
 void frmPsychicSymbolTestMain::Form_Unload()
 {
+    // The option and result windows stay, and so do the counters.
     showWelcomePanel();
 }
+
+void frmPsychicSymbolTestMain::Form_Activate()
+{
+    if (SymbolLevelChosen)
+        return;
+    frmPsychicSymbolTestSelectOption& options = frmPsychicSymbolTestSelectOption::get();
+    if (options.isVisible())
+        return; // already asking
+    options.exec();
+}
+
+QFrame* frmPsychicSymbolTestMain::levelPanel(int level) const
+{
+    switch (level) {
+    case kBeginner:
+        return fraBeginner;
+    case kIntermediate:
+        return fraIntermediate;
+    case kExpert:
+        return fraExpert;
+    default:
+        return nullptr;
+    }
+}
+
+SymbolBox* frmPsychicSymbolTestMain::resultBox(int level) const
+{
+    switch (level) {
+    case kBeginner:
+        return picZenerSymbol;
+    case kIntermediate:
+        return PicIntermediateResult;
+    case kExpert:
+        return picExpertResult;
+    default:
+        return nullptr;
+    }
+}
+
+void frmPsychicSymbolTestMain::bringLevelToFront(int level)
+{
+    if (QFrame* panel = levelPanel(level))
+        bringToFront(panel, {raCover, fraBeginner, fraIntermediate, fraExpert});
+}
+
+QFrame* frmPsychicSymbolTestMain::frontPanel() const
+{
+    for (QFrame* panel : {fraBeginner, fraIntermediate, fraExpert}) {
+        if (!panel->isHidden())
+            return panel;
+    }
+    return raCover;
+}
+
+void frmPsychicSymbolTestMain::cmdZener_Click(int index) { Guess(kBeginner, index); }
+void frmPsychicSymbolTestMain::PicIntermediate_Click(int index) { Guess(kIntermediate, index); }
+void frmPsychicSymbolTestMain::picExpert_Click(int index) { Guess(kExpert, index); }
+
+void frmPsychicSymbolTestMain::Guess(int level, int choiceIndex)
+{
+    lblScore->setText(QString());
+    picMessage->show();
+    picMessage->raise();
+
+    QPointer<frmPsychicSymbolTestMain> alive(this);
+    platform::pause().wait(this);
+    if (!alive || ifLoaded() != this)
+        return; // closed during the pause
+
+    // From here every step runs to the end; a counter already at its top
+    // simply stays there.
+    const int drawn = drawSymbol(platform::random().next(), level);
+    lastDrawnSymbol(level) = static_cast<qint16>(drawn);
+    showLevelPicture(resultBox(level), level, drawn);
+
+    const bool right = isRightSymbol(drawn, choiceIndex);
+    lblScore->setText(outcomeWord(right));
+    countSymbolGuess(level, right);
+
+    picMessage->hide();
+
+    frmPsychicSymbolTestResult& result = frmPsychicSymbolTestResult::get();
+    result.setVerdict(lblScore->text());
+    result.exec();
+}
+
+void frmPsychicSymbolTestMain::mnuDifficulty_Click()
+{
+    frmPsychicSymbolTestSelectOption& options = frmPsychicSymbolTestSelectOption::get();
+    options.showLevelPanel();
+    for (int level = 0; level < kSymbolLevels; ++level)
+        showMysteryBox(resultBox(level));
+    options.exec();
+}
+
+void frmPsychicSymbolTestMain::cmdBack_Click() { mnuDifficulty_Click(); }
+
+void frmPsychicSymbolTestMain::mnuScore_Click() { ShowSymbolScore(); }
+void frmPsychicSymbolTestMain::cmdScore_Click() { mnuScore_Click(); }
+void frmPsychicSymbolTestMain::cmdIntermediateScore_Click() { mnuScore_Click(); }
+void frmPsychicSymbolTestMain::cmdExpertScore_Click() { mnuScore_Click(); }
+
+void frmPsychicSymbolTestMain::cmdExit_Click() { unload(); }
+void frmPsychicSymbolTestMain::mnuExit_Click() { cmdExit_Click(); }

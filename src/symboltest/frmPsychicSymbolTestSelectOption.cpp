@@ -1,6 +1,258 @@
 #include "symboltest/frmPsychicSymbolTestSelectOption.h"
 
+#include "platform/Platform.h"
+#include "shell/ClickLabel.h"
+#include "shell/Look.h"
+#include "shell/SharedState.h"
+#include "shell/StandardMenus.h"
+#include "symboltest/SymbolControls.h"
+#include "symboltest/frmPsychicSymbolTestMain.h"
+#include "symboltest/modSymbolTest.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+
+const QColor kLightPink(255, 192, 255);
+const QColor kPink(255, 128, 255);
+const QColor kNavy(0, 0, 128);
+
+// Layout, in twips. Both panels fill the band between the two bars.
+constexpr double kWidth = 7800;
+constexpr double kTopBarHeight = 615;
+constexpr double kPanelHeight = 2895;
+constexpr double kBottomBarHeight = 1200;
+constexpr double kHeight = kTopBarHeight + kPanelHeight + kBottomBarHeight;
+constexpr double kMargin = 240;
+constexpr double kOptionFrameWidth = 3015;
+constexpr double kOkWidth = 1215;
+constexpr double kOkTop = 2340;
+constexpr double kButtonHeight = 375;
+
+QFrame* makePanel(QWidget* parent, const char* name, const QColor& colour)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    look::setBackground(panel, colour);
+    return panel;
+}
+
+QPushButton* makeOkButton(QWidget* parent, const char* name)
+{
+    auto* button = new QPushButton(QStringLiteral("&OK"), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(look::verdana(8.25));
+    look::setButtonFace(button, look::kGrey);
+    twips::place(button, twips::centredLeft(kWidth, kOkWidth), kOkTop, kOkWidth, kButtonHeight);
+    return button;
+}
+
+QRadioButton* makeOption(QGroupBox* group, const char* name, const char* caption, double top)
+{
+    auto* option = new QRadioButton(QString::fromLatin1(caption), group);
+    option->setObjectName(QString::fromLatin1(name));
+    option->setFont(look::verdana(8.25));
+    twips::place(option, 480, top, kOptionFrameWidth - 720, 300);
+    // Only the button and its caption take a click; blank space after the
+    // caption would look clickable and not be.
+    option->resize(std::min(option->width(), option->sizeHint().width()), option->height());
+    return option;
+}
+
+} // namespace
+
 frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
 {
     setObjectName(QStringLiteral("frmPsychicSymbolTestSelectOption"));
+    setWindowTitle(QStringLiteral("Sorvek Psychic Symbol Test"));
+    setWindowIcon(look::appIcon());
+    // A fixed dialog: title and close box only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    look::setBackground(this, kLightPink);
+    setFixedSize(twips::toPixels(kWidth), twips::toPixels(kHeight));
+
+    Frame3 = makePanel(this, "Frame3", Qt::black);
+    twips::place(Frame3, 0, 0, kWidth, kTopBarHeight);
+    Label61 = makeLabel61(Frame3);
+    Label61->setFont(look::verdana(8.25));
+    Label61->setAlignment(Qt::AlignCenter);
+    look::setTextColour(Label61, QColor(255, 255, 0));
+    twips::place(Label61, 120, 60, kWidth - 240, kTopBarHeight - 120);
+
+    // The level panel.
+    fraSelectoption = makePanel(this, "fraSelectoption", kLightPink);
+    twips::place(fraSelectoption, 0, kTopBarHeight, kWidth, kPanelHeight);
+
+    Label1 = new QLabel(QStringLiteral("Improve your Psychic Abilities by taking the Sorvek Psychic Symbol Test Software"),
+                        fraSelectoption);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(look::verdana(8.25));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setWordWrap(true);
+    look::setTextColour(Label1, kNavy);
+    twips::place(Label1, kMargin, 120, kWidth - 2 * kMargin, 495);
+
+    Frame2 = new QGroupBox(QStringLiteral("Select an Option"), fraSelectoption);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setFont(look::verdana(8.25));
+    styleFramedGroup(Frame2, kPink);
+    twips::place(Frame2, twips::centredLeft(kWidth, kOptionFrameWidth), 720, kOptionFrameWidth, 1455);
+    optBeginner = makeOption(Frame2, "optBeginner", "Beginner", 360);
+    optIntermediate = makeOption(Frame2, "optIntermediate", "Intermediate", 720);
+    optExpert = makeOption(Frame2, "optExpert", "Expert", 1080);
+    optBeginner->setChecked(true);
+
+    cmdOk = makeOkButton(fraSelectoption, "cmdOk");
+    connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
+
+    // The score panel, in the same place.
+    fraScore = makePanel(this, "fraScore", kLightPink);
+    fraScore->setAccessibleName(QStringLiteral("Score"));
+    twips::place(fraScore, 0, kTopBarHeight, kWidth, kPanelHeight);
+
+    txtTotalScore = new QPlainTextEdit(fraScore);
+    txtTotalScore->setObjectName(QStringLiteral("txtTotalScore"));
+    txtTotalScore->setAccessibleName(QStringLiteral("Score"));
+    txtTotalScore->setFont(look::verdana(8.25));
+    txtTotalScore->setReadOnly(true);
+    txtTotalScore->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    txtTotalScore->setTabChangesFocus(true);
+    look::setBackground(txtTotalScore, kPink);
+    look::setTextColour(txtTotalScore, Qt::black);
+    twips::place(txtTotalScore, kMargin, 120, kWidth - 2 * kMargin, 2100);
+    // The box reports the pointer moving over it even with no button down.
+    txtTotalScore->viewport()->setMouseTracking(true);
+    txtTotalScore->viewport()->installEventFilter(this);
+    connect(txtTotalScore, &QPlainTextEdit::textChanged, this, [this] { txtTotalScore_Change(); });
+
+    cmdOkScore = makeOkButton(fraScore, "cmdOkScore");
+    connect(cmdOkScore, &QPushButton::clicked, this, [this] { cmdOkScore_Click(); });
+
+    fraFullBrand = makePanel(this, "fraFullBrand", Qt::black);
+    twips::place(fraFullBrand, 0, kTopBarHeight + kPanelHeight, kWidth, kBottomBarHeight);
+    lblFullBrand = makeFullBrandLabel(fraFullBrand);
+    lblFullBrand->setFont(look::verdana(6.75));
+    look::setTextColour(lblFullBrand, QColor(0, 255, 255));
+    twips::place(lblFullBrand, 120, 60, kWidth - 240, 510);
+    lblCobrand = makeCobrandLabel(fraFullBrand);
+    lblCobrand->setFont(look::verdana(6.75));
+    look::setTextColour(lblCobrand, QColor(255, 255, 0));
+    twips::place(lblCobrand, 120, 630, kWidth - 240, 510);
+
+    showLevelPanel();
+}
+
+void frmPsychicSymbolTestSelectOption::showLevelPanel()
+{
+    bringToFront(fraSelectoption, {fraSelectoption, fraScore});
+    cmdOkScore->setDefault(false);
+    cmdOk->setDefault(true);
+    cmdOk->setFocus();
+}
+
+void frmPsychicSymbolTestSelectOption::showScorePanel()
+{
+    bringToFront(fraScore, {fraSelectoption, fraScore});
+    cmdOk->setDefault(false);
+    cmdOkScore->setDefault(true);
+    cmdOkScore->setFocus();
+}
+
+bool frmPsychicSymbolTestSelectOption::isScorePanelInFront() const
+{
+    return !fraScore->isHidden();
+}
+
+void frmPsychicSymbolTestSelectOption::setScoreText(const QString& text)
+{
+    txtTotalScore->setPlainText(text);
+}
+
+void frmPsychicSymbolTestSelectOption::cmdOk_Click()
+{
+    int level = -1;
+    if (optBeginner->isChecked())
+        level = kBeginner;
+    else if (optIntermediate->isChecked())
+        level = kIntermediate;
+    else if (optExpert->isChecked())
+        level = kExpert;
+
+    // Set first: the play window becomes active again as soon as this closes,
+    // and must not ask again.
+    SymbolLevelChosen = true;
+    if (level >= 0)
+        frmPsychicSymbolTestMain::get().bringLevelToFront(level);
+    else
+        platform::messageBoxes().critical(QStringLiteral("Please Select An option"));
+    unload();
+}
+
+void frmPsychicSymbolTestSelectOption::cmdOkScore_Click()
+{
+    hideWindow(); // stays loaded; the modal show returns
+}
+
+void frmPsychicSymbolTestSelectOption::reject()
+{
+    if (isScorePanelInFront())
+        cmdOkScore_Click();
+    else
+        unload();
+}
+
+void frmPsychicSymbolTestSelectOption::txtTotalScore_Change() { guardClipboard(); }
+void frmPsychicSymbolTestSelectOption::txtTotalScore_Click() { guardClipboard(); }
+void frmPsychicSymbolTestSelectOption::txtTotalScore_MouseDown() { guardClipboard(); }
+void frmPsychicSymbolTestSelectOption::txtTotalScore_MouseMove() { guardClipboard(); }
+void frmPsychicSymbolTestSelectOption::txtTotalScore_MouseUp() { guardClipboard(); }
+
+void frmPsychicSymbolTestSelectOption::guardClipboard()
+{
+    // The score is not to be carried off through the clipboard, but what the
+    // user copied anywhere else is theirs: only text from this box goes.
+    platform::Clipboard& clipboard = platform::clipboard();
+    if (isTakenFromScoreText(clipboard.text(), txtTotalScore->toPlainText()))
+        clipboard.clear();
+}
+
+bool frmPsychicSymbolTestSelectOption::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtTotalScore->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            txtTotalScore_MouseDown();
+            break;
+        case QEvent::MouseMove:
+            txtTotalScore_MouseMove();
+            break;
+        case QEvent::MouseButtonRelease: {
+            txtTotalScore_MouseUp();
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton && txtTotalScore->viewport()->rect().contains(mouse->position().toPoint()))
+                txtTotalScore_Click();
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmPsychicSymbolTestSelectOption::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        centreOnScreen(this);
+    QDialog::showEvent(event);
 }

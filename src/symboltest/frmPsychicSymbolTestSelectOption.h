@@ -1,9 +1,65 @@
 #pragma once
-// Placeholder until the window is built.
+// The symbol test's small modal dialog with two faces in one place: the
+// level panel, where the user picks Beginner, Intermediate or Expert, and
+// the score panel, which shows the running score of all three levels.
 
 #include "shell/Form.h"
+
+class ClickLabel;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
 
 class frmPsychicSymbolTestSelectOption : public Form<frmPsychicSymbolTestSelectOption, QDialog> {
 public:
     frmPsychicSymbolTestSelectOption();
+
+    QFrame* Frame3;
+    ClickLabel* Label61;
+
+    QFrame* fraSelectoption;
+    QLabel* Label1;
+    QGroupBox* Frame2;
+    QRadioButton* optBeginner;
+    QRadioButton* optIntermediate;
+    QRadioButton* optExpert;
+    QPushButton* cmdOk;
+
+    QFrame* fraScore;
+    QPlainTextEdit* txtTotalScore;
+    QPushButton* cmdOkScore;
+
+    QFrame* fraFullBrand;
+    ClickLabel* lblFullBrand;
+    ClickLabel* lblCobrand;
+
+    // Which face is seen: the panel brought to the front last.
+    void showLevelPanel();
+    void showScorePanel();
+    bool isScorePanelInFront() const;
+
+    // The score box's text (line breaks may be CRLF; the box shows lines).
+    void setScoreText(const QString& text);
+
+    void cmdOk_Click();
+    void cmdOkScore_Click();
+    void txtTotalScore_Change();
+    void txtTotalScore_Click();
+    void txtTotalScore_MouseDown();
+    void txtTotalScore_MouseMove();
+    void txtTotalScore_MouseUp();
+
+    // Esc: on the score panel it is OK; on the level panel it closes the
+    // window without choosing.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void guardClipboard();
 };

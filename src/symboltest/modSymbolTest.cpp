@@ -1,0 +1,100 @@
+#include "symboltest/modSymbolTest.h"
+
+#include "platform/Draw.h"
+#include "shell/Feedback.h"
+#include "symboltest/frmPsychicSymbolTestSelectOption.h"
+
+#include <QLatin1String>
+
+LevelCounters symbolCorrect{};
+LevelCounters symbolAttempts{};
+
+qint16 beginnerSymbol = 0;
+qint16 intermediateSymbol = 0;
+qint16 expertSymbol = 0;
+
+bool isSymbolLevel(int level)
+{
+    return level >= 0 && level < kSymbolLevels;
+}
+
+int symbolsAtLevel(int level)
+{
+    static constexpr std::array<int, kSymbolLevels> kSymbols{5, 8, 10};
+    return isSymbolLevel(level) ? kSymbols[static_cast<std::size_t>(level)] : 0;
+}
+
+qint16& lastDrawnSymbol(int level)
+{
+    Q_ASSERT(isSymbolLevel(level));
+    switch (level) {
+    case kIntermediate:
+        return intermediateSymbol;
+    case kExpert:
+        return expertSymbol;
+    default:
+        return beginnerSymbol;
+    }
+}
+
+int drawSymbol(double r, int level)
+{
+    return platform::drawOneOf(r, symbolsAtLevel(level));
+}
+
+bool isRightSymbol(int drawnSymbol, int choiceIndex)
+{
+    return drawnSymbol == choiceIndex + 1;
+}
+
+void countSymbolGuess(int level, bool right)
+{
+    if (!isSymbolLevel(level))
+        return;
+    const auto i = static_cast<std::size_t>(level);
+    if (right)
+        countOne(symbolCorrect[i]);
+    countOne(symbolAttempts[i]);
+}
+
+QString symbolScoreText(const LevelCounters& correct, const LevelCounters& attempts)
+{
+    static constexpr std::array<const char*, kSymbolLevels> kHeadings{
+        "Beginner level :-  ", "Intermediate Level :-  ", "Expert level :-  "};
+    const QLatin1String crlf("\r\n");
+    QString text;
+    for (std::size_t i = 0; i < kHeadings.size(); ++i) {
+        text += crlf + crlf + QLatin1String(kHeadings[i]) + QString::number(correct[i]) +
+                QLatin1String(" Correct Out Of ") + QString::number(attempts[i]) + QLatin1String(" Attempts");
+    }
+    return text;
+}
+
+QString symbolScoreText()
+{
+    return symbolScoreText(symbolCorrect, symbolAttempts);
+}
+
+static QString withPlainLineBreaks(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+bool isTakenFromScoreText(const QString& clipboardText, const QString& scoreText)
+{
+    if (clipboardText.trimmed().isEmpty())
+        return false;
+    return withPlainLineBreaks(scoreText).contains(withPlainLineBreaks(clipboardText));
+}
+
+void ShowSymbolScore()
+{
+    frmPsychicSymbolTestSelectOption& options = frmPsychicSymbolTestSelectOption::get();
+    options.setScoreText(symbolScoreText());
+    options.showScorePanel();
+    options.exec();
+}

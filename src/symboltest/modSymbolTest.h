@@ -1,0 +1,60 @@
+#pragma once
+// The symbol test's module: its score counters and last drawn symbols, which
+// live for the whole run and are never saved, the rules of a guess (how many
+// symbols a level offers, the draw, the judgement), and the Score command.
+
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+
+// Level indexes, shared by the option window, the play window and the score.
+constexpr int kBeginner = 0;
+constexpr int kIntermediate = 1;
+constexpr int kExpert = 2;
+constexpr int kSymbolLevels = 3;
+
+using LevelCounters = std::array<qint16, kSymbolLevels>;
+
+// Correct guesses and attempts per level; they only ever grow, and stop at 32767.
+extern LevelCounters symbolCorrect;
+extern LevelCounters symbolAttempts;
+
+// The symbol drawn at the last guess of each level (0 before the first).
+extern qint16 beginnerSymbol;
+extern qint16 intermediateSymbol;
+extern qint16 expertSymbol;
+
+// True for 0, 1 and 2.
+bool isSymbolLevel(int level);
+
+// How many symbols a level offers: 5, 8 or 10 (0 for no level).
+int symbolsAtLevel(int level);
+
+// The level's last drawn symbol (beginnerSymbol, intermediateSymbol or
+// expertSymbol). Only valid levels may be asked for.
+qint16& lastDrawnSymbol(int level);
+
+// The symbol a uniform r in [0, 1) draws at a level: 1..N.
+int drawSymbol(double r, int level);
+
+// A choice with index i (from 0) stands for symbol i + 1.
+bool isRightSymbol(int drawnSymbol, int choiceIndex);
+
+// Counts one guess at a level: an attempt always, a correct guess if right.
+// A counter already at 32767 stays there; the other is still counted.
+void countSymbolGuess(int level, bool right);
+
+// The score text of all three levels: seven lines joined by CRLF, the first
+// two empty, no line break at the end.
+QString symbolScoreText(const LevelCounters& correct, const LevelCounters& attempts);
+// The same for the counters as they are now.
+QString symbolScoreText();
+
+// Whether clipboard text was taken from the score box: the box's text or a
+// part of it, line breaks compared as line breaks. Blank text never counts.
+bool isTakenFromScoreText(const QString& clipboardText, const QString& scoreText);
+
+// The Score command: writes the score text into the option window, brings
+// its score panel to the front and shows it modally until the user leaves it.
+void ShowSymbolScore();
