@@ -1,0 +1,788 @@
+// The symbol test driven as a user drives it: launched from the main window,
+// the level chosen in the option dialog, symbols clicked, the feedback and
+// score windows read and answered. Random draws are scripted and the guess
+// pause is instant.
+
+#include "app/frmMDI.h"
+#include "images/PictureStore.h"
+#include "shell/Feedback.h"
+#include "shell/SharedState.h"
+#include "shell/Twips.h"
+#include "shell/modHelp.h"
+#include "support/FakePlatform.h"
+#include "support/Modal.h"
+#include "symboltest/SymbolControls.h"
+#include "symboltest/SymbolPictures.h"
+#include "symboltest/frmPsychicSymbolTestMain.h"
+#include "symboltest/frmPsychicSymbolTestResult.h"
+#include "symboltest/frmPsychicSymbolTestSelectOption.h"
+#include "symboltest/modSymbolTest.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSvgRenderer>
+#include <QTimer>
+#include <QtTest>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// An r that draws symbol d (1..n): the middle of its slice of [0, 1).
+double rFor(int d, int n)
+{
+    return (d - 0.5) / n;
+}
+
+QString plainLines(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QStringList namesOfList(int level)
+{
+    QStringList names;
+    for (int k = 1; k <= listSize(level); ++k)
+        names << symbolName(*pictureOfList(level, k));
+    return names;
+}
+
+template <typename Choices>
+QStringList accessibleNames(const Choices& choices)
+{
+    QStringList names;
+    for (const SymbolChoice* choice : choices)
+        names << choice->accessibleName();
+    return names;
+}
+
+frmPsychicSymbolTestSelectOption* asOptions(QWidget* w)
+{
+    return dynamic_cast<frmPsychicSymbolTestSelectOption*>(w);
+}
+
+// Closes the next modal window by its close box, as a user who changed
+// their mind does.
+void closeNextModal()
+{
+    auto* timer = new QTimer;
+    timer->setInterval(0);
+    QObject::connect(timer, &QTimer::timeout, [timer] {
+        QWidget* window = QApplication::activeModalWidget();
+        if (!window || !window->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        window->close();
+    });
+    timer->start();
+}
+
+} // namespace
+
+class TestSymbolTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    // Rules, without windows.
+    void scoreTextIsExact();
+    void drawJudgeAndCount();
+    void countersStopAt32767();
+    void imageListsFollowTheLevelTable();
+    void picturesAreDrawnOnceAndShared();
+    void clipboardTextFromTheScoreBox();
+
+    // Launch and the option dialog.
+    void launchAsksForTheLevelOnce();
+    void dialogClosedWithoutOkAsksAgainOnNextActivation();
+    void noOptionSelectedWarnsAndKeepsTheCover();
+    void escapeOnTheLevelPanelClosesWithoutChoosing();
+
+    // Guesses.
+    void correctGuessCountsBothAtItsLevelOnly();
+    void wrongGuessCountsOnlyTheAttempt();
+    void expertLowerRowAndTheHexagram();
+    void fullCountersStayAndTheGuessStillRuns();
+    void choicesWorkFromTheKeyboard();
+    void closingDuringThePauseAbandonsTheGuess();
+
+    // Level of Difficulty, Score, Exit.
+    void levelOfDifficultyPutsTheMysteryBoxBack();
+    void scoreOkThenLevelOfDifficulty();
+    void allFourScoreCommandsGiveTheSameText();
+    void exitAndRelaunchKeepTheCounters();
+
+    // The clipboard guard of the score box.
+    void clipboardGuardEmptiesOnlyScoreText();
+
+private:
+    frmPsychicSymbolTestMain& play() { return frmPsychicSymbolTestMain::get(); }
+    void activatePlayWindow();
+    void activateOtherThenPlayWindow();
+    // Launches the symbol test; `choose` sees the option dialog, then OK.
+    void launch(const std::function<void(frmPsychicSymbolTestSelectOption&)>& choose = {});
+    // Clicks a choice and answers the feedback window; returns its message.
+    QString guess(SymbolChoice* choice, QColor* colour = nullptr);
+    // Runs a Score command and returns the text it shows.
+    QString score(const std::function<void()>& command);
+
+    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<frmMDI> mdi;
+    QMdiSubWindow* other = nullptr;
+};
+
+void TestSymbolTest::init()
+{
+    fake = std::make_unique<FakePlatform>();
+    symbolCorrect = {};
+    symbolAttempts = {};
+    beginnerSymbol = intermediateSymbol = expertSymbol = 0;
+    SymbolLevelChosen = false;
+    mdi = std::make_unique<frmMDI>();
+    mdi->show();
+    other = nullptr;
+}
+
+void TestSymbolTest::cleanup()
+{
+    modal::stopAnswering();
+    CloseAllAndEnd();
+    mdi.reset();
+    modal::flushDeletes();
+    QVERIFY(!frmPsychicSymbolTestMain::isLoaded());
+    QVERIFY(!frmPsychicSymbolTestSelectOption::isLoaded());
+    QVERIFY(!frmPsychicSymbolTestResult::isLoaded());
+    QVERIFY2(modal::leftoverTopLevels().isEmpty(), "a window outlived its test");
+}
+
+void TestSymbolTest::activatePlayWindow()
+{
+    emit mdi->mdiArea->subWindowActivated(play().subWindow());
+}
+
+void TestSymbolTest::activateOtherThenPlayWindow()
+{
+    // Another child window in between: only a change of the active child
+    // counts as the play window becoming active again.
+    if (!other) {
+        other = mdi->mdiArea->addSubWindow(new QWidget);
+        other->show();
+    }
+    emit mdi->mdiArea->subWindowActivated(other);
+    QCoreApplication::processEvents();
+    mdi->mdiArea->setActiveSubWindow(play().subWindow());
+    activatePlayWindow();
+}
+
+void TestSymbolTest::launch(const std::function<void(frmPsychicSymbolTestSelectOption&)>& choose)
+{
+    int asked = 0;
+    modal::answerNext(QStringLiteral("cmdOk"), [&](QWidget* w) {
+        ++asked;
+        QVERIFY(asOptions(w));
+        if (choose)
+            choose(*asOptions(w));
+    });
+    QTest::mouseClick(mdi->cmdSelectOption[2], Qt::LeftButton);
+    QVERIFY(frmPsychicSymbolTestMain::isLoaded());
+    activatePlayWindow();
+    QTRY_COMPARE(asked, 1);
+    QVERIFY(SymbolLevelChosen);
+}
+
+QString TestSymbolTest::guess(SymbolChoice* choice, QColor* colour)
+{
+    QString message;
+    modal::answerNext(QStringLiteral("TRY AGAIN"), [&](QWidget* w) {
+        auto* label = w->findChild<QLabel*>(QStringLiteral("lblResult"));
+        message = label->text();
+        if (colour)
+            *colour = label->palette().color(QPalette::WindowText);
+    });
+    QTest::mouseClick(choice, Qt::LeftButton);
+    return message;
+}
+
+QString TestSymbolTest::score(const std::function<void()>& command)
+{
+    QString text;
+    bool scorePanel = false;
+    modal::answerNext(QStringLiteral("cmdOkScore"), [&](QWidget* w) {
+        frmPsychicSymbolTestSelectOption* options = asOptions(w);
+        scorePanel = options && options->isScorePanelInFront() && options->fraScore->isVisible();
+        text = options ? options->txtTotalScore->toPlainText() : QString();
+    });
+    command();
+    [&] { QVERIFY(scorePanel); }();
+    return text;
+}
+
+// ---- Rules -----------------------------------------------------------------
+
+void TestSymbolTest::scoreTextIsExact()
+{
+    QCOMPARE(symbolScoreText(),
+             QStringLiteral("\r\n\r\nBeginner level :-  0 Correct Out Of 0 Attempts"
+                            "\r\n\r\nIntermediate Level :-  0 Correct Out Of 0 Attempts"
+                            "\r\n\r\nExpert level :-  0 Correct Out Of 0 Attempts"));
+    QCOMPARE(symbolScoreText({2, 0, 0}, {5, 0, 1}),
+             QStringLiteral("\r\n\r\nBeginner level :-  2 Correct Out Of 5 Attempts"
+                            "\r\n\r\nIntermediate Level :-  0 Correct Out Of 0 Attempts"
+                            "\r\n\r\nExpert level :-  0 Correct Out Of 1 Attempts"));
+    const QString full = symbolScoreText({32767, 10, 0}, {32767, 100, 32767});
+    QVERIFY(full.contains(QStringLiteral("Beginner level :-  32767 Correct Out Of 32767 Attempts")));
+    QVERIFY(full.contains(QStringLiteral("Intermediate Level :-  10 Correct Out Of 100 Attempts")));
+    QCOMPARE(full.split(QStringLiteral("\r\n")).size(), 7);
+    QVERIFY(!full.endsWith(QLatin1Char('\n')));
+}
+
+void TestSymbolTest::drawJudgeAndCount()
+{
+    QCOMPARE(symbolsAtLevel(kBeginner), 5);
+    QCOMPARE(symbolsAtLevel(kIntermediate), 8);
+    QCOMPARE(symbolsAtLevel(kExpert), 10);
+    QCOMPARE(symbolsAtLevel(3), 0);
+    for (int level = 0; level < kSymbolLevels; ++level) {
+        const int n = symbolsAtLevel(level);
+        QCOMPARE(drawSymbol(0.0, level), 1);
+        QCOMPARE(drawSymbol(0.999999, level), n);
+        for (int d = 1; d <= n; ++d)
+            QCOMPARE(drawSymbol(rFor(d, n), level), d);
+    }
+    QCOMPARE(drawSymbol(0.6, kBeginner), 4); // int(0.6 * 5 + 1)
+
+    QVERIFY(isRightSymbol(1, 0));
+    QVERIFY(isRightSymbol(10, 9));
+    QVERIFY(!isRightSymbol(2, 2));
+
+    countSymbolGuess(kIntermediate, true);
+    countSymbolGuess(kIntermediate, false);
+    countSymbolGuess(kExpert, false);
+    QCOMPARE(symbolCorrect, (LevelCounters{0, 1, 0}));
+    QCOMPARE(symbolAttempts, (LevelCounters{0, 2, 1}));
+
+    QCOMPARE(&lastDrawnSymbol(kBeginner), &beginnerSymbol);
+    QCOMPARE(&lastDrawnSymbol(kIntermediate), &intermediateSymbol);
+    QCOMPARE(&lastDrawnSymbol(kExpert), &expertSymbol);
+}
+
+void TestSymbolTest::countersStopAt32767()
+{
+    symbolCorrect = {32767, 32766, 0};
+    symbolAttempts = {32767, 32767, 32767};
+    countSymbolGuess(kBeginner, true);
+    countSymbolGuess(kIntermediate, true);
+    countSymbolGuess(kExpert, true);
+    QCOMPARE(symbolCorrect, (LevelCounters{32767, 32767, 1}));
+    QCOMPARE(symbolAttempts, (LevelCounters{32767, 32767, 32767}));
+}
+
+void TestSymbolTest::imageListsFollowTheLevelTable()
+{
+    QCOMPARE(namesOfList(kBeginner), QStringList({"Circle", "Cross", "Square", "Star", "Waves", "Mystery box"}));
+    QCOMPARE(namesOfList(kIntermediate), QStringList({"Circle", "Cross", "Square", "Star", "Triple swirl",
+                                                      "Celtic knot", "Hexagram", "Pyramid"}));
+    QCOMPARE(namesOfList(kExpert), QStringList({"Circle", "Cross", "Square", "Star", "Mandala", "Celtic knot",
+                                                "Triquetra", "Ring", "Hexagram", "Pyramid"}));
+    QCOMPARE(*pictureOfList(kBeginner, kMysteryBoxPicture), Symbol::MysteryBox);
+    QVERIFY(!pictureOfList(kBeginner, 0));
+    QVERIFY(!pictureOfList(kExpert, 11));
+    QVERIFY(!pictureOfList(3, 1));
+
+    QCOMPARE(IMGBiggener().count(), 6);
+    QCOMPARE(IMGIntermediate().count(), 8);
+    QCOMPARE(IMGExpert().count(), 10);
+    for (int level = 0; level < kSymbolLevels; ++level) {
+        QCOMPARE(levelPictures(level).count(), listSize(level));
+        QVERIFY(listSize(level) >= symbolsAtLevel(level));
+    }
+
+    // Every drawing is there and parses.
+    for (int s = 0; s <= static_cast<int>(Symbol::MysteryBox); ++s) {
+        QSvgRenderer renderer(symbolResource(static_cast<Symbol>(s)));
+        QVERIFY2(renderer.isValid(), qPrintable(symbolResource(static_cast<Symbol>(s))));
+    }
+}
+
+void TestSymbolTest::picturesAreDrawnOnceAndShared()
+{
+    QCOMPARE(&IMGBiggener(), &IMGBiggener());
+    QCOMPARE(IMGExpert().size(), QSize(100, 100));
+    // One picture per number, drawn once and then handed out again.
+    QCOMPARE(IMGExpert().picture(3).cacheKey(), IMGExpert().picture(3).cacheKey());
+    QCOMPARE(IMGExpert().picture(3, 2.0).size(), QSize(200, 200));
+
+    // Within a list no two numbers show the same picture, and symbols shared
+    // between lists look the same in each.
+    for (int level = 0; level < kSymbolLevels; ++level) {
+        const PictureStore& list = levelPictures(level);
+        for (int a = 1; a <= list.count(); ++a)
+            for (int b = a + 1; b <= list.count(); ++b)
+                QVERIFY2(list.picture(a).toImage() != list.picture(b).toImage(),
+                         qPrintable(QStringLiteral("level %1: %2 and %3").arg(level).arg(a).arg(b)));
+    }
+    for (int k = 1; k <= 4; ++k) {
+        QCOMPARE(IMGIntermediate().picture(k).toImage(), IMGBiggener().picture(k).toImage());
+        QCOMPARE(IMGExpert().picture(k).toImage(), IMGBiggener().picture(k).toImage());
+    }
+    QCOMPARE(IMGExpert().picture(6).toImage(), IMGIntermediate().picture(6).toImage());  // Celtic knot
+    QCOMPARE(IMGExpert().picture(9).toImage(), IMGIntermediate().picture(7).toImage());  // hexagram
+    QCOMPARE(IMGExpert().picture(10).toImage(), IMGIntermediate().picture(8).toImage()); // pyramid
+}
+
+void TestSymbolTest::clipboardTextFromTheScoreBox()
+{
+    const QString text = symbolScoreText({2, 0, 0}, {5, 0, 1});
+    QVERIFY(isTakenFromScoreText(text, text));
+    QVERIFY(isTakenFromScoreText(QStringLiteral("2 Correct Out Of 5"), text));
+    // Copied from the box, line breaks come out as plain line feeds.
+    QVERIFY(isTakenFromScoreText(QStringLiteral("5 Attempts\n\nIntermediate Level"), text));
+    QVERIFY(isTakenFromScoreText(QStringLiteral("5 Attempts\u2029\u2029Intermediate"), text));
+    QVERIFY(!isTakenFromScoreText(QStringLiteral("my shopping list"), text));
+    QVERIFY(!isTakenFromScoreText(QStringLiteral("Beginner level :-  3"), text));
+    QVERIFY(!isTakenFromScoreText(QString(), text));
+    QVERIFY(!isTakenFromScoreText(QStringLiteral("\r\n"), text));
+}
+
+// ---- Launch and the option dialog ---------------------------------------------
+
+void TestSymbolTest::launchAsksForTheLevelOnce()
+{
+    bool coverUnderDialog = false;
+    launch([&](frmPsychicSymbolTestSelectOption& options) {
+        QCOMPARE(options.windowTitle(), QStringLiteral("Sorvek Psychic Symbol Test"));
+        QVERIFY(options.isModal());
+        QVERIFY(!options.isScorePanelInFront());
+        QVERIFY(options.fraSelectoption->isVisible());
+        QVERIFY(options.optBeginner->isChecked());
+        QVERIFY(options.txtTotalScore->toPlainText().isEmpty());
+        coverUnderDialog = play().isWindowVisible() && play().frontPanel() == play().raCover &&
+                           play().raCover->isVisible() && !mdi->isWelcomePanelVisible();
+        QTest::mouseClick(options.optExpert, Qt::LeftButton);
+    });
+    QVERIFY(coverUnderDialog);
+    QCOMPARE(play().frontPanel(), play().fraExpert);
+    QVERIFY(play().fraExpert->isVisible());
+    QVERIFY(!play().raCover->isVisible());
+    QCOMPARE(accessibleNames(play().picExpert), namesOfList(kExpert));
+    for (SymbolChoice* choice : play().picExpert)
+        QVERIFY(choice->isVisible());
+    QVERIFY(!frmPsychicSymbolTestSelectOption::isLoaded()); // OK unloads it
+
+    // The play window becoming active again does not ask again.
+    activateOtherThenPlayWindow();
+    QTest::qWait(50);
+    QVERIFY(!frmPsychicSymbolTestSelectOption::isLoaded());
+    QCOMPARE(play().frontPanel(), play().fraExpert);
+
+    // The play window's menus are in the main window's bar.
+    QVERIFY(play().mnuScore->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_S));
+    QVERIFY(play().mnuDifficulty->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_D));
+    QCOMPARE(play().mnuScore->text(), QStringLiteral("Score..."));
+    QCOMPARE(play().mnuDifficulty->text(), QStringLiteral("Level of Difficulty..."));
+}
+
+void TestSymbolTest::dialogClosedWithoutOkAsksAgainOnNextActivation()
+{
+    closeNextModal();
+    QTest::mouseClick(mdi->cmdSelectOption[2], Qt::LeftButton);
+    activatePlayWindow();
+    QTRY_VERIFY(!frmPsychicSymbolTestSelectOption::isLoaded() && frmPsychicSymbolTestMain::isLoaded() &&
+                !QApplication::activeModalWidget());
+    QTest::qWait(20);
+    QVERIFY(!SymbolLevelChosen);
+    QCOMPARE(play().frontPanel(), play().raCover);
+    // Closing the dialog does not bring it straight back.
+    QVERIFY(!frmPsychicSymbolTestSelectOption::isLoaded());
+
+    int asked = 0;
+    modal::answerNext(QStringLiteral("cmdOk"), [&](QWidget* w) {
+        ++asked;
+        QVERIFY(asOptions(w)->optBeginner->isChecked());
+        QTest::mouseClick(asOptions(w)->optIntermediate, Qt::LeftButton);
+    });
+    activateOtherThenPlayWindow();
+    QTRY_COMPARE(asked, 1);
+    QVERIFY(SymbolLevelChosen);
+    QCOMPARE(play().frontPanel(), play().fraIntermediate);
+    QCOMPARE(accessibleNames(play().PicIntermediate), namesOfList(kIntermediate));
+}
+
+void TestSymbolTest::noOptionSelectedWarnsAndKeepsTheCover()
+{
+    launch([](frmPsychicSymbolTestSelectOption& options) {
+        // Not reachable with the mouse: take away the group's one selection.
+        for (QRadioButton* option : {options.optBeginner, options.optIntermediate, options.optExpert}) {
+            option->setAutoExclusive(false);
+            option->setChecked(false);
+        }
+    });
+    QCOMPARE(fake->messageBoxes->shown.size(), 1);
+    QCOMPARE(fake->messageBoxes->shown[0].kind, QStringLiteral("critical"));
+    QCOMPARE(fake->messageBoxes->shown[0].text, QStringLiteral("Please Select An option"));
+    QVERIFY(!frmPsychicSymbolTestSelectOption::isLoaded());
+    QVERIFY(SymbolLevelChosen);
+    QCOMPARE(play().frontPanel(), play().raCover);
+}
+
+void TestSymbolTest::escapeOnTheLevelPanelClosesWithoutChoosing()
+{
+    bool escaped = false;
+    auto* timer = new QTimer;
+    timer->setInterval(0);
+    connect(timer, &QTimer::timeout, this, [&, timer] {
+        auto* options = asOptions(QApplication::activeModalWidget());
+        if (!options || !options->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        QTest::keyClick(options, Qt::Key_Escape);
+        escaped = true;
+    });
+    timer->start();
+    QTest::mouseClick(mdi->cmdSelectOption[2], Qt::LeftButton);
+    activatePlayWindow();
+    QTRY_VERIFY(escaped);
+    QTRY_VERIFY(!frmPsychicSymbolTestSelectOption::isLoaded());
+    QVERIFY(!SymbolLevelChosen);
+    QCOMPARE(play().frontPanel(), play().raCover);
+}
+
+// ---- Guesses --------------------------------------------------------------------
+
+void TestSymbolTest::correctGuessCountsBothAtItsLevelOnly()
+{
+    launch(); // Beginner
+    QCOMPARE(play().frontPanel(), play().fraBeginner);
+    QCOMPARE(accessibleNames(play().cmdZener), QStringList({"Circle", "Cross", "Square", "Star", "Waves"}));
+    for (SymbolBox* box : {play().picZenerSymbol, play().PicIntermediateResult, play().picExpertResult})
+        QCOMPARE(box->accessibleName(), QStringLiteral("Mystery box"));
+
+    bool waitShown = false;
+    fake->pause->during = [&](QWidget* window) {
+        frmPsychicSymbolTestMain& w = play();
+        waitShown = window == &w && w.picMessage->isVisible() && w.Label7->text() == "Please Wait ..." &&
+                    w.picMessage->parentWidget()->children().last() == w.picMessage && w.lblScore->text().isEmpty();
+    };
+    fake->random->script = {rFor(3, 5)};
+    QColor colour;
+    const QString message = guess(play().cmdZener[2], &colour);
+
+    QVERIFY(waitShown);
+    QCOMPARE(fake->pause->count, 1);
+    QCOMPARE(message, QString::fromLatin1(kRightAnswerText));
+    QCOMPARE(colour, QColor(0, 128, 0));
+    QCOMPARE(play().lblScore->text(), QStringLiteral("Correct"));
+    QVERIFY(!play().lblScore->isVisible());
+    QVERIFY(!play().picMessage->isVisible());
+    QCOMPARE(symbolCorrect, (LevelCounters{1, 0, 0}));
+    QCOMPARE(symbolAttempts, (LevelCounters{1, 0, 0}));
+    QCOMPARE(beginnerSymbol, qint16(3));
+    QCOMPARE(intermediateSymbol, qint16(0));
+
+    // The drawn symbol stays revealed after TRY AGAIN, and looks like its choice.
+    QTRY_VERIFY(!frmPsychicSymbolTestResult::isLoaded());
+    QCOMPARE(play().picZenerSymbol->accessibleName(), QStringLiteral("Square"));
+    QCOMPARE(play().picZenerSymbol->pixmap(1.0).cacheKey(), play().cmdZener[2]->pixmap(1.0).cacheKey());
+    QCOMPARE(play().PicIntermediateResult->accessibleName(), QStringLiteral("Mystery box"));
+    QCOMPARE(play().picExpertResult->accessibleName(), QStringLiteral("Mystery box"));
+}
+
+void TestSymbolTest::wrongGuessCountsOnlyTheAttempt()
+{
+    launch([](frmPsychicSymbolTestSelectOption& o) { QTest::mouseClick(o.optIntermediate, Qt::LeftButton); });
+    fake->random->script = {rFor(1, 8)};
+    QColor colour;
+    const QString message = guess(play().PicIntermediate[4], &colour); // the triple swirl
+    QCOMPARE(message, QString::fromLatin1(kWrongAnswerText));
+    QCOMPARE(colour, QColor(128, 0, 0));
+    QCOMPARE(play().lblScore->text(), QStringLiteral("Incorrect"));
+    QCOMPARE(symbolCorrect, (LevelCounters{0, 0, 0}));
+    QCOMPARE(symbolAttempts, (LevelCounters{0, 1, 0}));
+    QCOMPARE(intermediateSymbol, qint16(1));
+    QCOMPARE(play().PicIntermediateResult->accessibleName(), QStringLiteral("Circle"));
+    QCOMPARE(play().picZenerSymbol->accessibleName(), QStringLiteral("Mystery box"));
+    QCOMPARE(play().picExpertResult->accessibleName(), QStringLiteral("Mystery box"));
+
+    // The next verdict replaces the last one entirely.
+    fake->random->script = {rFor(5, 8)};
+    QCOMPARE(guess(play().PicIntermediate[4], &colour), QString::fromLatin1(kRightAnswerText));
+    QCOMPARE(colour, QColor(0, 128, 0));
+    QCOMPARE(play().PicIntermediateResult->accessibleName(), QStringLiteral("Triple swirl"));
+    QCOMPARE(symbolCorrect, (LevelCounters{0, 1, 0}));
+    QCOMPARE(symbolAttempts, (LevelCounters{0, 2, 0}));
+}
+
+void TestSymbolTest::expertLowerRowAndTheHexagram()
+{
+    launch([](frmPsychicSymbolTestSelectOption& o) { QTest::mouseClick(o.optExpert, Qt::LeftButton); });
+    // The lower row, as seen from left to right.
+    QList<SymbolChoice*> lower;
+    for (SymbolChoice* choice : play().picExpert) {
+        if (choice->geometry().top() == twips::toPixels(3120))
+            lower << choice;
+    }
+    std::sort(lower.begin(), lower.end(), [](SymbolChoice* a, SymbolChoice* b) { return a->x() < b->x(); });
+    QCOMPARE(accessibleNames(lower),
+             QStringList({"Mandala", "Celtic knot", "Triquetra", "Ring", "Hexagram", "Pyramid"}));
+    // The "Result" frame sits at the top centre, between the upper pairs.
+    const QRect frame = play().Frame8->geometry();
+    QVERIFY(frame.left() > play().picExpert[1]->geometry().right());
+    QVERIFY(frame.right() < play().picExpert[2]->geometry().left());
+
+    SymbolChoice* hexagram = lower[4];
+    fake->random->script = {rFor(9, 10)};
+    QCOMPARE(guess(hexagram), QString::fromLatin1(kRightAnswerText));
+    QCOMPARE(play().picExpertResult->accessibleName(), QStringLiteral("Hexagram"));
+    QCOMPARE(play().picExpertResult->pixmap(1.0).cacheKey(), hexagram->pixmap(1.0).cacheKey());
+    QCOMPARE(symbolCorrect, (LevelCounters{0, 0, 1}));
+    QCOMPARE(symbolAttempts, (LevelCounters{0, 0, 1}));
+    QCOMPARE(expertSymbol, qint16(9));
+}
+
+void TestSymbolTest::fullCountersStayAndTheGuessStillRuns()
+{
+    launch();
+    symbolCorrect = {32767, 0, 0};
+    symbolAttempts = {32767, 0, 0};
+    fake->random->script = {rFor(5, 5)};
+    QCOMPARE(guess(play().cmdZener[4]), QString::fromLatin1(kRightAnswerText));
+    QCOMPARE(symbolCorrect, (LevelCounters{32767, 0, 0}));
+    QCOMPARE(symbolAttempts, (LevelCounters{32767, 0, 0}));
+    QCOMPARE(play().lblScore->text(), QStringLiteral("Correct"));
+    QCOMPARE(play().picZenerSymbol->accessibleName(), QStringLiteral("Waves"));
+    QVERIFY(!play().picMessage->isVisible());
+
+    // Attempts full, correct not yet: the correct guess is still counted.
+    symbolCorrect = {32766, 0, 0};
+    fake->random->script = {rFor(1, 5)};
+    guess(play().cmdZener[0]);
+    QCOMPARE(symbolCorrect, (LevelCounters{32767, 0, 0}));
+    QCOMPARE(symbolAttempts, (LevelCounters{32767, 0, 0}));
+    QVERIFY(score([&] { play().mnuScore_Click(); })
+                .contains(QStringLiteral("Beginner level :-  32767 Correct Out Of 32767 Attempts")));
+}
+
+void TestSymbolTest::choicesWorkFromTheKeyboard()
+{
+    launch();
+    SymbolChoice* star = play().cmdZener[3];
+    QCOMPARE(star->focusPolicy(), Qt::StrongFocus);
+    fake->random->script = {rFor(4, 5)};
+    modal::answerNext(QStringLiteral("TRY AGAIN"));
+    QTest::keyClick(star, Qt::Key_Space);
+    QTRY_COMPARE(symbolAttempts[0], qint16(1));
+    QCOMPARE(symbolCorrect[0], qint16(1));
+
+    fake->random->script = {rFor(1, 5)};
+    modal::answerNext(QStringLiteral("TRY AGAIN"));
+    QTest::keyClick(star, Qt::Key_Return);
+    QTRY_COMPARE(symbolAttempts[0], qint16(2));
+    QCOMPARE(symbolCorrect[0], qint16(1));
+    QCOMPARE(play().picZenerSymbol->accessibleName(), QStringLiteral("Circle"));
+}
+
+void TestSymbolTest::closingDuringThePauseAbandonsTheGuess()
+{
+    launch();
+    fake->pause->during = [](QWidget*) { frmPsychicSymbolTestMain::get().cmdExit_Click(); };
+    fake->random->script = {rFor(1, 5)};
+    QTest::mouseClick(play().cmdZener[0], Qt::LeftButton);
+    QVERIFY(!frmPsychicSymbolTestMain::isLoaded());
+    QVERIFY(!frmPsychicSymbolTestResult::isLoaded());
+    QCOMPARE(fake->random->draws, 0);
+    QCOMPARE(symbolAttempts, (LevelCounters{0, 0, 0}));
+    QVERIFY(mdi->isWelcomePanelVisible());
+}
+
+// ---- Level of Difficulty, Score, Exit ---------------------------------------------
+
+void TestSymbolTest::levelOfDifficultyPutsTheMysteryBoxBack()
+{
+    launch([](frmPsychicSymbolTestSelectOption& o) { QTest::mouseClick(o.optExpert, Qt::LeftButton); });
+    fake->random->script = {rFor(2, 10)};
+    guess(play().picExpert[0]);
+    QCOMPARE(play().picExpertResult->accessibleName(), QStringLiteral("Cross"));
+
+    // Back, choosing Beginner (the default) again.
+    bool asked = false;
+    modal::answerNext(QStringLiteral("cmdOk"), [&](QWidget* w) {
+        frmPsychicSymbolTestSelectOption* o = asOptions(w);
+        asked = o && !o->isScorePanelInFront() && o->optBeginner->isChecked();
+        // Already covered while the dialog asks.
+        asked = asked && play().picExpertResult->accessibleName() == QStringLiteral("Mystery box");
+    });
+    QTest::mouseClick(play().cmdBack, Qt::LeftButton);
+    QVERIFY(asked);
+    QCOMPARE(play().frontPanel(), play().fraBeginner);
+
+    fake->random->script = {rFor(4, 5)};
+    guess(play().cmdZener[0]);
+    QCOMPARE(play().picZenerSymbol->accessibleName(), QStringLiteral("Star"));
+
+    // Ctrl+D's command, choosing the same level: the box is covered again.
+    modal::answerNext(QStringLiteral("cmdOk"));
+    play().mnuDifficulty->trigger();
+    QCOMPARE(play().frontPanel(), play().fraBeginner);
+    for (SymbolBox* box : {play().picZenerSymbol, play().PicIntermediateResult, play().picExpertResult}) {
+        QCOMPARE(box->accessibleName(), QStringLiteral("Mystery box"));
+        QCOMPARE(box->pixmap(1.0).cacheKey(), IMGBiggener().picture(kMysteryBoxPicture).cacheKey());
+    }
+    QCOMPARE(symbolCorrect, (LevelCounters{0, 0, 0}));
+    QCOMPARE(symbolAttempts, (LevelCounters{1, 0, 1}));
+    QCOMPARE(beginnerSymbol, qint16(4)); // the last draw is remembered, only not shown
+}
+
+void TestSymbolTest::scoreOkThenLevelOfDifficulty()
+{
+    launch([](frmPsychicSymbolTestSelectOption& o) { QTest::mouseClick(o.optIntermediate, Qt::LeftButton); });
+    fake->random->script = {rFor(3, 8)};
+    guess(play().PicIntermediate[2]);
+    const QString shown = score([&] { QTest::mouseClick(play().cmdIntermediateScore, Qt::LeftButton); });
+    QCOMPARE(shown, plainLines(symbolScoreText({0, 1, 0}, {0, 1, 0})));
+
+    // OK on the score panel hides the dialog; nothing else changes.
+    QVERIFY(frmPsychicSymbolTestSelectOption::isLoaded());
+    QVERIFY(!frmPsychicSymbolTestSelectOption::get().isVisible());
+    QVERIFY(SymbolLevelChosen);
+    QCOMPARE(play().frontPanel(), play().fraIntermediate);
+    QCOMPARE(play().PicIntermediateResult->accessibleName(), QStringLiteral("Square"));
+
+    bool levelPanel = false;
+    QString behind;
+    modal::answerNext(QStringLiteral("cmdOk"), [&](QWidget* w) {
+        frmPsychicSymbolTestSelectOption* o = asOptions(w);
+        levelPanel = o->fraSelectoption->isVisible() && !o->fraScore->isVisible() && o->optBeginner->isChecked();
+        behind = o->txtTotalScore->toPlainText();
+        QTest::mouseClick(o->optExpert, Qt::LeftButton);
+    });
+    play().mnuDifficulty_Click();
+    QVERIFY(levelPanel);
+    QCOMPARE(behind, shown);
+    QCOMPARE(play().frontPanel(), play().fraExpert);
+    QVERIFY(!frmPsychicSymbolTestSelectOption::isLoaded());
+}
+
+void TestSymbolTest::allFourScoreCommandsGiveTheSameText()
+{
+    launch();
+    // Two right out of five at Beginner, then one wrong at Expert.
+    const QList<double> draws{rFor(1, 5), rFor(2, 5), rFor(3, 5), rFor(4, 5), rFor(5, 5)};
+    const QList<int> picks{0, 0, 2, 0, 0};
+    for (int i = 0; i < draws.size(); ++i) {
+        fake->random->script = {draws[i]};
+        guess(play().cmdZener[picks[i]]);
+    }
+    modal::answerNext(QStringLiteral("cmdOk"), [](QWidget* w) { QTest::mouseClick(asOptions(w)->optExpert, Qt::LeftButton); });
+    play().cmdBack_Click();
+    fake->random->script = {rFor(10, 10)};
+    guess(play().picExpert[0]);
+
+    const QString expected = QStringLiteral("\n\nBeginner level :-  2 Correct Out Of 5 Attempts"
+                                            "\n\nIntermediate Level :-  0 Correct Out Of 0 Attempts"
+                                            "\n\nExpert level :-  0 Correct Out Of 1 Attempts");
+    QCOMPARE(score([&] { QTest::mouseClick(play().cmdExpertScore, Qt::LeftButton); }), expected);
+    QCOMPARE(score([&] { play().mnuScore->trigger(); }), expected);
+    QCOMPARE(score([&] { play().cmdIntermediateScore_Click(); }), expected);
+    QCOMPARE(score([&] { play().cmdScore_Click(); }), expected);
+    // Esc on the score panel leaves it like OK.
+    bool escaped = false;
+    auto* timer = new QTimer;
+    timer->setInterval(0);
+    connect(timer, &QTimer::timeout, this, [&, timer] {
+        auto* options = asOptions(QApplication::activeModalWidget());
+        if (!options || !options->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        QTest::keyClick(options, Qt::Key_Escape);
+        escaped = true;
+    });
+    timer->start();
+    play().mnuScore_Click();
+    QVERIFY(escaped);
+    QVERIFY(frmPsychicSymbolTestSelectOption::isLoaded());
+    QCOMPARE(play().frontPanel(), play().fraExpert);
+}
+
+void TestSymbolTest::exitAndRelaunchKeepTheCounters()
+{
+    launch();
+    fake->random->script = {rFor(2, 5)};
+    guess(play().cmdZener[1]);
+    QTest::mouseClick(play().cmdExit, Qt::LeftButton);
+    QVERIFY(!frmPsychicSymbolTestMain::isLoaded());
+    QVERIFY(mdi->isWelcomePanelVisible());
+    modal::flushDeletes();
+
+    bool cover = false;
+    launch([&](frmPsychicSymbolTestSelectOption& o) {
+        cover = play().frontPanel() == play().raCover && o.optBeginner->isChecked();
+        QTest::mouseClick(o.optIntermediate, Qt::LeftButton);
+    });
+    QVERIFY(cover);
+    QCOMPARE(play().picZenerSymbol->accessibleName(), QStringLiteral("Mystery box"));
+    QCOMPARE(beginnerSymbol, qint16(2));
+    QCOMPARE(score([&] { play().mnuScore_Click(); }), plainLines(symbolScoreText({1, 0, 0}, {1, 0, 0})));
+
+    // The menu's Exit does the same.
+    play().mnuExit->trigger();
+    QVERIFY(!frmPsychicSymbolTestMain::isLoaded());
+    QVERIFY(mdi->isWelcomePanelVisible());
+}
+
+// ---- Clipboard guard ---------------------------------------------------------------
+
+void TestSymbolTest::clipboardGuardEmptiesOnlyScoreText()
+{
+    launch();
+    frmPsychicSymbolTestSelectOption& options = frmPsychicSymbolTestSelectOption::get();
+    options.setScoreText(symbolScoreText({2, 0, 0}, {5, 0, 1}));
+    QWidget* box = options.txtTotalScore->viewport();
+    const QPoint inside = box->rect().center();
+    auto send = [&](QEvent::Type type) {
+        QMouseEvent event(type, inside, box->mapToGlobal(inside), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box, &event);
+    };
+
+    // Something the user copied elsewhere survives every event of the box.
+    fake->clipboard->contents = QStringLiteral("the address of my dentist");
+    send(QEvent::MouseMove);
+    send(QEvent::MouseButtonPress);
+    send(QEvent::MouseButtonRelease);
+    options.setScoreText(symbolScoreText());
+    QCOMPARE(fake->clipboard->clears, 0);
+    QCOMPARE(fake->clipboard->contents, QStringLiteral("the address of my dentist"));
+
+    // A part of the score, as copying it from the box gives it, goes as soon
+    // as the pointer moves over the box.
+    const QStringList lines = options.txtTotalScore->toPlainText().split(QLatin1Char('\n'));
+    fake->clipboard->contents = lines[2] + QLatin1Char('\n');
+    send(QEvent::MouseMove);
+    QCOMPARE(fake->clipboard->clears, 1);
+    QVERIFY(fake->clipboard->contents.isEmpty());
+
+    // And on a click, and when the text changes under it.
+    fake->clipboard->contents = QStringLiteral("Correct Out Of");
+    send(QEvent::MouseButtonPress);
+    QCOMPARE(fake->clipboard->clears, 2);
+    fake->clipboard->contents = QStringLiteral("Expert level");
+    options.setScoreText(symbolScoreText({1, 1, 1}, {1, 1, 1}));
+    QCOMPARE(fake->clipboard->clears, 3);
+    options.unload();
+}
+
+QTEST_MAIN(TestSymbolTest)
+#include "tst_symboltest.moc"
