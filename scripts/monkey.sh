@@ -11,7 +11,7 @@ make --no-print-directory deps
 [ -f build-asan/build.ninja ] || cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTRANE_WERROR=ON -DVELTRANE_SANITIZE=ON
 cmake --build build-asan --target tst_monkey
 echo "monkey: $steps steps, seed $seed"
-QT_QPA_PLATFORM=offscreen \
+QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=86400000 \
 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 VELTRANE_MONKEY_STEPS=$steps VELTRANE_MONKEY_SEED=$seed VELTRANE_MONKEY_REPORT=1 VELTRANE_MONKEY_ALL_WINDOWS=1 \
