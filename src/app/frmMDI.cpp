@@ -139,6 +139,7 @@ void frmMDI::buildBars()
     auto icon = [this](const char* name, const char* picture, double left) {
         auto* label = new QLabel(picButtonContainer);
         label->setObjectName(QString::fromLatin1(name));
+        label->setAccessibleName(QStringLiteral("Psychic %1 Test icon").arg(QString::fromLatin1(picture).replace(0, 1, QChar::fromLatin1(picture[0]).toUpper())));
         label->setPixmap(look::launcherIcon(QString::fromLatin1(picture)));
         label->setAlignment(Qt::AlignCenter);
         twips::place(label, left, 172, 510, 510);

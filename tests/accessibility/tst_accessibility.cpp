@@ -1,0 +1,204 @@
+// Every window, as a screen-reader or keyboard user meets it: each clickable
+// control and picture has a name, menus have mnemonics, and the keys the
+// windows promise (Esc, Enter, Ctrl+S, Ctrl+D) work.
+#include "app/Startup.h"
+#include "app/frmMDI.h"
+#include "cardtest/frmPsychicCardTestDisplay.h"
+#include "cardtest/frmPsychicCardTestMain.h"
+#include "cardtest/frmPsychicCardTestResult.h"
+#include "colortest/frmPsychicColorTestDisplay.h"
+#include "colortest/frmPsychicColorTestMain.h"
+#include "colortest/frmPsychicColorTestResult.h"
+#include "shell/Form.h"
+#include "shell/frmAbout.h"
+#include "shell/modHelp.h"
+#include "support/FakePlatform.h"
+#include "support/Modal.h"
+#include "symboltest/frmPsychicSymbolTestMain.h"
+#include "symboltest/frmPsychicSymbolTestResult.h"
+#include "symboltest/frmPsychicSymbolTestSelectOption.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QString accessibleName(QWidget* w)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+    return iface ? iface->text(QAccessible::Name).trimmed() : QString();
+}
+
+// Controls a user can click, and pictures, that a screen reader would
+// announce without a name.
+QStringList namelessIn(QWidget* window)
+{
+    QStringList nameless;
+    const auto widgets = window->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        const auto* label = qobject_cast<QLabel*>(w);
+        const bool picture = label && !label->pixmap().isNull();
+        const bool clickable = qobject_cast<QAbstractButton*>(w) || w->inherits("ClickLabel");
+        if ((clickable || picture) && accessibleName(w).isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+            nameless << w->objectName() + QStringLiteral(" (") + w->metaObject()->className() + QLatin1Char(')');
+    }
+    return nameless;
+}
+
+// Every menu of a bar has a mnemonic; every command a mnemonic or a shortcut.
+QStringList unreachableMenuItems(const QList<QAction*>& bar)
+{
+    QStringList missing;
+    for (QAction* top : bar) {
+        if (!top->text().contains(QLatin1Char('&')))
+            missing << top->text();
+        if (!top->menu())
+            continue;
+        for (QAction* a : top->menu()->actions()) {
+            if (!a->isSeparator() && !a->text().contains(QLatin1Char('&')) && a->shortcut().isEmpty())
+                missing << a->text();
+        }
+    }
+    return missing;
+}
+
+// Whether a panel is the one in front of its overlapping siblings.
+bool inFront(QWidget* panel)
+{
+    QWidget* parent = panel->parentWidget();
+    QWidget* at = parent->childAt(panel->geometry().center());
+    return at && (at == panel || panel->isAncestorOf(at));
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<frmMDI> mdi;
+
+    void check(QWidget* window)
+    {
+        const QStringList nameless = namelessIn(window);
+        QVERIFY2(nameless.isEmpty(), qPrintable(window->objectName() + ": no accessible name for " + nameless.join(", ")));
+        if (auto* form = dynamic_cast<FormBase*>(window)) {
+            const QStringList missing = unreachableMenuItems(form->menuBarActions());
+            QVERIFY2(missing.isEmpty(), qPrintable(window->objectName() + ": no mnemonic for " + missing.join(", ")));
+        }
+    }
+
+private slots:
+    void init()
+    {
+        fake = std::make_unique<FakePlatform>();
+        mdi.reset(startUp());
+        QVERIFY(QTest::qWaitForWindowExposed(mdi.get()));
+        QApplication::setActiveWindow(mdi.get());
+    }
+    void cleanup()
+    {
+        modal::stopAnswering();
+        CloseAllAndEnd();
+        mdi.reset();
+        QVERIFY(modal::leftoverTopLevels().isEmpty());
+        fake.reset();
+    }
+
+    void mainWindowAndAbout()
+    {
+        check(mdi.get());
+        const QStringList missing = unreachableMenuItems(mdi->menuBar()->actions());
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
+        check(&frmAbout::get());
+        QVERIFY(frmAbout::get().cmdOK->isDefault());
+    }
+
+    void cardTestWindows()
+    {
+        QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
+        check(&frmPsychicCardTestMain::get());
+        QTest::mouseClick(frmPsychicCardTestMain::get().cmdPickCards, Qt::LeftButton);
+        frmPsychicCardTestDisplay& play = frmPsychicCardTestDisplay::get();
+        check(&play);
+        check(&frmPsychicCardTestResult::get());
+        frmPsychicCardTestResult::get().unload();
+
+        // Esc runs Exit: the play window closes.
+        QVERIFY(play.cmdExit->isDefault());
+        QTest::keyClick(&play, Qt::Key_Escape);
+        QVERIFY(!frmPsychicCardTestDisplay::isLoaded());
+    }
+
+    void colorTestWindows()
+    {
+        QTest::mouseClick(mdi->cmdSelectOption[1], Qt::LeftButton);
+        check(&frmPsychicColorTestMain::get());
+        QTest::mouseClick(frmPsychicColorTestMain::get().cmdProceed, Qt::LeftButton);
+        frmPsychicColorTestDisplay& play = frmPsychicColorTestDisplay::get();
+        check(&play);
+        for (QPushButton* b : play.cmdExpert)
+            QVERIFY(!accessibleName(b).isEmpty());
+        check(&frmPsychicColorTestResult::get());
+        frmPsychicColorTestResult::get().unload();
+
+        QVERIFY(play.cmdExit->isDefault());
+        QTest::keyClick(&play, Qt::Key_Escape);
+        QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
+    }
+
+    void symbolTestWindows()
+    {
+        modal::keepAnswering(QStringLiteral("cmdOk")); // the level dialog: Beginner, OK
+        QTest::mouseClick(mdi->cmdSelectOption[2], Qt::LeftButton);
+        QTRY_VERIFY(SymbolLevelChosenForTest());
+        modal::stopAnswering();
+        frmPsychicSymbolTestMain& play = frmPsychicSymbolTestMain::get();
+        check(&play);
+        check(&frmPsychicSymbolTestSelectOption::get());
+        check(&frmPsychicSymbolTestResult::get());
+        frmPsychicSymbolTestResult::get().unload();
+        frmPsychicSymbolTestSelectOption::get().unload();
+
+        // Ctrl+S shows the score panel, Ctrl+D the level panel.
+        QApplication::setActiveWindow(mdi.get());
+        QTRY_COMPARE(mdi->menuBar()->actions(), play.menuBarActions());
+        bool scoreShown = false;
+        modal::answerNext(QStringLiteral("cmdOkScore"), [&](QWidget* w) {
+            auto* dialog = dynamic_cast<frmPsychicSymbolTestSelectOption*>(w);
+            scoreShown = dialog && inFront(dialog->fraScore);
+        });
+        QTest::keyClick(&play, Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(scoreShown);
+
+        QApplication::setActiveWindow(mdi.get()); // back from the dialog
+        bool levelShown = false;
+        modal::answerNext(QStringLiteral("cmdOk"), [&](QWidget* w) {
+            auto* dialog = dynamic_cast<frmPsychicSymbolTestSelectOption*>(w);
+            levelShown = dialog && inFront(dialog->fraSelectoption);
+        });
+        QTest::keyClick(&play, Qt::Key_D, Qt::ControlModifier);
+        QTRY_VERIFY(levelShown);
+    }
+
+private:
+    static bool SymbolLevelChosenForTest();
+};
+
+#include "shell/SharedState.h"
+bool TestAccessibility::SymbolLevelChosenForTest()
+{
+    return SymbolLevelChosen;
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
