@@ -93,7 +93,9 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     twips::place(Label4, 240, 240, kPanelWidth - 480, 720);
     for (int i = 0; i < 3; ++i) {
         optLevel[i] = levelOption(fraLevel, i);
-        twips::place(optLevel[i], 1080, 1320 + i * 600, kPanelWidth - 1560, 420);
+        // As wide as indicator and caption: the part that reacts to a click.
+        const double width = twips::fromPixels(optLevel[i]->sizeHint().width());
+        twips::place(optLevel[i], 1080, 1320 + i * 600, width, 420);
     }
     optLevel[0]->setChecked(true);
 
