@@ -28,8 +28,8 @@ const QColor kDarkBlue(4, 13, 89);
 
 constexpr double kWindowWidth = 9255;
 constexpr double kWindowHeight = 7455;
-constexpr double kStripLeft = 120;
-constexpr double kStripWidth = 9015;
+constexpr double kPanelLeft = 120;
+constexpr double kPanelWidth = 9015; // the game panels and the strips above and below them
 constexpr double kGameTop = 960;
 constexpr double kGameHeight = 5295;
 
@@ -57,7 +57,7 @@ QGroupBox* makeGamePanel(QWidget* parent, const char* name, const char* caption)
     panel->setObjectName(QString::fromLatin1(name));
     panel->setFont(look::verdana(9));
     look::setBackground(panel, kLightOrange);
-    twips::place(panel, kStripLeft, kGameTop, kStripWidth, kGameHeight);
+    twips::place(panel, kPanelLeft, kGameTop, kPanelWidth, kGameHeight);
     return panel;
 }
 
@@ -107,17 +107,17 @@ void frmPsychicCardTestDisplay::buildTopAndBottom()
 {
     Frame2 = new Panel(this, "Frame2");
     look::setBackground(Frame2, kStrip);
-    twips::place(Frame2, kStripLeft, 60, kStripWidth, 780);
+    twips::place(Frame2, kPanelLeft, 60, kPanelWidth, 780);
 
     Label61 = makeLabel61(Frame2);
     Label61->setFont(look::verdana(8.25));
     Label61->setAlignment(Qt::AlignCenter);
     look::setTextColour(Label61, Qt::black);
-    twips::place(Label61, 120, 60, kStripWidth - 240, 660);
+    twips::place(Label61, 120, 60, kPanelWidth - 240, 660);
 
     Frame5 = new Panel(this, "Frame5");
     look::setBackground(Frame5, kStrip);
-    twips::place(Frame5, kStripLeft, kGameTop + kGameHeight + 75, kStripWidth, 1050);
+    twips::place(Frame5, kPanelLeft, kGameTop + kGameHeight + 75, kPanelWidth, 1050);
 
     lblFullBrand = makeFullBrandLabel(Frame5);
     lblCobrand = makeCobrandLabel(Frame5);

@@ -29,8 +29,8 @@ const QColor kStrip(192, 192, 255); // the same lavender as the main window's ba
 
 constexpr double kWindowWidth = 9120;
 constexpr double kWindowHeight = 6555;
-constexpr double kStripLeft = 120;
-constexpr double kStripWidth = 8895;
+constexpr double kPanelLeft = 120;
+constexpr double kPanelWidth = 8895; // fraMain and the strips above and below it
 constexpr double kMainTop = 840;
 constexpr double kMainHeight = 4935;
 constexpr double kWelcomeTop = 120;
@@ -99,17 +99,17 @@ void frmPsychicCardTestMain::buildTopAndBottom()
 {
     Frame2 = new Panel(this, "Frame2");
     look::setBackground(Frame2, kStrip);
-    twips::place(Frame2, kStripLeft, 60, kStripWidth, 720);
+    twips::place(Frame2, kPanelLeft, 60, kPanelWidth, 720);
 
     Label61 = makeLabel61(Frame2);
     Label61->setFont(look::verdana(8.25));
     Label61->setAlignment(Qt::AlignCenter);
     look::setTextColour(Label61, Qt::black);
-    twips::place(Label61, 120, 60, kStripWidth - 240, 600);
+    twips::place(Label61, 120, 60, kPanelWidth - 240, 600);
 
     Frame5 = new Panel(this, "Frame5");
     look::setBackground(Frame5, kStrip);
-    twips::place(Frame5, kStripLeft, kMainTop + kMainHeight + 60, kStripWidth, 660);
+    twips::place(Frame5, kPanelLeft, kMainTop + kMainHeight + 60, kPanelWidth, 660);
 
     lblFullBrand = makeFullBrandLabel(Frame5);
     lblCobrand = makeCobrandLabel(Frame5);
@@ -130,7 +130,7 @@ void frmPsychicCardTestMain::buildMainPanel()
 {
     fraMain = new Panel(this, "fraMain");
     look::setBackground(fraMain, kLightOrange);
-    twips::place(fraMain, kStripLeft, kMainTop, kStripWidth, kMainHeight);
+    twips::place(fraMain, kPanelLeft, kMainTop, kPanelWidth, kMainHeight);
     connect(fraMain, &Panel::mouseMoved, this, &frmPsychicCardTestMain::fraMain_MouseMove);
 
     // Created back to front: the black band behind the welcome line, the
@@ -148,11 +148,11 @@ void frmPsychicCardTestMain::buildMainPanel()
     Label2 = makeLabel(fraMain, "Label2", QString::fromLatin1(kIntroText), 8.25, Qt::black);
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setWordWrap(true);
-    twips::place(Label2, 120, 900, kStripWidth - 240, 840);
+    twips::place(Label2, 120, 900, kPanelWidth - 240, 840);
 
     Label3 = makeLabel(fraMain, "Label3", QStringLiteral("Click On One option and get started! "), 9.75, kBlue);
     Label3->setAlignment(Qt::AlignCenter);
-    twips::place(Label3, 120, 1800, kStripWidth - 240, 300);
+    twips::place(Label3, 120, 1800, kPanelWidth - 240, 300);
 
     lblCaption = makeLabel(fraMain, "lblCaption", QStringLiteral("lblCaption"), 9, kBlue);
     lblCaption->setAlignment(Qt::AlignCenter);
@@ -253,7 +253,7 @@ void frmPsychicCardTestMain::setCaption(const QString& text)
     lblCaption->setText(text);
     lblCaption->adjustSize();
     const double width = twips::fromPixels(lblCaption->width());
-    twips::move(lblCaption, twips::centredLeft(kWelcomePanelWidth, width), kCaptionTop);
+    twips::move(lblCaption, twips::centredLeft(kPanelWidth, width), kCaptionTop);
 }
 
 void frmPsychicCardTestMain::mouseMoveEvent(QMouseEvent* event)
