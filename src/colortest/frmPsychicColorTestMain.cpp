@@ -1,7 +1,7 @@
 #include "colortest/frmPsychicColorTestMain.h"
 
 #include "colortest/ColorTestLook.h"
-#include "colortest/TextBox.h"
+#include "shell/TextBox.h"
 #include "colortest/frmPsychicColorTestDisplay.h"
 #include "colortest/modColorTest.h"
 #include "platform/Platform.h"

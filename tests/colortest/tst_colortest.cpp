@@ -3,7 +3,7 @@
 // and the score; plus the palettes and the score text as data.
 
 #include "app/frmMDI.h"
-#include "colortest/TextBox.h"
+#include "shell/TextBox.h"
 #include "colortest/frmPsychicColorTestDisplay.h"
 #include "colortest/frmPsychicColorTestMain.h"
 #include "colortest/frmPsychicColorTestResult.h"

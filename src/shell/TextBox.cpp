@@ -1,4 +1,4 @@
-#include "colortest/TextBox.h"
+#include "shell/TextBox.h"
 
 TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent)
 {
