@@ -7,6 +7,7 @@
 #include "shell/Look.h"
 #include "shell/Panel.h"
 #include "shell/StandardMenus.h"
+#include "shell/TextBox.h"
 #include "shell/modHelp.h"
 
 #include <QAction>
@@ -43,7 +44,8 @@ const char* const kIntroText =
     "accustomed and tuned with these inborn abilities as compared to others. Sorvek Psychic Card Test Software is "
     "such a tool that helps you test your inborn psychic skills. It is a completely free psychic test program.";
 // Each game button announces its own game.
-const char* const kPickCardsCaption = "Click To Play Pick The Right Color Card";
+// Both game buttons invite with the same words, as they always have.
+const char* const kPickCardsCaption = "Click To Play Pick The Right Card";
 const char* const kRightCardCaption = "Click To Play Pick The Right Card";
 const char* const kScoreCaption = "Score";
 const char* const kOkCaption = "Ok";
@@ -165,7 +167,7 @@ void frmPsychicCardTestMain::buildMainPanel()
     twips::place(fraScore, 360, 1710, 8175, 1935);
     fraScore->hide();
 
-    txtScore = new QPlainTextEdit(fraScore);
+    txtScore = new TextBox(fraScore);
     txtScore->setObjectName(QStringLiteral("txtScore"));
     txtScore->setFont(look::verdana(9.75));
     txtScore->setReadOnly(true); // a report, not an input
@@ -318,7 +320,7 @@ void frmPsychicCardTestMain::cmdScore_Click()
         fraScore->show();
         cmdRightCard->hide();
         cmdPickCards->hide();
-        txtScore->setPlainText(scoreText(cardCorrect, cardAttempts));
+        txtScore->setText(scoreText(cardCorrect, cardAttempts));
         cmdScore->setText(QString::fromLatin1(kOkCaption));
     } else {
         fraScore->hide();

@@ -10,7 +10,7 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QMenu;
-class QPlainTextEdit;
+class TextBox;
 class QPushButton;
 class QTimer;
 
@@ -27,7 +27,7 @@ public:
     QLabel* Label3;
     QLabel* lblCaption;
     QGroupBox* fraScore;
-    QPlainTextEdit* txtScore;
+    TextBox* txtScore;
     QPushButton* cmdPickCards;
     QPushButton* cmdRightCard;
     QPushButton* cmdScore;

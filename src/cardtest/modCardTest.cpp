@@ -87,7 +87,7 @@ QString scoreText(const std::array<qint16, 4>& correct, const std::array<qint16,
             .arg(correct[i])
             .arg(attempts[i]);
     };
-    return line("Pick The Right Color Card", kColourCardSlot) + QStringLiteral("\n\n") +
+    return line("Pick The Right Color Card", kColourCardSlot) + QStringLiteral("\r\n\r\n") +
            line("Pick The Right Card", kRightCardSlot);
 }
 

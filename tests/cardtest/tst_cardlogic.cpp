@@ -158,12 +158,12 @@ private slots:
     void scoreTextIsExact()
     {
         QCOMPARE(scoreText(cardCorrect, cardAttempts),
-                 QStringLiteral("Pick The Right Color Card :-  0 Correct Out Of 0 Attempts\n\n"
+                 QStringLiteral("Pick The Right Color Card :-  0 Correct Out Of 0 Attempts\r\n\r\n"
                                 "Pick The Right Card :-  0 Correct Out Of 0 Attempts"));
         const std::array<qint16, 4> correct{12, 99, 3, 99};
         const std::array<qint16, 4> attempts{32767, 99, 10, 99};
         QCOMPARE(scoreText(correct, attempts),
-                 QStringLiteral("Pick The Right Color Card :-  12 Correct Out Of 32767 Attempts\n\n"
+                 QStringLiteral("Pick The Right Color Card :-  12 Correct Out Of 32767 Attempts\r\n\r\n"
                                 "Pick The Right Card :-  3 Correct Out Of 10 Attempts"));
     }
 

@@ -5,6 +5,7 @@
 #include "app/frmMDI.h"
 #include "cardtest/frmPsychicCardTestDisplay.h"
 #include "cardtest/frmPsychicCardTestMain.h"
+#include "shell/TextBox.h"
 #include "cardtest/frmPsychicCardTestResult.h"
 #include "cardtest/modCardTest.h"
 #include "shell/ClickLabel.h"
@@ -252,7 +253,7 @@ void CardTestWindowsTest::hoverCaption()
             at = widget->rect().center();
         QTest::mouseMove(window, window->mapFromGlobal(widget->mapToGlobal(at)));
     };
-    const QString colourCaption = QStringLiteral("Click To Play Pick The Right Color Card");
+    const QString colourCaption = QStringLiteral("Click To Play Pick The Right Card"); // the same words for both
     const QString cardCaption = QStringLiteral("Click To Play Pick The Right Card");
 
     moveTo(home.cmdPickCards);
@@ -284,14 +285,14 @@ void CardTestWindowsTest::hoverCaption()
 void CardTestWindowsTest::scoreToggle()
 {
     frmPsychicCardTestMain& home = launch();
-    const QString zeros = QStringLiteral("Pick The Right Color Card :-  0 Correct Out Of 0 Attempts\n\n"
+    const QString zeros = QStringLiteral("Pick The Right Color Card :-  0 Correct Out Of 0 Attempts\r\n\r\n"
                                          "Pick The Right Card :-  0 Correct Out Of 0 Attempts");
     QTest::mouseClick(home.cmdScore, Qt::LeftButton);
     QVERIFY(home.fraScore->isVisible());
     QVERIFY(!home.cmdPickCards->isVisible());
     QVERIFY(!home.cmdRightCard->isVisible());
     QCOMPARE(home.cmdScore->text(), QStringLiteral("Ok"));
-    QCOMPARE(home.txtScore->toPlainText(), zeros);
+    QCOMPARE(home.txtScore->text(), zeros);
     QCOMPARE(home.fraScore->title(), QStringLiteral("Score"));
 
     QTest::mouseClick(home.cmdScore, Qt::LeftButton);
@@ -304,8 +305,8 @@ void CardTestWindowsTest::scoreToggle()
     cardCorrect = {3, 0, 1, 0};
     cardAttempts = {7, 0, 12, 0};
     QTest::mouseClick(home.cmdScore, Qt::LeftButton);
-    QCOMPARE(home.txtScore->toPlainText(),
-             QStringLiteral("Pick The Right Color Card :-  3 Correct Out Of 7 Attempts\n\n"
+    QCOMPARE(home.txtScore->text(),
+             QStringLiteral("Pick The Right Color Card :-  3 Correct Out Of 7 Attempts\r\n\r\n"
                             "Pick The Right Card :-  1 Correct Out Of 12 Attempts"));
 }
 
@@ -513,8 +514,8 @@ void CardTestWindowsTest::backKeepsCountsAndResetsPictures()
     QVERIFY(home.isWindowVisible());
     QVERIFY(!mdi->picMain->isVisible());
     QTest::mouseClick(home.cmdScore, Qt::LeftButton);
-    QCOMPARE(home.txtScore->toPlainText(),
-             QStringLiteral("Pick The Right Color Card :-  1 Correct Out Of 1 Attempts\n\n"
+    QCOMPARE(home.txtScore->text(),
+             QStringLiteral("Pick The Right Color Card :-  1 Correct Out Of 1 Attempts\r\n\r\n"
                             "Pick The Right Card :-  0 Correct Out Of 0 Attempts"));
     QTest::mouseClick(home.cmdScore, Qt::LeftButton);
 
