@@ -64,7 +64,8 @@ private slots:
     {
         QFile f(settingsFile());
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("\x00\xff\xfe[Settings\nDuration=@DateTime(\x01\x02\x03)\n\n===\n", 44);
+        static const char garbage[] = "\x00\xff\xfe[Settings\nDuration=@DateTime(\x01\x02\x03)\n\n===\n";
+        f.write(garbage, sizeof garbage - 1);
         f.close();
         startCleanly();
         // Treated as never set: today is stored in its readable form.
