@@ -1,4 +1,5 @@
 #include "app/Startup.h"
+#include "app/StartupProbe.h"
 #include "app/frmMDI.h"
 #include "platform/Platform.h"
 #include "shell/Look.h"
@@ -19,5 +20,6 @@ int main(int argc, char* argv[])
     std::unique_ptr<frmMDI> window(startUp());
     if (!window)
         return 0;
+    installStartupProbe(window.get());
     return QApplication::exec();
 }
