@@ -2,6 +2,8 @@
 
 #include "shell/ClickLabel.h"
 #include "shell/Look.h"
+#include "shell/StandardMenus.h"
+#include "shell/Twips.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -57,6 +59,28 @@ QPushButton* greyButton(QWidget* parent, const QString& name, const QString& cap
     button->setFont(look::verdana(8.25));
     look::setButtonFace(button, look::kPaleGrey);
     return button;
+}
+
+LinkStrips buildLinkStrips(QWidget* window, double width, double height, double linksTop)
+{
+    constexpr double kBannerHeight = 480;
+    constexpr double kLinkHeight = 540;
+    LinkStrips s{};
+    s.picBanner = whiteStrip(window, QStringLiteral("picBanner"));
+    twips::place(s.picBanner, 0, 0, width, kBannerHeight);
+    s.Label61 = makeLabel61(s.picBanner);
+    styleLink(s.Label61, 8.25);
+    twips::place(s.Label61, 120, 60, width - 240, kBannerHeight - 120);
+
+    s.picLinks = whiteStrip(window, QStringLiteral("picLinks"));
+    twips::place(s.picLinks, 0, linksTop, width, height - linksTop);
+    s.lblFullBrand = makeFullBrandLabel(s.picLinks);
+    styleLink(s.lblFullBrand, 8.25);
+    twips::place(s.lblFullBrand, 240, 120, width - 480, kLinkHeight);
+    s.lblCobrand = makeCobrandLabel(s.picLinks);
+    styleLink(s.lblCobrand, 8.25);
+    twips::place(s.lblCobrand, 240, 120 + kLinkHeight + 60, width - 480, kLinkHeight);
+    return s;
 }
 
 } // namespace colorlook

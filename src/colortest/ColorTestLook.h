@@ -24,6 +24,19 @@ QFrame* navyPanel(QWidget* parent, const QString& name);
 QWidget* whiteStrip(QWidget* parent, const QString& name);
 void styleLink(ClickLabel* link, double points);
 
+struct LinkStrips {
+    QWidget* picBanner;
+    ClickLabel* Label61;
+    QWidget* picLinks;
+    ClickLabel* lblFullBrand;
+    ClickLabel* lblCobrand;
+};
+
+// The white banner strip across the top (the forum link) and the strip
+// across the bottom from linksTop down (the two advertising links), for a
+// window of the given client size in twips.
+LinkStrips buildLinkStrips(QWidget* window, double width, double height, double linksTop);
+
 // A word-wrapped static label in bold Verdana.
 QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, const QColor& colour, double points,
                   Qt::Alignment alignment);

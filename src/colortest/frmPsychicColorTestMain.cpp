@@ -128,20 +128,12 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     twips::place(cmdExit, smallLeft + kSmallButtonWidth + kButtonGap, kButtonTop, kSmallButtonWidth, kButtonHeight);
 
     // The links come last in the Tab order, after the test's own controls.
-    picBanner = whiteStrip(this, QStringLiteral("picBanner"));
-    twips::place(picBanner, 0, 0, kWidth, kBannerHeight);
-    Label61 = makeLabel61(picBanner);
-    styleLink(Label61, 8.25);
-    twips::place(Label61, 120, 60, kWidth - 240, kBannerHeight - 120);
-
-    picLinks = whiteStrip(this, QStringLiteral("picLinks"));
-    twips::place(picLinks, 0, kLinksTop, kWidth, kHeight - kLinksTop);
-    lblFullBrand = makeFullBrandLabel(picLinks);
-    styleLink(lblFullBrand, 8.25);
-    twips::place(lblFullBrand, 240, 120, kWidth - 480, kLinkHeight);
-    lblCobrand = makeCobrandLabel(picLinks);
-    styleLink(lblCobrand, 8.25);
-    twips::place(lblCobrand, 240, 120 + kLinkHeight + 60, kWidth - 480, kLinkHeight);
+    const LinkStrips strips = buildLinkStrips(this, kWidth, kHeight, kLinksTop);
+    picBanner = strips.picBanner;
+    Label61 = strips.Label61;
+    picLinks = strips.picLinks;
+    lblFullBrand = strips.lblFullBrand;
+    lblCobrand = strips.lblCobrand;
 
     connect(cmdProceed, &QPushButton::clicked, this, &frmPsychicColorTestMain::cmdProceed_Click);
     connect(cmdScore, &QPushButton::clicked, this, &frmPsychicColorTestMain::cmdScore_Click);
