@@ -35,7 +35,6 @@ const char* const kSelectText = "Now Open Your Eyes Select an Option and then Cl
 // the two buttons below them and the link strip.
 constexpr double kWidth = 9600;
 constexpr double kHeight = 7320;
-constexpr double kBannerHeight = 480;
 constexpr double kPanelLeft = 240;
 constexpr double kPanelTop = 600;
 constexpr double kPanelWidth = kWidth - 2 * kPanelLeft;
@@ -47,7 +46,6 @@ constexpr double kButtonWidth = 1800;
 constexpr double kButtonHeight = 495;
 constexpr double kButtonGap = 240;
 constexpr double kLinksTop = 5940;
-constexpr double kLinkHeight = 540;
 constexpr double kMessageWidth = 5760;
 constexpr double kMessageHeight = 1560;
 

@@ -33,7 +33,6 @@ const QString kOkCaption = QStringLiteral("Ok");
 // level/score place at the right, the buttons below them, the link strip.
 constexpr double kWidth = 9600;
 constexpr double kHeight = 6600;
-constexpr double kBannerHeight = 480;
 constexpr double kPanelTop = 720;
 constexpr double kPanelWidth = 4440;
 constexpr double kPanelHeight = 3480;
@@ -45,7 +44,6 @@ constexpr double kProceedWidth = 3240;
 constexpr double kSmallButtonWidth = 1800;
 constexpr double kButtonGap = 240;
 constexpr double kLinksTop = 5280;
-constexpr double kLinkHeight = 540;
 
 // An option button with a white caption on navy. Its round indicator is
 // drawn in Base and Text, which the navy window would otherwise hand down.
