@@ -41,14 +41,14 @@ constexpr double kBannerWidth = 9480;
 constexpr double kButtonContainerWidth = 10770;
 constexpr double kExitWidth = 1335;
 
-struct CaptionSpec {
+struct CaptionStyle {
     const char* text;
     QColor colour;
     double points;
     double top;
 };
 
-const std::array<CaptionSpec, 6> kCaptions{{
+const std::array<CaptionStyle, 6> kCaptions{{
     {"Welcome to Veltrane", QColor(0, 255, 255), 12, 240},
     {"Have you always wanted to improve your psychic and intuitive skills? Here is your chance to try out our psychic "
      "color, symbol and card tests and develop your psychic vision. Start today and see the change for yourself!",
@@ -193,20 +193,20 @@ void frmMDI::buildWelcomePanel()
     connect(picMain, &Panel::mouseMoved, this, &frmMDI::picMain_MouseMove);
 
     for (int i = 0; i < 6; ++i) {
-        const CaptionSpec& spec = kCaptions[i];
-        auto* label = new ClickLabel(QString::fromUtf8(spec.text), picMain);
+        const CaptionStyle& caption = kCaptions[i];
+        auto* label = new ClickLabel(QString::fromUtf8(caption.text), picMain);
         label->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
-        label->setFont(look::verdana(spec.points));
-        look::setTextColour(label, spec.colour);
+        label->setFont(look::verdana(caption.points));
+        look::setTextColour(label, caption.colour);
         label->setLink(i >= 3);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         if (i == 1) {
             label->setWordWrap(true);
-            twips::place(label, 0, spec.top, 8055, 825);
+            twips::place(label, 0, caption.top, 8055, 825);
         } else {
             // Sized to its text, as the welcome lines are.
             const QSize text = label->sizeHint();
-            twips::place(label, 0, spec.top, twips::fromPixels(text.width() + 4), twips::fromPixels(text.height()));
+            twips::place(label, 0, caption.top, twips::fromPixels(text.width() + 4), twips::fromPixels(text.height()));
         }
         connect(label, &ClickLabel::clicked, this, [this, i] { lblCaption_Click(i); });
         connect(label, &ClickLabel::mouseMoved, this, [this, i] { lblCaption_MouseMove(i); });
