@@ -3,22 +3,9 @@
 // "TRY AGAIN". The caller writes the sentence, then shows it modally; every
 // guess gets a freshly loaded window, since closing it unloads it.
 
-#include "shell/Form.h"
+#include "shell/FeedbackWindow.h"
 
-class QLabel;
-class QPushButton;
-
-class frmPsychicCardTestResult : public Form<frmPsychicCardTestResult, QDialog> {
+class frmPsychicCardTestResult : public FeedbackWindow<frmPsychicCardTestResult> {
 public:
     frmPsychicCardTestResult();
-
-    QWidget* picResult;
-    QLabel* lblResult;
-    QPushButton* cmdTry;
-
-    void cmdTry_Click();
-
-protected:
-    void reject() override; // Esc answers like "TRY AGAIN"
-    void showEvent(QShowEvent* event) override;
 };

@@ -1,9 +1,12 @@
 #include "shell/Feedback.h"
 
 #include "shell/Look.h"
+#include "shell/FeedbackWindow.h"
 #include "shell/Twips.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QWindow>
 #include <QLabel>
 #include <QPushButton>
 
@@ -59,4 +62,14 @@ FeedbackControls buildFeedbackWindow(QDialog* window, const QColor& background, 
     c.cmdTry->setDefault(true);
     twips::place(c.cmdTry, 1080, 1080, 2535, 495);
     return c;
+}
+
+void prepareFeedbackShow(QDialog* window)
+{
+    window->move(twips::toPixels(twips::centredLeft(twips::screenWidth(), twips::fromPixels(window->width()))),
+                 twips::toPixels(twips::centredLeft(twips::screenHeight(), twips::fromPixels(window->height()))));
+    if (QWindow* own = window->windowHandle(); own && !own->transientParent()) {
+        if (QWidget* active = QApplication::activeWindow(); active && active != window)
+            own->setTransientParent(active->windowHandle());
+    }
 }

@@ -1,28 +1,10 @@
 #pragma once
-// The symbol test's feedback after a guess: a small borderless window with
-// the verdict's sentence in its colour and "TRY AGAIN", shown modally.
+// The symbol test's feedback after a guess: a small borderless light pink
+// window with the verdict's sentence in its colour and "TRY AGAIN".
 
-#include "shell/Form.h"
+#include "shell/FeedbackWindow.h"
 
-class QLabel;
-class QPushButton;
-
-class frmPsychicSymbolTestResult : public Form<frmPsychicSymbolTestResult, QDialog> {
+class frmPsychicSymbolTestResult : public FeedbackWindow<frmPsychicSymbolTestResult> {
 public:
     frmPsychicSymbolTestResult();
-
-    QWidget* picResult;
-    QLabel* lblResult;
-    QPushButton* cmdTry;
-
-    // The sentence and colour for an outcome word ("Correct" or "Incorrect").
-    void setVerdict(const QString& outcome);
-
-    void cmdTry_Click();
-
-    // Esc does what "TRY AGAIN" does; there is no close box to do it.
-    void reject() override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };
