@@ -66,8 +66,7 @@ FeedbackControls buildFeedbackWindow(QDialog* window, const QColor& background, 
 
 void prepareFeedbackShow(QDialog* window)
 {
-    window->move(twips::toPixels(twips::centredLeft(twips::screenWidth(), twips::fromPixels(window->width()))),
-                 twips::toPixels(twips::centredLeft(twips::screenHeight(), twips::fromPixels(window->height()))));
+    twips::centreOnScreen(window);
     if (QWindow* own = window->windowHandle(); own && !own->transientParent()) {
         if (QWidget* active = QApplication::activeWindow(); active && active != window)
             own->setTransientParent(active->windowHandle());

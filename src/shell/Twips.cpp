@@ -41,6 +41,12 @@ static QSize screenSize()
     return screen ? screen->geometry().size() : QSize(1024, 768);
 }
 
+void centreOnScreen(QWidget* window)
+{
+    const QSize frame = window->frameGeometry().size();
+    move(window, centredLeft(screenWidth(), fromPixels(frame.width())), centredLeft(screenHeight(), fromPixels(frame.height())));
+}
+
 double screenWidth() { return fromPixels(screenSize().width()); }
 double screenHeight() { return fromPixels(screenSize().height()); }
 

@@ -33,6 +33,9 @@ constexpr double rightAlignedLeft(double containerWidth, double itemWidth, doubl
     return containerWidth - (itemWidth + margin);
 }
 
+// Centres a top-level window, frame included, on the screen.
+void centreOnScreen(QWidget* window);
+
 // The whole primary screen, in twips.
 double screenWidth();
 double screenHeight();

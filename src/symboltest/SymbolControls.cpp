@@ -138,10 +138,3 @@ void styleFramedGroup(QGroupBox* group, const QColor& fill)
         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top center; padding: 0 4px; }")
         .arg(fill.name(), fill.darker(200).name()));
 }
-
-void centreOnScreen(QWidget* window)
-{
-    const QSize frame = window->frameGeometry().size();
-    twips::move(window, twips::centredLeft(twips::screenWidth(), twips::fromPixels(frame.width())),
-                twips::centredLeft(twips::screenHeight(), twips::fromPixels(frame.height())));
-}

@@ -253,6 +253,6 @@ bool frmPsychicSymbolTestSelectOption::eventFilter(QObject* watched, QEvent* eve
 void frmPsychicSymbolTestSelectOption::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous())
-        centreOnScreen(this);
+        twips::centreOnScreen(this);
     QDialog::showEvent(event);
 }
