@@ -8,9 +8,10 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
   fonts-dejavu-core xdg-utils
   desktop-file-utils appstream
+  xvfb xauth dbus at-spi2-core
 )
 if [ "${1:-}" = "--with-display-tools" ]; then
-  packages+=(xvfb xauth imagemagick openbox)
+  packages+=(imagemagick openbox xdotool)
 fi
 
 missing=()
