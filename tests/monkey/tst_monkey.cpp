@@ -1,10 +1,11 @@
 // Thousands of random user actions across every window, with the program's
 // invariants checked after each one. VELTRANE_MONKEY_SEED and
 // VELTRANE_MONKEY_STEPS choose the run; VELTRANE_MONKEY_ALL_WINDOWS=1 also
-// demands that every window was reached.
+// demands that every window was reached; VELTRANE_EXPECT_ACCESSIBILITY=1
+// demands that the AT-SPI accessibility bridge is on.
 #include "Monkey.h"
 
-#include <QDateTime>
+#include <QAccessible>
 #include <QTest>
 
 class TestMonkey : public QObject {
@@ -20,6 +21,12 @@ private slots:
         int steps = qEnvironmentVariableIntValue("VELTRANE_MONKEY_STEPS", &ok);
         if (!ok || steps <= 0)
             steps = 3000;
+
+        if (qEnvironmentVariableIntValue("VELTRANE_EXPECT_ACCESSIBILITY") == 1) {
+            // The bridge connects once the event loop runs; every widget event
+            // from then on goes through the accessibility layer too.
+            QTRY_VERIFY2(QAccessible::isActive(), "the AT-SPI bridge did not come up");
+        }
 
         Monkey monkey(seed, steps);
         const bool sound = monkey.run();
