@@ -91,7 +91,7 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     twips::place(Label4, 240, 240, kPanelWidth - 480, 720);
     for (int i = 0; i < 3; ++i) {
         optLevel[i] = levelOption(fraLevel, i);
-        // As wide as indicator and caption: the part that reacts to a click.
+        // As wide as indicator and caption: all of it reacts to a click.
         const double width = twips::fromPixels(optLevel[i]->sizeHint().width());
         twips::place(optLevel[i], 1080, 1320 + i * 600, width, 420);
     }

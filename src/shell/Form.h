@@ -19,7 +19,7 @@
 class QAction;
 class QMenu;
 
-// The part of every window that does not depend on its class.
+// What every window shares, whatever its class.
 class FormBase {
 public:
     virtual ~FormBase();
