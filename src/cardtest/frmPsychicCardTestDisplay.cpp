@@ -3,6 +3,7 @@
 #include "cardtest/CardDecks.h"
 #include "cardtest/frmPsychicCardTestMain.h"
 #include "cardtest/frmPsychicCardTestResult.h"
+#include "cardtest/CardStrips.h"
 #include "cardtest/modCardTest.h"
 #include "platform/Platform.h"
 #include "shell/ClickLabel.h"
@@ -22,7 +23,6 @@
 namespace {
 
 const QColor kLightOrange(255, 192, 128);
-const QColor kStrip(192, 192, 255); // the same lavender as the main window's bars
 const QColor kRed(255, 0, 0);
 const QColor kDarkBlue(4, 13, 89);
 
@@ -105,27 +105,12 @@ frmPsychicCardTestDisplay::frmPsychicCardTestDisplay()
 
 void frmPsychicCardTestDisplay::buildTopAndBottom()
 {
-    Frame2 = new Panel(this, "Frame2");
-    look::setBackground(Frame2, kStrip);
-    twips::place(Frame2, kPanelLeft, 60, kPanelWidth, 780);
-
-    Label61 = makeLabel61(Frame2);
-    Label61->setFont(look::verdana(8.25));
-    Label61->setAlignment(Qt::AlignCenter);
-    look::setTextColour(Label61, Qt::black);
-    twips::place(Label61, 120, 60, kPanelWidth - 240, 660);
-
-    Frame5 = new Panel(this, "Frame5");
-    look::setBackground(Frame5, kStrip);
-    twips::place(Frame5, kPanelLeft, kGameTop + kGameHeight + 75, kPanelWidth, 1050);
-
-    lblFullBrand = makeFullBrandLabel(Frame5);
-    lblCobrand = makeCobrandLabel(Frame5);
-    for (ClickLabel* link : {lblFullBrand, lblCobrand}) {
-        link->setFont(look::verdana(6.75));
-        link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        look::setTextColour(link, Qt::black);
-    }
+    const CardStrips strips = buildCardStrips(this, kPanelLeft, kPanelWidth, 780, kGameTop + kGameHeight + 75, 1050);
+    Frame2 = strips.Frame2;
+    Label61 = strips.Label61;
+    Frame5 = strips.Frame5;
+    lblFullBrand = strips.lblFullBrand;
+    lblCobrand = strips.lblCobrand;
     twips::place(lblFullBrand, 120, 60, 2970, 930);
     twips::place(lblCobrand, 3210, 60, 2970, 930);
 

@@ -1,6 +1,7 @@
 #include "cardtest/frmPsychicCardTestMain.h"
 
 #include "cardtest/frmPsychicCardTestDisplay.h"
+#include "cardtest/CardStrips.h"
 #include "cardtest/modCardTest.h"
 #include "platform/Platform.h"
 #include "shell/ClickLabel.h"
@@ -26,7 +27,6 @@ const QColor kLightOrange(255, 192, 128);
 const QColor kScoreBack(255, 224, 192);
 const QColor kScoreText(64, 0, 0);
 const QColor kBlue(0, 0, 255);
-const QColor kStrip(192, 192, 255); // the same lavender as the main window's bars
 
 constexpr double kWindowWidth = 9120;
 constexpr double kWindowHeight = 6555;
@@ -99,27 +99,12 @@ frmPsychicCardTestMain::frmPsychicCardTestMain()
 
 void frmPsychicCardTestMain::buildTopAndBottom()
 {
-    Frame2 = new Panel(this, "Frame2");
-    look::setBackground(Frame2, kStrip);
-    twips::place(Frame2, kPanelLeft, 60, kPanelWidth, 720);
-
-    Label61 = makeLabel61(Frame2);
-    Label61->setFont(look::verdana(8.25));
-    Label61->setAlignment(Qt::AlignCenter);
-    look::setTextColour(Label61, Qt::black);
-    twips::place(Label61, 120, 60, kPanelWidth - 240, 600);
-
-    Frame5 = new Panel(this, "Frame5");
-    look::setBackground(Frame5, kStrip);
-    twips::place(Frame5, kPanelLeft, kMainTop + kMainHeight + 60, kPanelWidth, 660);
-
-    lblFullBrand = makeFullBrandLabel(Frame5);
-    lblCobrand = makeCobrandLabel(Frame5);
-    for (ClickLabel* link : {lblFullBrand, lblCobrand}) {
-        link->setFont(look::verdana(6.75));
-        link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        look::setTextColour(link, Qt::black);
-    }
+    const CardStrips strips = buildCardStrips(this, kPanelLeft, kPanelWidth, 720, kMainTop + kMainHeight + 60, 660);
+    Frame2 = strips.Frame2;
+    Label61 = strips.Label61;
+    Frame5 = strips.Frame5;
+    lblFullBrand = strips.lblFullBrand;
+    lblCobrand = strips.lblCobrand;
     twips::place(lblFullBrand, 120, 15, 3600, 630);
     twips::place(lblCobrand, 3840, 15, 3600, 630);
 

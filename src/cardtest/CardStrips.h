@@ -1,0 +1,21 @@
+#pragma once
+// The lavender strips across the top and bottom of both card test windows:
+// the forum banner above, the two advertising links below.
+
+class ClickLabel;
+class Panel;
+class QWidget;
+
+struct CardStrips {
+    Panel* Frame2;
+    ClickLabel* Label61;
+    Panel* Frame5;
+    ClickLabel* lblFullBrand;
+    ClickLabel* lblCobrand;
+};
+
+// Both strips span `width` twips from `left`; the banner is `bannerHeight`
+// high at the top, the bottom strip `bottomHeight` high from `bottomTop`.
+// The caller places the two links inside the bottom strip.
+CardStrips buildCardStrips(QWidget* window, double left, double width, double bannerHeight, double bottomTop,
+                           double bottomHeight);
