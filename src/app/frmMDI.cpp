@@ -139,7 +139,9 @@ void frmMDI::buildBars()
     auto icon = [this](const char* name, const char* picture, double left) {
         auto* label = new QLabel(picButtonContainer);
         label->setObjectName(QString::fromLatin1(name));
-        label->setAccessibleName(QStringLiteral("Psychic %1 Test icon").arg(QString::fromLatin1(picture).replace(0, 1, QChar::fromLatin1(picture[0]).toUpper())));
+        label->setAccessibleName(
+            QStringLiteral("Psychic %1 Test icon")
+                .arg(QString::fromLatin1(picture).replace(0, 1, QChar::fromLatin1(picture[0]).toUpper())));
         label->setPixmap(look::launcherIcon(QString::fromLatin1(picture)));
         label->setAlignment(Qt::AlignCenter);
         twips::place(label, left, 172, 510, 510);
@@ -219,7 +221,9 @@ void frmMDI::buildMenus()
     mnuFile = buildFileMenu(this);
     mnuExit = addMenuCommand(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
     connect(mnuExit, &QAction::triggered, this, &frmMDI::mnuExit_Click);
-    mnuHelp = buildHelpMenu(this, UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuSep1"), QStringLiteral("mnuSep2")).mnuHelp;
+    mnuHelp =
+        buildHelpMenu(this, UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuSep1"), QStringLiteral("mnuSep2"))
+            .mnuHelp;
     mkmoney = buildMakeMoneyAction(this);
     m_ownMenuBar = {mnuFile->menuAction(), mnuHelp->menuAction(), mkmoney};
     menuBar()->addActions(m_ownMenuBar);
@@ -332,7 +336,7 @@ void frmMDI::mnuExit_Click()
 QMdiSubWindow* frmMDI::adopt(QWidget* window)
 {
     auto* sub = new QMdiSubWindow(nullptr, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+                                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     sub->setObjectName(window->objectName() + QStringLiteral("_frame"));
     sub->setAttribute(Qt::WA_DeleteOnClose, false); // unloading decides when it goes
     sub->setWidget(window);

@@ -33,9 +33,9 @@ public:
     QWidget* Picture1;
     QWidget* picButtonContainer;
     std::array<QPushButton*, 3> cmdSelectOption{}; // 0 card, 1 color, 2 symbol
-    QLabel* Picture3; // color icon
-    QLabel* Picture4; // symbol icon
-    QLabel* Picture2; // card icon
+    QLabel* Picture3;                              // color icon
+    QLabel* Picture4;                              // symbol icon
+    QLabel* Picture2;                              // card icon
     Panel* picMain;
     std::array<ClickLabel*, 6> lblCaption{};
     QWidget* PicCoBrand;

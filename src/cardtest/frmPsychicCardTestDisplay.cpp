@@ -1,9 +1,9 @@
 #include "cardtest/frmPsychicCardTestDisplay.h"
 
 #include "cardtest/CardDecks.h"
+#include "cardtest/CardStrips.h"
 #include "cardtest/frmPsychicCardTestMain.h"
 #include "cardtest/frmPsychicCardTestResult.h"
-#include "cardtest/CardStrips.h"
 #include "cardtest/modCardTest.h"
 #include "platform/Platform.h"
 #include "shell/ClickLabel.h"

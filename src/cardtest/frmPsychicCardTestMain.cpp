@@ -1,7 +1,7 @@
 #include "cardtest/frmPsychicCardTestMain.h"
 
-#include "cardtest/frmPsychicCardTestDisplay.h"
 #include "cardtest/CardStrips.h"
+#include "cardtest/frmPsychicCardTestDisplay.h"
 #include "cardtest/modCardTest.h"
 #include "platform/Platform.h"
 #include "shell/ClickLabel.h"
@@ -15,8 +15,8 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -160,12 +160,13 @@ void frmPsychicCardTestMain::buildMainPanel()
     look::setTextColour(txtScore, kScoreText);
     twips::place(txtScore, 120, 330, 7935, 1485);
 
-    cmdPickCards = makeButton(fraMain, "cmdPickCards", QStringLiteral("Pick The Right Color Card"), 12,
-                              QColor(255, 128, 128));
+    cmdPickCards =
+        makeButton(fraMain, "cmdPickCards", QStringLiteral("Pick The Right Color Card"), 12, QColor(255, 128, 128));
     twips::place(cmdPickCards, 720, 2160, 3615, 1215);
     connect(cmdPickCards, &QPushButton::clicked, this, &frmPsychicCardTestMain::cmdPickCards_Click);
 
-    cmdRightCard = makeButton(fraMain, "cmdRightCard", QStringLiteral("Pick The Right Card"), 12, QColor(128, 128, 255));
+    cmdRightCard =
+        makeButton(fraMain, "cmdRightCard", QStringLiteral("Pick The Right Card"), 12, QColor(128, 128, 255));
     twips::place(cmdRightCard, 4560, 2160, 3615, 1215);
     connect(cmdRightCard, &QPushButton::clicked, this, &frmPsychicCardTestMain::cmdRightCard_Click);
 
@@ -180,11 +181,10 @@ void frmPsychicCardTestMain::buildMainPanel()
     connect(cmdScore, &QPushButton::clicked, this, &frmPsychicCardTestMain::cmdScore_Click);
 
     // Only the bare panel clears the hover caption; what lies on it keeps it.
-    for (QWidget* child : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(lblWelCome),
-                           static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3),
-                           static_cast<QWidget*>(lblCaption), static_cast<QWidget*>(fraScore),
-                           static_cast<QWidget*>(cmdPickCards), static_cast<QWidget*>(cmdRightCard),
-                           static_cast<QWidget*>(cmdScore)})
+    for (QWidget* child :
+         {static_cast<QWidget*>(Label1), static_cast<QWidget*>(lblWelCome), static_cast<QWidget*>(Label2),
+          static_cast<QWidget*>(Label3), static_cast<QWidget*>(lblCaption), static_cast<QWidget*>(fraScore),
+          static_cast<QWidget*>(cmdPickCards), static_cast<QWidget*>(cmdRightCard), static_cast<QWidget*>(cmdScore)})
         keepPointerMovesFrom(child);
 }
 
@@ -193,8 +193,8 @@ void frmPsychicCardTestMain::buildMenus()
     mnuFile = buildFileMenu(this);
     mnuExit = addMenuCommand(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
     connect(mnuExit, &QAction::triggered, this, &frmPsychicCardTestMain::mnuExit_Click);
-    const HelpMenu help =
-        buildHelpMenu(this, UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
+    const HelpMenu help = buildHelpMenu(this, UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"),
+                                        QStringLiteral("mnuHelp2"));
     mnuHelp = help.mnuHelp;
     mkmoney = buildMakeMoneyAction(this);
     addMenuBarMenu(mnuFile);

@@ -2,4 +2,6 @@
 
 #include "shell/Look.h"
 
-frmPsychicCardTestResult::frmPsychicCardTestResult() : FeedbackWindow("frmPsychicCardTestResult", QColor(255, 224, 192), look::kGrey) {}
+frmPsychicCardTestResult::frmPsychicCardTestResult()
+    : FeedbackWindow("frmPsychicCardTestResult", QColor(255, 224, 192), look::kGrey)
+{}

@@ -73,7 +73,10 @@ constexpr double kWelcomePanelWidth = 8895;
 constexpr double kWelcomeLineStep = 40;
 
 // Where the line starts (and restarts): just outside the panel's left edge.
-constexpr double welcomeStartLeft(double lineWidth) { return -(lineWidth + 120); }
+constexpr double welcomeStartLeft(double lineWidth)
+{
+    return -(lineWidth + 120);
+}
 
 // One tick: 40 twips to the right while the left edge is inside the panel's
 // width, otherwise back to the start.

@@ -131,11 +131,11 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     picMessage = new QFrame(this);
     picMessage->setObjectName(QStringLiteral("picMessage"));
     look::setBackground(picMessage, QColor(255, 0, 0));
-    twips::place(picMessage, kPanelLeft + (kPanelWidth - kMessageWidth) / 2, kPanelTop + (kPanelHeight - kMessageHeight) / 2,
-                 kMessageWidth, kMessageHeight);
+    twips::place(picMessage, kPanelLeft + (kPanelWidth - kMessageWidth) / 2,
+                 kPanelTop + (kPanelHeight - kMessageHeight) / 2, kMessageWidth, kMessageHeight);
     auto messageLabel = [this](const char* name, const char* text, double points) {
-        QLabel* label = textLabel(picMessage, QString::fromLatin1(name), QString::fromLatin1(text), kMessageText, points,
-                                  Qt::AlignCenter);
+        QLabel* label = textLabel(picMessage, QString::fromLatin1(name), QString::fromLatin1(text), kMessageText,
+                                  points, Qt::AlignCenter);
         look::setBackground(label, Qt::white);
         return label;
     };

@@ -1,12 +1,12 @@
 #include "colortest/frmPsychicColorTestMain.h"
 
 #include "colortest/ColorTestLook.h"
-#include "shell/TextBox.h"
 #include "colortest/frmPsychicColorTestDisplay.h"
 #include "colortest/modColorTest.h"
 #include "platform/Platform.h"
 #include "shell/ClickLabel.h"
 #include "shell/Look.h"
+#include "shell/TextBox.h"
 #include "shell/modHelp.h"
 
 #include <QAction>
@@ -86,8 +86,9 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
 
     fraLevel = navyPanel(this, QStringLiteral("fraLevel"));
     twips::place(fraLevel, kRightPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
-    Label4 = textLabel(fraLevel, QStringLiteral("Label4"), QStringLiteral("Choose your level of difficulty and get started!"),
-                       kYellow, 9.75, Qt::AlignCenter);
+    Label4 =
+        textLabel(fraLevel, QStringLiteral("Label4"),
+                  QStringLiteral("Choose your level of difficulty and get started!"), kYellow, 9.75, Qt::AlignCenter);
     twips::place(Label4, 240, 240, kPanelWidth - 480, 720);
     for (int i = 0; i < 3; ++i) {
         optLevel[i] = levelOption(fraLevel, i);
@@ -118,7 +119,8 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     fraLevel->raise();
 
     cmdProceed = greyButton(this, QStringLiteral("cmdProceed"), QStringLiteral("Proceed To &Color Test"));
-    twips::place(cmdProceed, kLeftPanelLeft + (kPanelWidth - kProceedWidth) / 2, kButtonTop, kProceedWidth, kButtonHeight);
+    twips::place(cmdProceed, kLeftPanelLeft + (kPanelWidth - kProceedWidth) / 2, kButtonTop, kProceedWidth,
+                 kButtonHeight);
     const double smallLeft = kRightPanelLeft + (kPanelWidth - 2 * kSmallButtonWidth - kButtonGap) / 2;
     cmdScore = greyButton(this, QStringLiteral("cmdScore"), kScoreCaption);
     twips::place(cmdScore, smallLeft, kButtonTop, kSmallButtonWidth, kButtonHeight);
@@ -142,7 +144,8 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     mnuExit = addMenuCommand(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
     connect(mnuProceed, &QAction::triggered, this, &frmPsychicColorTestMain::mnuProceed_Click);
     connect(mnuExit, &QAction::triggered, this, &frmPsychicColorTestMain::mnuExit_Click);
-    help = buildHelpMenu(this, UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
+    help = buildHelpMenu(this, UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"),
+                         QStringLiteral("mnuHelp2"));
     mkmoney = buildMakeMoneyAction(this);
     addMenuBarMenu(mnuFile);
     addMenuBarMenu(help.mnuHelp);

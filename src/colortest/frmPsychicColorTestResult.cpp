@@ -2,4 +2,6 @@
 
 #include "shell/Look.h"
 
-frmPsychicColorTestResult::frmPsychicColorTestResult() : FeedbackWindow("frmPsychicColorTestResult", QColor(192, 192, 255), look::kPaleGrey) {}
+frmPsychicColorTestResult::frmPsychicColorTestResult()
+    : FeedbackWindow("frmPsychicColorTestResult", QColor(192, 192, 255), look::kPaleGrey)
+{}

@@ -13,23 +13,14 @@ Counters colorAttempts{};
 namespace {
 
 const std::vector<PaletteColour> kBeginner{
-    {255, 255, 128, "Light yellow"},
-    {255, 128, 128, "Salmon pink"},
-    {255, 128, 255, "Light magenta"},
-    {128, 255, 255, "Light cyan"},
-    {0, 64, 0, "Dark green"},
+    {255, 255, 128, "Light yellow"}, {255, 128, 128, "Salmon pink"}, {255, 128, 255, "Light magenta"},
+    {128, 255, 255, "Light cyan"},   {0, 64, 0, "Dark green"},
 };
 
 const std::vector<PaletteColour> kIntermediate{
-    {192, 255, 192, "Pale green"},
-    {255, 192, 192, "Pale pink"},
-    {255, 255, 192, "Pale yellow"},
-    {192, 255, 255, "Pale cyan"},
-    {192, 192, 255, "Lavender"},
-    {255, 128, 128, "Salmon pink"},
-    {255, 192, 128, "Light orange"},
-    {0, 128, 0, "Green"},
-    {192, 0, 192, "Purple"},
+    {192, 255, 192, "Pale green"},   {255, 192, 192, "Pale pink"}, {255, 255, 192, "Pale yellow"},
+    {192, 255, 255, "Pale cyan"},    {192, 192, 255, "Lavender"},  {255, 128, 128, "Salmon pink"},
+    {255, 192, 128, "Light orange"}, {0, 128, 0, "Green"},         {192, 0, 192, "Purple"},
     {53, 138, 189, "Steel blue"},
 };
 

@@ -14,8 +14,7 @@
 namespace {
 
 // Where things go on each style's card, in the style's own design pixels.
-struct Layout
-{
+struct Layout {
     QSizeF size;
     QRectF body;      // card outline (Photo leaves room for its shadow)
     qreal radius;     // corner rounding
@@ -24,19 +23,23 @@ struct Layout
     QRectF pips;      // area the pips of 2..10 fill
     QSizeF pip;
     QSizeF acePip;
-    QRectF court;     // frame around a court figure
+    QRectF court; // frame around a court figure
 };
 
-const Layout &layoutFor(CardStyle style)
+const Layout& layoutFor(CardStyle style)
 {
-    static const Layout photo{QSizeF(75, 116), QRectF(0.5, 0.5, 73, 114), 5.0,
-                              QRectF(2.5, 3.5, 9.5, 11), QRectF(3, 16.5, 8.5, 8.5),
-                              QRectF(15, 9, 44, 97), QSizeF(12.5, 13.5), QSizeF(30, 33),
+    static const Layout photo{QSizeF(75, 116),
+                              QRectF(0.5, 0.5, 73, 114),
+                              5.0,
+                              QRectF(2.5, 3.5, 9.5, 11),
+                              QRectF(3, 16.5, 8.5, 8.5),
+                              QRectF(15, 9, 44, 97),
+                              QSizeF(12.5, 13.5),
+                              QSizeF(30, 33),
                               QRectF(14.5, 8.5, 45, 98)};
-    static const Layout flat{QSizeF(71, 96), QRectF(0.5, 0.5, 70, 95), 3.0,
-                             QRectF(2, 3, 9, 10), QRectF(2.5, 14.5, 8, 8),
-                             QRectF(14, 7, 43, 82), QSizeF(11.5, 12.5), QSizeF(28, 31),
-                             QRectF(13.5, 6.5, 44, 83)};
+    static const Layout flat{QSizeF(71, 96),      QRectF(0.5, 0.5, 70, 95), 3.0,
+                             QRectF(2, 3, 9, 10), QRectF(2.5, 14.5, 8, 8),  QRectF(14, 7, 43, 82),
+                             QSizeF(11.5, 12.5),  QSizeF(28, 31),           QRectF(13.5, 6.5, 44, 83)};
     return style == CardStyle::Photo ? photo : flat;
 }
 
@@ -123,7 +126,7 @@ QPainterPath unitSuitPath(Suit suit)
 }
 
 // Fills a suit symbol; upside down turns it about its own centre.
-void paintPip(QPainter &painter, Suit suit, const QRectF &box, CardStyle style, bool upsideDown = false)
+void paintPip(QPainter& painter, Suit suit, const QRectF& box, CardStyle style, bool upsideDown = false)
 {
     QPainterPath path = suitPath(suit, box);
     if (upsideDown) {
@@ -149,7 +152,7 @@ void paintPip(QPainter &painter, Suit suit, const QRectF &box, CardStyle style, 
 // The rank index as an outline fitted exactly to box. Fitting the glyph
 // outline rather than trusting font metrics keeps the index inside its corner
 // and the same size whichever font the system substitutes.
-void paintIndex(QPainter &painter, const QString &text, const QRectF &box, const QColor &color)
+void paintIndex(QPainter& painter, const QString& text, const QRectF& box, const QColor& color)
 {
     QFont font;
     font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans")});
@@ -175,7 +178,7 @@ void paintIndex(QPainter &painter, const QString &text, const QRectF &box, const
     painter.drawPath(t.map(path));
 }
 
-void paintBody(QPainter &painter, const Layout &layout, CardStyle style)
+void paintBody(QPainter& painter, const Layout& layout, CardStyle style)
 {
     const QRectF body = layout.body;
     if (style == CardStyle::Photo) {
@@ -194,7 +197,8 @@ void paintBody(QPainter &painter, const Layout &layout, CardStyle style)
         painter.drawRoundedRect(body, layout.radius, layout.radius);
 
         // Soft sheen across the upper left, as light falls on a real card.
-        QLinearGradient sheen(body.topLeft(), QPointF(body.left() + body.width() * 0.6, body.top() + body.height() * 0.4));
+        QLinearGradient sheen(body.topLeft(),
+                              QPointF(body.left() + body.width() * 0.6, body.top() + body.height() * 0.4));
         sheen.setColorAt(0, QColor(255, 255, 255, 110));
         sheen.setColorAt(1, QColor(255, 255, 255, 0));
         painter.setPen(Qt::NoPen);
@@ -209,8 +213,8 @@ void paintBody(QPainter &painter, const Layout &layout, CardStyle style)
 
 // Runs paint once upright and once turned half a circle about the card's
 // centre, the way cards read the same from either end.
-template<typename Paint>
-void paintBothEnds(QPainter &painter, const Layout &layout, Paint paint)
+template <typename Paint>
+void paintBothEnds(QPainter& painter, const Layout& layout, Paint paint)
 {
     paint();
     const QPointF c = layout.body.center();
@@ -222,7 +226,7 @@ void paintBothEnds(QPainter &painter, const Layout &layout, Paint paint)
     painter.restore();
 }
 
-void paintCorners(QPainter &painter, const Layout &layout, Card card, CardStyle style)
+void paintCorners(QPainter& painter, const Layout& layout, Card card, CardStyle style)
 {
     const QColor color = suitColor(card.suit, style);
     paintBothEnds(painter, layout, [&] {
@@ -238,21 +242,30 @@ std::vector<QPointF> pipPositions(int rank)
     const QPointF tl(0, 0), tr(1, 0), ml(0, 0.5), mr(1, 0.5), bl(0, 1), br(1, 1);
     const qreal third = 1.0 / 3.0;
     switch (rank) {
-    case 2: return {{0.5, 0}, {0.5, 1}};
-    case 3: return {{0.5, 0}, {0.5, 0.5}, {0.5, 1}};
-    case 4: return {tl, tr, bl, br};
-    case 5: return {tl, tr, {0.5, 0.5}, bl, br};
-    case 6: return {tl, tr, ml, mr, bl, br};
-    case 7: return {tl, tr, {0.5, 0.25}, ml, mr, bl, br};
-    case 8: return {tl, tr, {0.5, 0.25}, ml, mr, {0.5, 0.75}, bl, br};
-    case 9: return {tl, tr, {0, third}, {1, third}, {0.5, 0.5}, {0, 2 * third}, {1, 2 * third}, bl, br};
+    case 2:
+        return {{0.5, 0}, {0.5, 1}};
+    case 3:
+        return {{0.5, 0}, {0.5, 0.5}, {0.5, 1}};
+    case 4:
+        return {tl, tr, bl, br};
+    case 5:
+        return {tl, tr, {0.5, 0.5}, bl, br};
+    case 6:
+        return {tl, tr, ml, mr, bl, br};
+    case 7:
+        return {tl, tr, {0.5, 0.25}, ml, mr, bl, br};
+    case 8:
+        return {tl, tr, {0.5, 0.25}, ml, mr, {0.5, 0.75}, bl, br};
+    case 9:
+        return {tl, tr, {0, third}, {1, third}, {0.5, 0.5}, {0, 2 * third}, {1, 2 * third}, bl, br};
     case 10:
         return {tl, tr, {0.5, 1.0 / 6}, {0, third}, {1, third}, {0, 2 * third}, {1, 2 * third}, {0.5, 5.0 / 6}, bl, br};
-    default: return {};
+    default:
+        return {};
     }
 }
 
-void paintPips(QPainter &painter, const Layout &layout, Card card, CardStyle style)
+void paintPips(QPainter& painter, const Layout& layout, Card card, CardStyle style)
 {
     const int rank = static_cast<int>(card.rank);
     if (rank == 1) {
@@ -264,7 +277,7 @@ void paintPips(QPainter &painter, const Layout &layout, Card card, CardStyle sty
     // Pip centres span the area minus half a pip at each edge.
     const QRectF centres = layout.pips.adjusted(layout.pip.width() / 2, layout.pip.height() / 2,
                                                 -layout.pip.width() / 2, -layout.pip.height() / 2);
-    for (const QPointF &f : pipPositions(rank)) {
+    for (const QPointF& f : pipPositions(rank)) {
         QRectF box(QPointF(), layout.pip);
         box.moveCenter(QPointF(centres.left() + f.x() * centres.width(), centres.top() + f.y() * centres.height()));
         // Pips below the middle face the other end of the card.
@@ -276,7 +289,7 @@ void paintPips(QPainter &painter, const Layout &layout, Card card, CardStyle sty
 // Each figure is drawn as the upper half of a double-ended court card in a
 // 100 x 100 box whose bottom edge is the card's middle line.
 
-void fillShape(QPainter &painter, const QPainterPath &path, const QBrush &fill, qreal outline = 1.2)
+void fillShape(QPainter& painter, const QPainterPath& path, const QBrush& fill, qreal outline = 1.2)
 {
     painter.setBrush(fill);
     painter.setPen(outline > 0 ? QPen(Ink, outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin) : QPen(Qt::NoPen));
@@ -300,12 +313,11 @@ QPainterPath polygonPath(std::initializer_list<QPointF> points)
 
 // What a court figure is drawn with: its suit colour, and whether cloth is
 // shaded (Photo) or flat.
-struct CourtInk
-{
+struct CourtInk {
     QColor suit;
     bool shaded;
 
-    QBrush cloth(const QColor &color, qreal top, qreal bottom) const
+    QBrush cloth(const QColor& color, qreal top, qreal bottom) const
     {
         if (!shaded)
             return color;
@@ -317,7 +329,7 @@ struct CourtInk
     }
 };
 
-void paintRobe(QPainter &painter, Rank rank, const CourtInk &ink)
+void paintRobe(QPainter& painter, Rank rank, const CourtInk& ink)
 {
     QPainterPath robe;
     robe.moveTo(3, 100);
@@ -346,7 +358,7 @@ void paintRobe(QPainter &painter, Rank rank, const CourtInk &ink)
         fillShape(painter, collar, Qt::white);
         painter.setPen(Qt::NoPen);
         painter.setBrush(Ink);
-        for (const QPointF &p : {QPointF(26, 78), QPointF(38, 75), QPointF(50, 78), QPointF(62, 75), QPointF(74, 78),
+        for (const QPointF& p : {QPointF(26, 78), QPointF(38, 75), QPointF(50, 78), QPointF(62, 75), QPointF(74, 78),
                                  QPointF(44, 83.5), QPointF(56, 83.5)})
             painter.drawPath(polygonPath({p + QPointF(0, -2.6), p + QPointF(1.5, 1.8), p + QPointF(-1.5, 1.8)}));
         break;
@@ -356,7 +368,7 @@ void paintRobe(QPainter &painter, Rank rank, const CourtInk &ink)
         fillShape(painter, collar, ink.cloth(Gold, 67, 88));
         painter.setPen(QPen(Ink, 0.6));
         painter.setBrush(Blue);
-        for (const QPointF &p : {QPointF(30, 78), QPointF(50, 82), QPointF(70, 78)})
+        for (const QPointF& p : {QPointF(30, 78), QPointF(50, 82), QPointF(70, 78)})
             painter.drawEllipse(p, 2.6, 2.6);
         painter.setBrush(Qt::white); // pearl necklace
         for (int i = 0; i < 5; ++i)
@@ -379,7 +391,7 @@ void paintRobe(QPainter &painter, Rank rank, const CourtInk &ink)
     }
 }
 
-void paintFace(QPainter &painter)
+void paintFace(QPainter& painter)
 {
     fillShape(painter, polygonPath({{44.5, 54}, {55.5, 54}, {56, 69}, {44, 69}}), Skin, 1.0);
     fillShape(painter, ellipsePath({50, 42}, 14, 16.5), Skin);
@@ -394,18 +406,18 @@ void paintFace(QPainter &painter)
     painter.drawLine(QPointF(53, 36), QPointF(59, 36.5));
 }
 
-void paintMouth(QPainter &painter)
+void paintMouth(QPainter& painter)
 {
     painter.setPen(QPen(QColor(150, 70, 60), 1.6, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(46.5, 52.5), QPointF(53.5, 52.5));
 }
 
-void paintHand(QPainter &painter, QPointF at)
+void paintHand(QPainter& painter, QPointF at)
 {
     fillShape(painter, ellipsePath(at, 4.6, 4.0), Skin, 1.0);
 }
 
-void paintKing(QPainter &painter, const CourtInk &ink)
+void paintKing(QPainter& painter, const CourtInk& ink)
 {
     // Sceptre behind the hand.
     painter.setPen(QPen(GoldDark, 3.4, Qt::SolidLine, Qt::RoundCap));
@@ -434,7 +446,7 @@ void paintKing(QPainter &painter, const CourtInk &ink)
     fillShape(painter, polygonPath({{34, 23}, {66, 23}, {65.5, 31}, {34.5, 31}}), ink.cloth(Gold, 23, 31));
     painter.setPen(QPen(Ink, 0.6));
     painter.setBrush(Blue);
-    for (const QPointF &p : {QPointF(33, 8), QPointF(50, 4), QPointF(67, 8)})
+    for (const QPointF& p : {QPointF(33, 8), QPointF(50, 4), QPointF(67, 8)})
         painter.drawEllipse(p, 2.6, 2.6);
     painter.setBrush(ink.suit);
     painter.drawEllipse(QPointF(50, 27), 2.6, 2.6);
@@ -443,7 +455,7 @@ void paintKing(QPainter &painter, const CourtInk &ink)
     painter.drawEllipse(QPointF(59, 27), 1.8, 1.8);
 }
 
-void paintQueen(QPainter &painter, const CourtInk &ink)
+void paintQueen(QPainter& painter, const CourtInk& ink)
 {
     // Flower on a stem, held up.
     painter.setPen(QPen(GoldDark, 2.0, Qt::SolidLine, Qt::RoundCap));
@@ -497,7 +509,7 @@ void paintQueen(QPainter &painter, const CourtInk &ink)
     painter.drawEllipse(QPointF(50, 23.5), 2.0, 2.0);
 }
 
-void paintJack(QPainter &painter, const CourtInk &ink)
+void paintJack(QPainter& painter, const CourtInk& ink)
 {
     // Halberd on the left.
     const QColor steel(200, 200, 208);
@@ -538,7 +550,7 @@ void paintJack(QPainter &painter, const CourtInk &ink)
     painter.drawEllipse(QPointF(51, 30), 2.1, 2.1);
 }
 
-void paintCourtHalf(QPainter &painter, const QRectF &half, Card card, CardStyle style)
+void paintCourtHalf(QPainter& painter, const QRectF& half, Card card, CardStyle style)
 {
     const qreal s = std::min(half.width(), half.height()) / 100.0;
     painter.save();
@@ -547,9 +559,15 @@ void paintCourtHalf(QPainter &painter, const QRectF &half, Card card, CardStyle 
     painter.scale(s, s);
     const CourtInk ink{suitColor(card.suit, style), style == CardStyle::Photo};
     switch (card.rank) {
-    case Rank::King: paintKing(painter, ink); break;
-    case Rank::Queen: paintQueen(painter, ink); break;
-    default: paintJack(painter, ink); break;
+    case Rank::King:
+        paintKing(painter, ink);
+        break;
+    case Rank::Queen:
+        paintQueen(painter, ink);
+        break;
+    default:
+        paintJack(painter, ink);
+        break;
     }
     painter.restore();
     // Suit beside the head, as on a printed court card.
@@ -557,7 +575,7 @@ void paintCourtHalf(QPainter &painter, const QRectF &half, Card card, CardStyle 
     paintPip(painter, card.suit, QRectF(half.left() + 2, half.top() + 2, pipSize, pipSize * 1.08), style);
 }
 
-void paintCourt(QPainter &painter, const Layout &layout, Card card, CardStyle style)
+void paintCourt(QPainter& painter, const Layout& layout, Card card, CardStyle style)
 {
     const QRectF frame = layout.court;
     if (style == CardStyle::Photo) {
@@ -595,7 +613,7 @@ QSize cardSize(CardStyle style)
     return layoutFor(style).size.toSize();
 }
 
-QPainterPath suitPath(Suit suit, const QRectF &box)
+QPainterPath suitPath(Suit suit, const QRectF& box)
 {
     QTransform t;
     t.translate(box.left(), box.top());
@@ -603,9 +621,9 @@ QPainterPath suitPath(Suit suit, const QRectF &box)
     return t.map(unitSuitPath(suit));
 }
 
-void paintCardFace(QPainter &painter, const QRectF &target, Card card, CardStyle style)
+void paintCardFace(QPainter& painter, const QRectF& target, Card card, CardStyle style)
 {
-    const Layout &layout = layoutFor(style);
+    const Layout& layout = layoutFor(style);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     // Draw in the style's design pixels, scaled onto whatever target we got.
@@ -624,14 +642,16 @@ void paintCardFace(QPainter &painter, const QRectF &target, Card card, CardStyle
 
 PictureStore makeIMGCards()
 {
-    return PictureStore(CardsInDeck, cardSize(CardStyle::Photo), [](QPainter &painter, int number, const QRectF &target) {
-        paintCardFace(painter, target, cardOfIMGCards(number), CardStyle::Photo);
-    });
+    return PictureStore(CardsInDeck, cardSize(CardStyle::Photo),
+                        [](QPainter& painter, int number, const QRectF& target) {
+                            paintCardFace(painter, target, cardOfIMGCards(number), CardStyle::Photo);
+                        });
 }
 
 PictureStore makeIMGTencard()
 {
-    return PictureStore(CardsInDeck, cardSize(CardStyle::Flat), [](QPainter &painter, int number, const QRectF &target) {
-        paintCardFace(painter, target, cardOfIMGTencard(number), CardStyle::Flat);
-    });
+    return PictureStore(CardsInDeck, cardSize(CardStyle::Flat),
+                        [](QPainter& painter, int number, const QRectF& target) {
+                            paintCardFace(painter, target, cardOfIMGTencard(number), CardStyle::Flat);
+                        });
 }

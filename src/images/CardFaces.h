@@ -18,10 +18,10 @@ QSize cardSize(CardStyle style);
 
 // Draws one face, scaled to fill target. Everything is vector drawing, so any
 // target size or device pixel ratio stays sharp.
-void paintCardFace(QPainter &painter, const QRectF &target, Card card, CardStyle style);
+void paintCardFace(QPainter& painter, const QRectF& target, Card card, CardStyle style);
 
 // The suit symbol as an outline filling box (its own proportions kept inside).
-QPainterPath suitPath(Suit suit, const QRectF &box);
+QPainterPath suitPath(Suit suit, const QRectF& box);
 
 // The two picture decks: 52 faces each, numbered as cardOfIMGCards() and
 // cardOfIMGTencard() describe.

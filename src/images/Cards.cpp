@@ -43,18 +43,22 @@ Card cardOfIMGTencard(int n)
 
 QString rankName(Rank rank)
 {
-    static const std::array<const char *, 13> names{"Ace", "Two",  "Three", "Four",  "Five",  "Six", "Seven",
-                                                    "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
+    static const std::array<const char*, 13> names{"Ace",   "Two",  "Three", "Four", "Five",  "Six", "Seven",
+                                                   "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
     return QString::fromLatin1(names[static_cast<size_t>(static_cast<int>(rank) - 1)]);
 }
 
 QString suitName(Suit suit)
 {
     switch (suit) {
-    case Suit::Clubs: return QStringLiteral("Clubs");
-    case Suit::Diamonds: return QStringLiteral("Diamonds");
-    case Suit::Hearts: return QStringLiteral("Hearts");
-    case Suit::Spades: return QStringLiteral("Spades");
+    case Suit::Clubs:
+        return QStringLiteral("Clubs");
+    case Suit::Diamonds:
+        return QStringLiteral("Diamonds");
+    case Suit::Hearts:
+        return QStringLiteral("Hearts");
+    case Suit::Spades:
+        return QStringLiteral("Spades");
     }
     return QString();
 }
@@ -67,11 +71,16 @@ QString cardName(Card card)
 QString rankSymbol(Rank rank)
 {
     switch (rank) {
-    case Rank::Ace: return QStringLiteral("A");
-    case Rank::Jack: return QStringLiteral("J");
-    case Rank::Queen: return QStringLiteral("Q");
-    case Rank::King: return QStringLiteral("K");
-    default: return QString::number(static_cast<int>(rank));
+    case Rank::Ace:
+        return QStringLiteral("A");
+    case Rank::Jack:
+        return QStringLiteral("J");
+    case Rank::Queen:
+        return QStringLiteral("Q");
+    case Rank::King:
+        return QStringLiteral("K");
+    default:
+        return QString::number(static_cast<int>(rank));
     }
 }
 

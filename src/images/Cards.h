@@ -9,8 +9,7 @@ enum class Suit { Clubs, Diamonds, Hearts, Spades };
 
 enum class Rank { Ace = 1, Two, Three, Four, Five, Six, Seven, Eight, Nine, Ten, Jack, Queen, King };
 
-struct Card
-{
+struct Card {
     Rank rank;
     Suit suit;
 };

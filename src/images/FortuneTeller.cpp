@@ -18,12 +18,12 @@ const QColor Dark(60, 60, 60);
 const QColor Mid(130, 130, 130);
 const QColor Light(215, 215, 215);
 
-QPen line(qreal width = 1.2, const QColor &color = Black)
+QPen line(qreal width = 1.2, const QColor& color = Black)
 {
     return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void paintBall(QPainter &painter)
+void paintBall(QPainter& painter)
 {
     const QPointF centre(50, 56);
     const qreal r = 45;
@@ -44,13 +44,13 @@ void paintBall(QPainter &painter)
 
     // A few sparks inside the ball.
     painter.setPen(line(0.8, Mid));
-    for (const QPointF &p : {QPointF(24, 34), QPointF(78, 30), QPointF(84, 62), QPointF(18, 66)}) {
+    for (const QPointF& p : {QPointF(24, 34), QPointF(78, 30), QPointF(84, 62), QPointF(18, 66)}) {
         painter.drawLine(p - QPointF(2.2, 0), p + QPointF(2.2, 0));
         painter.drawLine(p - QPointF(0, 2.2), p + QPointF(0, 2.2));
     }
 }
 
-void paintFigure(QPainter &painter)
+void paintFigure(QPainter& painter)
 {
     // Headscarf falling behind the shoulders.
     QPainterPath scarfBack;
@@ -124,7 +124,7 @@ void paintFigure(QPainter &painter)
     painter.drawEllipse(QPointF(59.5, 56), 1.6, 1.6);
 }
 
-void paintTable(QPainter &painter)
+void paintTable(QPainter& painter)
 {
     // Drape from the round top to the floor, with folds.
     QPainterPath drape;
@@ -151,7 +151,7 @@ void paintTable(QPainter &painter)
     painter.drawEllipse(QPointF(50, 100), 44, 8);
 }
 
-void paintHandsAndCards(QPainter &painter)
+void paintHandsAndCards(QPainter& painter)
 {
     // Cards laid out on the cloth, in perspective.
     const QColor cardBack(90, 90, 90);
@@ -201,7 +201,7 @@ void paintHandsAndCards(QPainter &painter)
 
 } // namespace
 
-void paintFortuneTeller(QPainter &painter, const QRectF &target)
+void paintFortuneTeller(QPainter& painter, const QRectF& target)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -217,7 +217,7 @@ void paintFortuneTeller(QPainter &painter, const QRectF &target)
 
 QPixmap fortuneTellerPicture(qreal devicePixelRatio)
 {
-    static const PictureStore store(1, DesignSize.toSize(), [](QPainter &painter, int, const QRectF &target) {
+    static const PictureStore store(1, DesignSize.toSize(), [](QPainter& painter, int, const QRectF& target) {
         paintFortuneTeller(painter, target);
     });
     return store.picture(1, devicePixelRatio);

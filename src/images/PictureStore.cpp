@@ -10,7 +10,7 @@ namespace {
 
 constexpr int FallbackNumber = 0;
 
-void paintFallback(QPainter &painter, const QRectF &target)
+void paintFallback(QPainter& painter, const QRectF& target)
 {
     painter.fillRect(target, QColor(200, 200, 200));
     const qreal w = std::max<qreal>(1.0, std::min(target.width(), target.height()) / 16.0);
@@ -22,22 +22,19 @@ void paintFallback(QPainter &painter, const QRectF &target)
 
 } // namespace
 
-bool PictureStore::Key::operator==(const Key &other) const
+bool PictureStore::Key::operator==(const Key& other) const
 {
     return number == other.number && pixels == other.pixels && devicePixelRatio == other.devicePixelRatio;
 }
 
-size_t qHash(const PictureStore::Key &key, size_t seed)
+size_t qHash(const PictureStore::Key& key, size_t seed)
 {
     return qHashMulti(seed, key.number, key.pixels.width(), key.pixels.height(), key.devicePixelRatio);
 }
 
 PictureStore::PictureStore(int count, QSize size, RenderFunction render)
-    : m_count(std::max(0, count))
-    , m_size(size)
-    , m_render(std::move(render))
-{
-}
+    : m_count(std::max(0, count)), m_size(size), m_render(std::move(render))
+{}
 
 int PictureStore::count() const
 {

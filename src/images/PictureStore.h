@@ -14,10 +14,9 @@ class QPainter;
 // pixel ratio and kept, so repeated use is free and high-DPI screens get a
 // pixmap drawn at their own resolution instead of an upscaled one.
 // Like any pixmap work, use it from the GUI thread only.
-class PictureStore
-{
+class PictureStore {
 public:
-    using RenderFunction = std::function<void(QPainter &painter, int number, const QRectF &target)>;
+    using RenderFunction = std::function<void(QPainter& painter, int number, const QRectF& target)>;
 
     PictureStore(int count, QSize size, RenderFunction render);
 
@@ -29,14 +28,13 @@ public:
     QPixmap picture(int number, qreal devicePixelRatio = 1.0) const;
 
 private:
-    struct Key
-    {
+    struct Key {
         int number;
         QSize pixels;
         qreal devicePixelRatio;
-        bool operator==(const Key &other) const;
+        bool operator==(const Key& other) const;
     };
-    friend size_t qHash(const Key &key, size_t seed);
+    friend size_t qHash(const Key& key, size_t seed);
 
     QPixmap render(int number, qreal devicePixelRatio) const;
 

@@ -24,15 +24,24 @@ T& ensure(std::unique_ptr<T>& slot, std::unique_ptr<T> (*make)())
 void install(Services services)
 {
     Services& s = current();
-    if (services.random) s.random = std::move(services.random);
-    if (services.pause) s.pause = std::move(services.pause);
-    if (services.browser) s.browser = std::move(services.browser);
-    if (services.settings) s.settings = std::move(services.settings);
-    if (services.instanceLock) s.instanceLock = std::move(services.instanceLock);
-    if (services.clipboard) s.clipboard = std::move(services.clipboard);
-    if (services.messageBoxes) s.messageBoxes = std::move(services.messageBoxes);
-    if (services.clock) s.clock = std::move(services.clock);
-    if (services.process) s.process = std::move(services.process);
+    if (services.random)
+        s.random = std::move(services.random);
+    if (services.pause)
+        s.pause = std::move(services.pause);
+    if (services.browser)
+        s.browser = std::move(services.browser);
+    if (services.settings)
+        s.settings = std::move(services.settings);
+    if (services.instanceLock)
+        s.instanceLock = std::move(services.instanceLock);
+    if (services.clipboard)
+        s.clipboard = std::move(services.clipboard);
+    if (services.messageBoxes)
+        s.messageBoxes = std::move(services.messageBoxes);
+    if (services.clock)
+        s.clock = std::move(services.clock);
+    if (services.process)
+        s.process = std::move(services.process);
 }
 
 Services realServices()
@@ -52,14 +61,42 @@ Services realServices()
 
 // A service nobody installed falls back to the real one, so the program
 // never dereferences an empty slot.
-Random& random() { return ensure(current().random, makeSystemRandom); }
-Pause& pause() { return ensure(current().pause, +[] { return makeEventLoopPause(); }); }
-Browser& browser() { return ensure(current().browser, makeDesktopBrowser); }
-SettingsStore& settings() { return ensure(current().settings, makeUserSettings); }
-InstanceLock& instanceLock() { return ensure(current().instanceLock, makeLockFileInstance); }
-Clipboard& clipboard() { return ensure(current().clipboard, makeSystemClipboard); }
-MessageBoxes& messageBoxes() { return ensure(current().messageBoxes, makeMessageBoxes); }
-Clock& clock() { return ensure(current().clock, makeSystemClock); }
-Process& process() { return ensure(current().process, makeApplicationProcess); }
+Random& random()
+{
+    return ensure(current().random, makeSystemRandom);
+}
+Pause& pause()
+{
+    return ensure(
+        current().pause, +[] { return makeEventLoopPause(); });
+}
+Browser& browser()
+{
+    return ensure(current().browser, makeDesktopBrowser);
+}
+SettingsStore& settings()
+{
+    return ensure(current().settings, makeUserSettings);
+}
+InstanceLock& instanceLock()
+{
+    return ensure(current().instanceLock, makeLockFileInstance);
+}
+Clipboard& clipboard()
+{
+    return ensure(current().clipboard, makeSystemClipboard);
+}
+MessageBoxes& messageBoxes()
+{
+    return ensure(current().messageBoxes, makeMessageBoxes);
+}
+Clock& clock()
+{
+    return ensure(current().clock, makeSystemClock);
+}
+Process& process()
+{
+    return ensure(current().process, makeApplicationProcess);
+}
 
 } // namespace platform

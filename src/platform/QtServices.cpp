@@ -146,14 +146,41 @@ bool LockFileInstance::anotherInstanceRunning()
     return m_other;
 }
 
-std::unique_ptr<Random> makeSystemRandom() { return std::make_unique<SystemRandom>(); }
-std::unique_ptr<Pause> makeEventLoopPause(int ms) { return std::make_unique<EventLoopPause>(ms); }
-std::unique_ptr<Browser> makeDesktopBrowser() { return std::make_unique<DesktopBrowser>(); }
-std::unique_ptr<SettingsStore> makeUserSettings() { return std::make_unique<UserSettings>(); }
-std::unique_ptr<InstanceLock> makeLockFileInstance() { return std::make_unique<LockFileInstance>(); }
-std::unique_ptr<Clipboard> makeSystemClipboard() { return std::make_unique<SystemClipboard>(); }
-std::unique_ptr<MessageBoxes> makeMessageBoxes() { return std::make_unique<QtMessageBoxes>(); }
-std::unique_ptr<Clock> makeSystemClock() { return std::make_unique<SystemClock>(); }
-std::unique_ptr<Process> makeApplicationProcess() { return std::make_unique<ApplicationProcess>(); }
+std::unique_ptr<Random> makeSystemRandom()
+{
+    return std::make_unique<SystemRandom>();
+}
+std::unique_ptr<Pause> makeEventLoopPause(int ms)
+{
+    return std::make_unique<EventLoopPause>(ms);
+}
+std::unique_ptr<Browser> makeDesktopBrowser()
+{
+    return std::make_unique<DesktopBrowser>();
+}
+std::unique_ptr<SettingsStore> makeUserSettings()
+{
+    return std::make_unique<UserSettings>();
+}
+std::unique_ptr<InstanceLock> makeLockFileInstance()
+{
+    return std::make_unique<LockFileInstance>();
+}
+std::unique_ptr<Clipboard> makeSystemClipboard()
+{
+    return std::make_unique<SystemClipboard>();
+}
+std::unique_ptr<MessageBoxes> makeMessageBoxes()
+{
+    return std::make_unique<QtMessageBoxes>();
+}
+std::unique_ptr<Clock> makeSystemClock()
+{
+    return std::make_unique<SystemClock>();
+}
+std::unique_ptr<Process> makeApplicationProcess()
+{
+    return std::make_unique<ApplicationProcess>();
+}
 
 } // namespace platform

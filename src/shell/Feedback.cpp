@@ -1,14 +1,14 @@
 #include "shell/Feedback.h"
 
-#include "shell/Look.h"
 #include "shell/FeedbackWindow.h"
+#include "shell/Look.h"
 #include "shell/Twips.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QWindow>
 #include <QLabel>
 #include <QPushButton>
+#include <QWindow>
 
 const char* const kCorrectWord = "Correct";
 const char* const kIncorrectWord = "Incorrect";

@@ -47,11 +47,11 @@ void setButtonFace(QAbstractButton* button, const QColor& face)
 void setSolidButton(QAbstractButton* button, const QColor& face)
 {
     const QColor edge = face.lightness() < 60 ? QColor(110, 110, 110) : face.darker(160);
-    button->setStyleSheet(QStringLiteral(
-        "QAbstractButton { background-color: %1; border: 2px outset %2; }"
-        "QAbstractButton:pressed { border-style: inset; }"
-        "QAbstractButton:focus { border: 2px dotted %3; }")
-        .arg(face.name(), edge.name(), face.lightness() < 128 ? QStringLiteral("white") : QStringLiteral("black")));
+    button->setStyleSheet(
+        QStringLiteral("QAbstractButton { background-color: %1; border: 2px outset %2; }"
+                       "QAbstractButton:pressed { border-style: inset; }"
+                       "QAbstractButton:focus { border: 2px dotted %3; }")
+            .arg(face.name(), edge.name(), face.lightness() < 128 ? QStringLiteral("white") : QStringLiteral("black")));
 }
 
 static QPixmap renderSvg(const QString& path, const QSize& size, qreal dpr = 1.0)

@@ -10,8 +10,14 @@ MdiHost::~MdiHost()
         g_host = nullptr;
 }
 
-MdiHost* MdiHost::current() { return g_host; }
-void MdiHost::setCurrent(MdiHost* host) { g_host = host; }
+MdiHost* MdiHost::current()
+{
+    return g_host;
+}
+void MdiHost::setCurrent(MdiHost* host)
+{
+    g_host = host;
+}
 
 void showWelcomePanel()
 {

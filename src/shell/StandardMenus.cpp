@@ -8,12 +8,12 @@
 #include <QMenu>
 
 const char* const kForumBannerText = "Share your experiences in the Veltrane discussion forum. Click here to join!";
-const char* const kCobrandText =
-    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &  link here. "
-    "See \"Help\" for details.Click Here for more info on co-branding.";
-const char* const kFullBrandText =
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded "
-    "for your website. Click here for more details.";
+const char* const kCobrandText = "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+                                 "Put your site's name &  link here. "
+                                 "See \"Help\" for details.Click Here for more info on co-branding.";
+const char* const kFullBrandText = "Home Business Opportunity. Start your own Internet business and make money online. "
+                                   "Get this software fully branded "
+                                   "for your website. Click here for more details.";
 
 QAction* addMenuCommand(QMenu* menu, const QString& caption, const QString& name)
 {
@@ -42,10 +42,11 @@ HelpMenu buildHelpMenu(QWidget* owner, UpdateCaption caption, const QString& sep
     m.mnuOnline = addMenuCommand(m.mnuHelp, QStringLiteral("&Online Help"), QStringLiteral("mnuOnline"));
     m.mnuVisit = addMenuCommand(m.mnuHelp, QStringLiteral("&Visit Us Online"), QStringLiteral("mnuVisit"));
     m.mnuHelp->addSeparator()->setObjectName(separator1);
-    m.mnuUpdate = addMenuCommand(m.mnuHelp,
-                                 caption == UpdateCaption::CheckForSoftwareUpdate ? QStringLiteral("Check for Software &Update")
-                                                                                  : QStringLiteral("&Check for Software Update"),
-                                 QStringLiteral("mnuUpdate"));
+    m.mnuUpdate =
+        addMenuCommand(m.mnuHelp,
+                       caption == UpdateCaption::CheckForSoftwareUpdate ? QStringLiteral("Check for Software &Update")
+                                                                        : QStringLiteral("&Check for Software Update"),
+                       QStringLiteral("mnuUpdate"));
     m.mnuHelp->addSeparator()->setObjectName(separator2);
     m.mnuAbout = addMenuCommand(m.mnuHelp, QStringLiteral("&About Software"), QStringLiteral("mnuAbout"));
 
@@ -74,6 +75,15 @@ static ClickLabel* makeLink(QWidget* parent, const char* text, const char* name,
     return label;
 }
 
-ClickLabel* makeLabel61(QWidget* parent) { return makeLink(parent, kForumBannerText, "Label61", OpenHomePage); }
-ClickLabel* makeCobrandLabel(QWidget* parent) { return makeLink(parent, kCobrandText, "lblCobrand", OpenCoBrandPage); }
-ClickLabel* makeFullBrandLabel(QWidget* parent) { return makeLink(parent, kFullBrandText, "lblFullBrand", OpenFullyBrandedPage); }
+ClickLabel* makeLabel61(QWidget* parent)
+{
+    return makeLink(parent, kForumBannerText, "Label61", OpenHomePage);
+}
+ClickLabel* makeCobrandLabel(QWidget* parent)
+{
+    return makeLink(parent, kCobrandText, "lblCobrand", OpenCoBrandPage);
+}
+ClickLabel* makeFullBrandLabel(QWidget* parent)
+{
+    return makeLink(parent, kFullBrandText, "lblFullBrand", OpenFullyBrandedPage);
+}

@@ -10,7 +10,7 @@ class QMenu;
 class QWidget;
 
 enum class UpdateCaption {
-    CheckForSoftwareUpdate,   // "Check for Software &Update"
+    CheckForSoftwareUpdate,    // "Check for Software &Update"
     CheckForSoftwareUpdatePlay // "&Check for Software Update" (card and color play windows)
 };
 
@@ -38,8 +38,8 @@ QAction* addMenuCommand(QMenu* menu, const QString& caption, const QString& name
 void showAbout();
 
 // The standard link labels, bound to their pages.
-ClickLabel* makeLabel61(QWidget* parent);      // forum banner: home page
-ClickLabel* makeCobrandLabel(QWidget* parent); // co-brand page
+ClickLabel* makeLabel61(QWidget* parent);        // forum banner: home page
+ClickLabel* makeCobrandLabel(QWidget* parent);   // co-brand page
 ClickLabel* makeFullBrandLabel(QWidget* parent); // fully-branded page
 
 extern const char* const kForumBannerText;

@@ -44,10 +44,17 @@ static QSize screenSize()
 void centreOnScreen(QWidget* window)
 {
     const QSize frame = window->frameGeometry().size();
-    move(window, centredLeft(screenWidth(), fromPixels(frame.width())), centredLeft(screenHeight(), fromPixels(frame.height())));
+    move(window, centredLeft(screenWidth(), fromPixels(frame.width())),
+         centredLeft(screenHeight(), fromPixels(frame.height())));
 }
 
-double screenWidth() { return fromPixels(screenSize().width()); }
-double screenHeight() { return fromPixels(screenSize().height()); }
+double screenWidth()
+{
+    return fromPixels(screenSize().width());
+}
+double screenHeight()
+{
+    return fromPixels(screenSize().height());
+}
 
 } // namespace twips

@@ -52,11 +52,12 @@ frmAbout::frmAbout()
     Label2 = whiteLabel(this, QStringLiteral("Veltrane v1.20"), look::verdana(9.75), "Label2");
     twips::place(Label2, 840, 240, 4020, 240);
 
-    Label1 = whiteLabel(this,
-                        QStringLiteral("Veltrane is a collection of psychic color, symbol and card tests that aims to help people "
-                                       "improve their psychic abilities. This program will not only make your intuitive powers "
-                                       "stronger, but also make you more sensitive to the spiritual world."),
-                        look::verdana(8.25, false), "Label1");
+    Label1 = whiteLabel(
+        this,
+        QStringLiteral("Veltrane is a collection of psychic color, symbol and card tests that aims to help people "
+                       "improve their psychic abilities. This program will not only make your intuitive powers "
+                       "stronger, but also make you more sensitive to the spiritual world."),
+        look::verdana(8.25, false), "Label1");
     twips::place(Label1, 240, 720, 6465, 975);
 
     lblHomePage = cyanLink(this, QStringLiteral("Visit our web site for more tests."), "lblHomePage");
@@ -68,10 +69,11 @@ frmAbout::frmAbout()
     look::setBackground(Line1, QColor(224, 224, 224));
     twips::place(Line1, 120, 2130, 6570, 15);
 
-    Label3 = whiteLabel(this,
-                        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. Get "
-                                       "this software fully branded for your website. "),
-                        look::verdana(8.25), "Label3");
+    Label3 = whiteLabel(
+        this,
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. Get "
+                       "this software fully branded for your website. "),
+        look::verdana(8.25), "Label3");
     twips::place(Label3, 240, 2280, 6105, 675);
 
     lblCoBrand = cyanLink(this, QStringLiteral("Click here for more details."), "lblCoBrand");

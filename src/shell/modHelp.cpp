@@ -3,9 +3,9 @@
 #include "platform/Platform.h"
 #include "shell/Form.h"
 
-
 const char* const kWebSiteHost = "https://www.veltrane.example";
-const char* const kUpdateQuestion = "There maybe an update to this software available\nDo you want to check for an update?";
+const char* const kUpdateQuestion =
+    "There maybe an update to this software available\nDo you want to check for an update?";
 
 namespace {
 const QString kSection = QStringLiteral("Settings");
@@ -35,11 +35,26 @@ QUrl pageAddress(const QString& pageKey)
     return QUrl(QString::fromLatin1(kWebSiteHost) + QStringLiteral("/sorvek-suite/ssd.php?page=") + pageKey);
 }
 
-void OpenHomePage() { openPage("home-page"); }
-void OpenHelpPage() { openPage("help-web-page"); }
-void OpenDownloadPage() { openPage("download-web-page"); }
-void OpenCoBrandPage() { openPage("co-brand"); }
-void OpenFullyBrandedPage() { openPage("fully-branded"); }
+void OpenHomePage()
+{
+    openPage("home-page");
+}
+void OpenHelpPage()
+{
+    openPage("help-web-page");
+}
+void OpenDownloadPage()
+{
+    openPage("download-web-page");
+}
+void OpenCoBrandPage()
+{
+    openPage("co-brand");
+}
+void OpenFullyBrandedPage()
+{
+    openPage("fully-branded");
+}
 
 ReminderAction reminderAction(const QString& storedDuration, const QDate& today)
 {

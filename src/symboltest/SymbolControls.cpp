@@ -133,8 +133,9 @@ void bringToFront(QWidget* panel, std::initializer_list<QWidget*> samePlace)
 
 void styleFramedGroup(QGroupBox* group, const QColor& fill)
 {
-    group->setStyleSheet(QStringLiteral(
-        "QGroupBox { background-color: %1; border: 1px solid %2; border-radius: 3px; margin-top: 0.7em; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top center; padding: 0 4px; }")
-        .arg(fill.name(), fill.darker(200).name()));
+    group->setStyleSheet(
+        QStringLiteral(
+            "QGroupBox { background-color: %1; border: 1px solid %2; border-radius: 3px; margin-top: 0.7em; }"
+            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top center; padding: 0 4px; }")
+            .arg(fill.name(), fill.darker(200).name()));
 }

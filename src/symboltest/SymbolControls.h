@@ -71,4 +71,3 @@ void bringToFront(QWidget* panel, std::initializer_list<QWidget*> samePlace);
 
 // A framed group with its caption on the frame line, filled with `fill`.
 void styleFramedGroup(QGroupBox* group, const QColor& fill);
-

@@ -196,10 +196,9 @@ void frmPsychicSymbolTestMain::buildMessage()
     picMessage->hide();
 }
 
-QFrame* frmPsychicSymbolTestMain::buildLevelPanel(int level, const char* name, QGroupBox*& frame,
-                                                  const char* frameName, SymbolBox*& result, const char* resultName,
-                                                  QLabel*& label, const char* labelName, QPushButton*& score,
-                                                  const char* scoreName)
+QFrame* frmPsychicSymbolTestMain::buildLevelPanel(int level, const char* name, QGroupBox*& frame, const char* frameName,
+                                                  SymbolBox*& result, const char* resultName, QLabel*& label,
+                                                  const char* labelName, QPushButton*& score, const char* scoreName)
 {
     QFrame* panel = makePanel(this, name, kPink);
     twips::place(panel, 0, kPlayTop, kWidth, kPlayHeight);
@@ -236,9 +235,9 @@ void frmPsychicSymbolTestMain::buildLevelPanels()
     buildChoices(fraBeginner, kBeginner, "cmdZener", cmdZener, kBeginnerSpots, [this](int i) { cmdZener_Click(i); });
     connect(cmdScore, &QPushButton::clicked, this, [this] { cmdScore_Click(); });
 
-    fraIntermediate = buildLevelPanel(kIntermediate, "fraIntermediate", Frame7, "Frame7", PicIntermediateResult,
-                                      "PicIntermediateResult", Label2, "Label2", cmdIntermediateScore,
-                                      "cmdIntermediateScore");
+    fraIntermediate =
+        buildLevelPanel(kIntermediate, "fraIntermediate", Frame7, "Frame7", PicIntermediateResult,
+                        "PicIntermediateResult", Label2, "Label2", cmdIntermediateScore, "cmdIntermediateScore");
     buildChoices(fraIntermediate, kIntermediate, "PicIntermediate", PicIntermediate, kIntermediateSpots,
                  [this](int i) { PicIntermediate_Click(i); });
     connect(cmdIntermediateScore, &QPushButton::clicked, this, [this] { cmdIntermediateScore_Click(); });
@@ -350,9 +349,18 @@ QFrame* frmPsychicSymbolTestMain::frontPanel() const
     return raCover;
 }
 
-void frmPsychicSymbolTestMain::cmdZener_Click(int index) { Guess(kBeginner, index); }
-void frmPsychicSymbolTestMain::PicIntermediate_Click(int index) { Guess(kIntermediate, index); }
-void frmPsychicSymbolTestMain::picExpert_Click(int index) { Guess(kExpert, index); }
+void frmPsychicSymbolTestMain::cmdZener_Click(int index)
+{
+    Guess(kBeginner, index);
+}
+void frmPsychicSymbolTestMain::PicIntermediate_Click(int index)
+{
+    Guess(kIntermediate, index);
+}
+void frmPsychicSymbolTestMain::picExpert_Click(int index)
+{
+    Guess(kExpert, index);
+}
 
 void frmPsychicSymbolTestMain::Guess(int level, int choiceIndex)
 {
@@ -391,12 +399,33 @@ void frmPsychicSymbolTestMain::mnuDifficulty_Click()
     options.exec();
 }
 
-void frmPsychicSymbolTestMain::cmdBack_Click() { mnuDifficulty_Click(); }
+void frmPsychicSymbolTestMain::cmdBack_Click()
+{
+    mnuDifficulty_Click();
+}
 
-void frmPsychicSymbolTestMain::mnuScore_Click() { ShowSymbolScore(); }
-void frmPsychicSymbolTestMain::cmdScore_Click() { mnuScore_Click(); }
-void frmPsychicSymbolTestMain::cmdIntermediateScore_Click() { mnuScore_Click(); }
-void frmPsychicSymbolTestMain::cmdExpertScore_Click() { mnuScore_Click(); }
+void frmPsychicSymbolTestMain::mnuScore_Click()
+{
+    ShowSymbolScore();
+}
+void frmPsychicSymbolTestMain::cmdScore_Click()
+{
+    mnuScore_Click();
+}
+void frmPsychicSymbolTestMain::cmdIntermediateScore_Click()
+{
+    mnuScore_Click();
+}
+void frmPsychicSymbolTestMain::cmdExpertScore_Click()
+{
+    mnuScore_Click();
+}
 
-void frmPsychicSymbolTestMain::cmdExit_Click() { unload(); }
-void frmPsychicSymbolTestMain::mnuExit_Click() { cmdExit_Click(); }
+void frmPsychicSymbolTestMain::cmdExit_Click()
+{
+    unload();
+}
+void frmPsychicSymbolTestMain::mnuExit_Click()
+{
+    cmdExit_Click();
+}

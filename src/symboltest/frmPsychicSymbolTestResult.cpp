@@ -2,4 +2,6 @@
 
 #include "shell/Look.h"
 
-frmPsychicSymbolTestResult::frmPsychicSymbolTestResult() : FeedbackWindow("frmPsychicSymbolTestResult", QColor(255, 192, 255), look::kGrey) {}
+frmPsychicSymbolTestResult::frmPsychicSymbolTestResult()
+    : FeedbackWindow("frmPsychicSymbolTestResult", QColor(255, 192, 255), look::kGrey)
+{}

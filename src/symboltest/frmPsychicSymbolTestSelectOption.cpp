@@ -93,8 +93,9 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     fraSelectoption = makePanel(this, "fraSelectoption", kLightPink);
     twips::place(fraSelectoption, 0, kTopBarHeight, kWidth, kPanelHeight);
 
-    Label1 = new QLabel(QStringLiteral("Improve your Psychic Abilities by taking the Sorvek Psychic Symbol Test Software"),
-                        fraSelectoption);
+    Label1 =
+        new QLabel(QStringLiteral("Improve your Psychic Abilities by taking the Sorvek Psychic Symbol Test Software"),
+                   fraSelectoption);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(look::verdana(8.25));
     Label1->setAlignment(Qt::AlignCenter);
@@ -211,11 +212,26 @@ void frmPsychicSymbolTestSelectOption::reject()
         unload();
 }
 
-void frmPsychicSymbolTestSelectOption::txtTotalScore_Change() { guardClipboard(); }
-void frmPsychicSymbolTestSelectOption::txtTotalScore_Click() { guardClipboard(); }
-void frmPsychicSymbolTestSelectOption::txtTotalScore_MouseDown() { guardClipboard(); }
-void frmPsychicSymbolTestSelectOption::txtTotalScore_MouseMove() { guardClipboard(); }
-void frmPsychicSymbolTestSelectOption::txtTotalScore_MouseUp() { guardClipboard(); }
+void frmPsychicSymbolTestSelectOption::txtTotalScore_Change()
+{
+    guardClipboard();
+}
+void frmPsychicSymbolTestSelectOption::txtTotalScore_Click()
+{
+    guardClipboard();
+}
+void frmPsychicSymbolTestSelectOption::txtTotalScore_MouseDown()
+{
+    guardClipboard();
+}
+void frmPsychicSymbolTestSelectOption::txtTotalScore_MouseMove()
+{
+    guardClipboard();
+}
+void frmPsychicSymbolTestSelectOption::txtTotalScore_MouseUp()
+{
+    guardClipboard();
+}
 
 void frmPsychicSymbolTestSelectOption::guardClipboard()
 {
@@ -239,7 +255,8 @@ bool frmPsychicSymbolTestSelectOption::eventFilter(QObject* watched, QEvent* eve
         case QEvent::MouseButtonRelease: {
             txtTotalScore_MouseUp();
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::LeftButton && txtTotalScore->viewport()->rect().contains(mouse->position().toPoint()))
+            if (mouse->button() == Qt::LeftButton &&
+                txtTotalScore->viewport()->rect().contains(mouse->position().toPoint()))
                 txtTotalScore_Click();
             break;
         }

@@ -59,8 +59,8 @@ void countSymbolGuess(int level, bool right)
 
 QString symbolScoreText(const LevelCounters& correct, const LevelCounters& attempts)
 {
-    static constexpr std::array<const char*, kSymbolLevels> kHeadings{
-        "Beginner level :-  ", "Intermediate Level :-  ", "Expert level :-  "};
+    static constexpr std::array<const char*, kSymbolLevels> kHeadings{"Beginner level :-  ", "Intermediate Level :-  ",
+                                                                      "Expert level :-  "};
     const QLatin1String crlf("\r\n");
     QString text;
     for (std::size_t i = 0; i < kHeadings.size(); ++i) {

@@ -90,7 +90,8 @@ class TestAccessibility : public QObject {
     void check(QWidget* window)
     {
         const QStringList nameless = namelessIn(window);
-        QVERIFY2(nameless.isEmpty(), qPrintable(window->objectName() + ": no accessible name for " + nameless.join(", ")));
+        QVERIFY2(nameless.isEmpty(),
+                 qPrintable(window->objectName() + ": no accessible name for " + nameless.join(", ")));
         if (auto* form = dynamic_cast<FormBase*>(window)) {
             const QStringList missing = unreachableMenuItems(form->menuBarActions());
             QVERIFY2(missing.isEmpty(), qPrintable(window->objectName() + ": no mnemonic for " + missing.join(", ")));

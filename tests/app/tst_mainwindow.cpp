@@ -41,7 +41,10 @@ public:
 using frmA = frmChild<1>;
 using frmB = frmChild<2>;
 
-bool underlined(QWidget* w) { return w->font().underline(); }
+bool underlined(QWidget* w)
+{
+    return w->font().underline();
+}
 
 } // namespace
 
@@ -166,7 +169,8 @@ private slots:
         QCOMPARE(mdi->cmdMdiExit->x(), twips::toPixels(twips::rightAlignedLeft(W, 1335, 120)));
         for (ClickLabel* label : mdi->lblCaption)
             QVERIFY(qAbs(label->x() + label->width() / 2.0 - twips::toPixels(W) / 2.0) <= 1.0);
-        QVERIFY(qAbs(mdi->picButtonContainer->x() + mdi->picButtonContainer->width() / 2.0 - twips::toPixels(W) / 2.0) <= 1.0);
+        QVERIFY(qAbs(mdi->picButtonContainer->x() + mdi->picButtonContainer->width() / 2.0 -
+                     twips::toPixels(W) / 2.0) <= 1.0);
     }
 
     void everyLinkAndMenuCommandOpensItsPage()
@@ -179,8 +183,8 @@ private slots:
         help[0]->trigger();
         help[1]->trigger();
         help[3]->trigger();
-        QCOMPARE(fake->browser->pageKeys(),
-                 QStringList({"home-page", "home-page", "fully-branded", "help-web-page", "home-page", "download-web-page"}));
+        QCOMPARE(fake->browser->pageKeys(), QStringList({"home-page", "home-page", "fully-branded", "help-web-page",
+                                                         "home-page", "download-web-page"}));
         QCOMPARE(help[2]->objectName(), QStringLiteral("mnuSep1"));
         QCOMPARE(help[3]->text(), QStringLiteral("Check for Software &Update"));
     }

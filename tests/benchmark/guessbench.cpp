@@ -12,10 +12,10 @@
 #include "images/CardFaces.h"
 #include "images/PictureStore.h"
 #include "platform/QtServices.h"
+#include "shell/ClickLabel.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
 #include "support/Modal.h"
-#include "shell/ClickLabel.h"
 #include "symboltest/SymbolControls.h"
 #include "symboltest/SymbolPictures.h"
 #include "symboltest/frmPsychicSymbolTestMain.h"
@@ -25,12 +25,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgRenderer>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 #include <sys/resource.h>
@@ -137,10 +137,12 @@ int main(int argc, char* argv[])
 
     QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
     QTest::qWait(200);
-    std::printf("Idle CPU, 10 s with the card home window's welcome line shown:  %.2f %% of a core\n", idleCpuPercent(10));
+    std::printf("Idle CPU, 10 s with the card home window's welcome line shown:  %.2f %% of a core\n",
+                idleCpuPercent(10));
     QTest::mouseClick(frmPsychicCardTestMain::get().cmdPickCards, Qt::LeftButton);
     QTest::qWait(200);
-    std::printf("Idle CPU, 10 s with it running hidden behind the play window:   %.2f %% of a core\n", idleCpuPercent(10));
+    std::printf("Idle CPU, 10 s with it running hidden behind the play window:   %.2f %% of a core\n",
+                idleCpuPercent(10));
     std::fflush(stdout);
 
     CloseAllAndEnd();

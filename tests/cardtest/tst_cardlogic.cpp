@@ -11,7 +11,10 @@
 namespace {
 
 // An r that draws the given outcome of n, from the middle of its slice.
-double rFor(int outcome, int n) { return (outcome - 1 + 0.5) / n; }
+double rFor(int outcome, int n)
+{
+    return (outcome - 1 + 0.5) / n;
+}
 
 constexpr double kTopR = 0.9999999; // as close to 1 as the generator gets
 
@@ -43,8 +46,8 @@ private slots:
                 list << cardName(cardOfIMGTencard(n));
             return list;
         };
-        QCOMPARE(names(1, 5), QStringList({"Ace of Clubs", "Two of Clubs", "Three of Clubs", "Four of Clubs",
-                                           "Five of Clubs"}));
+        QCOMPARE(names(1, 5),
+                 QStringList({"Ace of Clubs", "Two of Clubs", "Three of Clubs", "Four of Clubs", "Five of Clubs"}));
         QCOMPARE(names(11, 14), QStringList({"King of Clubs", "Queen of Clubs", "Jack of Clubs", "Ace of Diamonds"}));
         QCOMPARE(names(36, 42), QStringList({"Ten of Hearts", "King of Hearts", "Queen of Hearts", "Jack of Hearts",
                                              "Ace of Spades", "Two of Spades", "Three of Spades"}));

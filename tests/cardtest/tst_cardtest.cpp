@@ -5,11 +5,11 @@
 #include "app/frmMDI.h"
 #include "cardtest/frmPsychicCardTestDisplay.h"
 #include "cardtest/frmPsychicCardTestMain.h"
-#include "shell/TextBox.h"
 #include "cardtest/frmPsychicCardTestResult.h"
 #include "cardtest/modCardTest.h"
 #include "shell/ClickLabel.h"
 #include "shell/Panel.h"
+#include "shell/TextBox.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
 #include "support/Modal.h"
@@ -31,11 +31,20 @@
 namespace {
 
 // An r that draws the given outcome of n (1..n), from the middle of its slice.
-double rFor(int outcome, int n) { return (outcome - 1 + 0.5) / n; }
+double rFor(int outcome, int n)
+{
+    return (outcome - 1 + 0.5) / n;
+}
 // An r that chooses position 0..7.
-double rForPosition(int position) { return (position + 0.5) / 8; }
+double rForPosition(int position)
+{
+    return (position + 0.5) / 8;
+}
 // An r that deals card n to a position with range low..high.
-double rForCard(int n, int low, int high) { return (n - low + 0.5) / (high - low + 1); }
+double rForCard(int n, int low, int high)
+{
+    return (n - low + 0.5) / (high - low + 1);
+}
 
 constexpr double kTopR = 0.9999999;
 
@@ -305,9 +314,8 @@ void CardTestWindowsTest::scoreToggle()
     cardCorrect = {3, 0, 1, 0};
     cardAttempts = {7, 0, 12, 0};
     QTest::mouseClick(home.cmdScore, Qt::LeftButton);
-    QCOMPARE(home.txtScore->text(),
-             QStringLiteral("Pick The Right Color Card :-  3 Correct Out Of 7 Attempts\r\n\r\n"
-                            "Pick The Right Card :-  1 Correct Out Of 12 Attempts"));
+    QCOMPARE(home.txtScore->text(), QStringLiteral("Pick The Right Color Card :-  3 Correct Out Of 7 Attempts\r\n\r\n"
+                                                   "Pick The Right Card :-  1 Correct Out Of 12 Attempts"));
 }
 
 void CardTestWindowsTest::colourGuess_data()
@@ -514,9 +522,8 @@ void CardTestWindowsTest::backKeepsCountsAndResetsPictures()
     QVERIFY(home.isWindowVisible());
     QVERIFY(!mdi->picMain->isVisible());
     QTest::mouseClick(home.cmdScore, Qt::LeftButton);
-    QCOMPARE(home.txtScore->text(),
-             QStringLiteral("Pick The Right Color Card :-  1 Correct Out Of 1 Attempts\r\n\r\n"
-                            "Pick The Right Card :-  0 Correct Out Of 0 Attempts"));
+    QCOMPARE(home.txtScore->text(), QStringLiteral("Pick The Right Color Card :-  1 Correct Out Of 1 Attempts\r\n\r\n"
+                                                   "Pick The Right Card :-  0 Correct Out Of 0 Attempts"));
     QTest::mouseClick(home.cmdScore, Qt::LeftButton);
 
     // Reopened: a fresh play window with the fortune teller again.

@@ -3,13 +3,13 @@
 // and the score; plus the palettes and the score text as data.
 
 #include "app/frmMDI.h"
-#include "shell/TextBox.h"
 #include "colortest/frmPsychicColorTestDisplay.h"
 #include "colortest/frmPsychicColorTestMain.h"
 #include "colortest/frmPsychicColorTestResult.h"
 #include "colortest/modColorTest.h"
 #include "shell/Feedback.h"
 #include "shell/Look.h"
+#include "shell/TextBox.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
 #include "support/Modal.h"
@@ -40,18 +40,18 @@ const QList<QList<QRgb>> kExpectedColours{
     {qRgb(255, 255, 128), qRgb(255, 128, 128), qRgb(255, 128, 255), qRgb(128, 255, 255), qRgb(0, 64, 0)},
     {qRgb(192, 255, 192), qRgb(255, 192, 192), qRgb(255, 255, 192), qRgb(192, 255, 255), qRgb(192, 192, 255),
      qRgb(255, 128, 128), qRgb(255, 192, 128), qRgb(0, 128, 0), qRgb(192, 0, 192), qRgb(53, 138, 189)},
-    {qRgb(255, 192, 128), qRgb(255, 192, 192), qRgb(255, 0, 0), qRgb(192, 64, 0), qRgb(0, 255, 0),
-     qRgb(192, 255, 255), qRgb(255, 128, 255), qRgb(139, 193, 119), qRgb(64, 64, 0), qRgb(96, 85, 83),
-     qRgb(193, 70, 70), qRgb(53, 138, 189), qRgb(0, 64, 64), qRgb(192, 255, 192), qRgb(0, 0, 255),
-     qRgb(0, 0, 0), qRgb(255, 255, 128), qRgb(0, 192, 192), qRgb(192, 192, 255), qRgb(0, 64, 0)},
+    {qRgb(255, 192, 128), qRgb(255, 192, 192), qRgb(255, 0, 0),     qRgb(192, 64, 0),    qRgb(0, 255, 0),
+     qRgb(192, 255, 255), qRgb(255, 128, 255), qRgb(139, 193, 119), qRgb(64, 64, 0),     qRgb(96, 85, 83),
+     qRgb(193, 70, 70),   qRgb(53, 138, 189),  qRgb(0, 64, 64),     qRgb(192, 255, 192), qRgb(0, 0, 255),
+     qRgb(0, 0, 0),       qRgb(255, 255, 128), qRgb(0, 192, 192),   qRgb(192, 192, 255), qRgb(0, 64, 0)},
 };
 const QList<QStringList> kExpectedNames{
     {"Light yellow", "Salmon pink", "Light magenta", "Light cyan", "Dark green"},
     {"Pale green", "Pale pink", "Pale yellow", "Pale cyan", "Lavender", "Salmon pink", "Light orange", "Green",
      "Purple", "Steel blue"},
-    {"Light orange", "Pale pink", "Red", "Rust", "Bright green", "Pale cyan", "Light magenta", "Sage green", "Olive",
-     "Grey-brown", "Brick red", "Steel blue", "Dark teal", "Pale green", "Blue", "Black", "Light yellow", "Teal",
-     "Lavender", "Dark green"},
+    {"Light orange", "Pale pink", "Red",          "Rust",      "Bright green", "Pale cyan", "Light magenta",
+     "Sage green",   "Olive",     "Grey-brown",   "Brick red", "Steel blue",   "Dark teal", "Pale green",
+     "Blue",         "Black",     "Light yellow", "Teal",      "Lavender",     "Dark green"},
 };
 
 const QString kZeroScore = QStringLiteral("Beginner Level\r\n0 Correct Out Of 0\r\n\r\nIntermediate Level\r\n"
@@ -85,7 +85,8 @@ QList<QPushButton*> buttonsOf(frmPsychicColorTestDisplay& play, int level)
 bool inFront(QWidget* panel)
 {
     // Last among its siblings in the stacking order, and the only one shown.
-    const QList<QWidget*> siblings = panel->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    const QList<QWidget*> siblings =
+        panel->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget* other : siblings)
         if (other != panel && other->geometry() == panel->geometry() && other->isVisible())
             return false;
@@ -307,10 +308,7 @@ private slots:
 
     // ---- guessing -----------------------------------------------------
 
-    void lastAndFirstButtonsAreRightOnlyForTheirNumber_data()
-    {
-        proceedShowsTheChosenPanel_data();
-    }
+    void lastAndFirstButtonsAreRightOnlyForTheirNumber_data() { proceedShowsTheChosenPanel_data(); }
     void lastAndFirstButtonsAreRightOnlyForTheirNumber()
     {
         QFETCH(int, level);

@@ -94,7 +94,8 @@ private slots:
         platform::install(std::move(real));
         RemindOfUpdate();
         QCOMPARE(fake->messageBoxes->shown.size(), asks ? 1 : 0);
-        QCOMPARE(QSettings().value(QStringLiteral("Settings/Duration")).toString(), fake->clock->when.toString(Qt::ISODate));
+        QCOMPARE(QSettings().value(QStringLiteral("Settings/Duration")).toString(),
+                 fake->clock->when.toString(Qt::ISODate));
     }
 
     void settingsFileThatCannotBeRead()

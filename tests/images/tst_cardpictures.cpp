@@ -19,7 +19,7 @@ Card cardOf(Deck deck, int n)
     return deck == IMGCards ? cardOfIMGCards(n) : cardOfIMGTencard(n);
 }
 
-int redPixels(const QImage &image)
+int redPixels(const QImage& image)
 {
     int count = 0;
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
@@ -33,7 +33,7 @@ int redPixels(const QImage &image)
 }
 
 // Separate red shapes (4-connected), e.g. pips and corner glyphs.
-int redShapes(const QImage &image)
+int redShapes(const QImage& image)
 {
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
     const int w = argb.width(), h = argb.height();
@@ -66,8 +66,7 @@ int redShapes(const QImage &image)
 
 } // namespace
 
-class TestCardPictures : public QObject
-{
+class TestCardPictures : public QObject {
     Q_OBJECT
 
 private slots:
@@ -90,8 +89,7 @@ void TestCardPictures::deckNumbering_data()
     QTest::addColumn<Rank>("rank");
     QTest::addColumn<Suit>("suit");
 
-    const struct
-    {
+    const struct {
         Deck deck;
         int n;
         Rank rank;
@@ -110,7 +108,7 @@ void TestCardPictures::deckNumbering_data()
         {IMGTencard, 49, Rank::Ten, Suit::Spades},   {IMGTencard, 50, Rank::King, Suit::Spades},
         {IMGTencard, 52, Rank::Jack, Suit::Spades},
     };
-    for (const auto &r : rows)
+    for (const auto& r : rows)
         QTest::addRow("%s %d", r.deck == IMGCards ? "IMGCards" : "IMGTencard", r.n)
             << int(r.deck) << r.n << r.rank << r.suit;
 }
@@ -159,7 +157,7 @@ void TestCardPictures::storeRendersLazilyAndCaches()
 {
     int renders = 0;
     QList<int> numbers;
-    const PictureStore store(3, QSize(20, 30), [&](QPainter &painter, int number, const QRectF &target) {
+    const PictureStore store(3, QSize(20, 30), [&](QPainter& painter, int number, const QRectF& target) {
         ++renders;
         numbers << number;
         QCOMPARE(target, QRectF(0, 0, 20, 30)); // logical, whatever the ratio
@@ -193,7 +191,7 @@ void TestCardPictures::storeRendersLazilyAndCaches()
 void TestCardPictures::storeFallsBackOutsideRange()
 {
     int renders = 0;
-    const PictureStore store(52, QSize(75, 116), [&](QPainter &, int, const QRectF &) { ++renders; });
+    const PictureStore store(52, QSize(75, 116), [&](QPainter&, int, const QRectF&) { ++renders; });
     for (int number : {0, 53, -1}) {
         const QPixmap fallback = store.picture(number, 2.0);
         QCOMPARE(fallback.size(), QSize(150, 232));
@@ -216,7 +214,7 @@ void TestCardPictures::facesRender()
 
     // Red suits print red; black suits, court figures included, carry no red.
     for (Deck deck : {IMGCards, IMGTencard}) {
-        const PictureStore &store = deck == IMGCards ? photo : flat;
+        const PictureStore& store = deck == IMGCards ? photo : flat;
         for (int n = 1; n <= CardsInDeck; ++n) {
             const Card card = cardOf(deck, n);
             const int red = redPixels(store.picture(n).toImage());
@@ -242,7 +240,7 @@ void TestCardPictures::drawingStaysInsideTarget()
 {
     // Pictures are drawn relative to the target, wherever and however big it is.
     const QRectF target(30, 40, 150, 201);
-    auto check = [&](const std::function<void(QPainter &)> &paint) {
+    auto check = [&](const std::function<void(QPainter&)>& paint) {
         QImage image(240, 300, QImage::Format_ARGB32);
         image.fill(Qt::green);
         {
@@ -260,8 +258,8 @@ void TestCardPictures::drawingStaysInsideTarget()
             }
         QVERIFY(changed > inside.width() * inside.height() * 9 / 10);
     };
-    check([&](QPainter &p) { paintCardFace(p, target, Card{Rank::King, Suit::Hearts}, CardStyle::Flat); });
-    check([&](QPainter &p) { paintFortuneTeller(p, target); });
+    check([&](QPainter& p) { paintCardFace(p, target, Card{Rank::King, Suit::Hearts}, CardStyle::Flat); });
+    check([&](QPainter& p) { paintFortuneTeller(p, target); });
 }
 
 void TestCardPictures::fortuneTellerIsMonochrome()

@@ -44,7 +44,8 @@ QString ownerName(QWidget* w)
 
 QString controlName(QWidget* w)
 {
-    return ownerName(w) + QLatin1Char('/') + (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName());
+    return ownerName(w) + QLatin1Char('/') +
+           (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName());
 }
 
 // A user can only reach what is on top at the control's centre.
@@ -229,7 +230,8 @@ QList<Monkey::Action> Monkey::actionsIn(QWidget* window)
                             }});
         }
         QPointer<frmMDI> main(m_main.get());
-        actions.append({QStringLiteral("close:frmMDI"), [main] {
+        actions.append({QStringLiteral("close:frmMDI"),
+                        [main] {
                             if (main)
                                 main->close();
                         },
@@ -248,7 +250,8 @@ void Monkey::addControlActions(QWidget* root, QList<Action>& actions)
         const QString name = controlName(w);
         if (qobject_cast<QAbstractButton*>(w) || w->inherits("ClickLabel")) {
             const bool ends = m_main && w == m_main->cmdMdiExit;
-            actions.append({QStringLiteral("click:") + name, [p] {
+            actions.append({QStringLiteral("click:") + name,
+                            [p] {
                                 if (p)
                                     QTest::mouseClick(p, Qt::LeftButton, {}, p->rect().center());
                             },
@@ -281,9 +284,11 @@ void Monkey::addMenuActions(QList<Action>& actions)
             if (a->isSeparator() || !a->isEnabled() || !a->isVisible())
                 continue;
             QPointer<QAction> p(a);
-            const QString owner = a->parent() && a->parent()->isWidgetType() ? ownerName(static_cast<QWidget*>(a->parent()))
-                                                                              : QStringLiteral("?");
-            actions.append({QStringLiteral("menu:") + owner + QLatin1Char('/') + a->objectName(), [p] {
+            const QString owner = a->parent() && a->parent()->isWidgetType()
+                                      ? ownerName(static_cast<QWidget*>(a->parent()))
+                                      : QStringLiteral("?");
+            actions.append({QStringLiteral("menu:") + owner + QLatin1Char('/') + a->objectName(),
+                            [p] {
                                 if (p)
                                     p->trigger();
                             },
@@ -294,7 +299,8 @@ void Monkey::addMenuActions(QList<Action>& actions)
 
 void Monkey::checkInvariants(const QString& after)
 {
-    if (!countersSound(cardCorrect, cardAttempts) || !countersSound(modColorTest::colorCorrect, modColorTest::colorAttempts) ||
+    if (!countersSound(cardCorrect, cardAttempts) ||
+        !countersSound(modColorTest::colorCorrect, modColorTest::colorAttempts) ||
         !countersSound(symbolCorrect, symbolAttempts)) {
         fail(QStringLiteral("a counter broke 0 <= correct <= attempts after ") + after);
         return;

@@ -35,10 +35,17 @@ private slots:
         QVERIFY2(sound, qPrintable(monkey.failure()));
 
         if (qEnvironmentVariableIntValue("VELTRANE_MONKEY_ALL_WINDOWS") == 1) {
-            const QStringList all{"frmMDI", "frmAbout", "frmPsychicCardTestMain", "frmPsychicCardTestDisplay",
-                                  "frmPsychicCardTestResult", "frmPsychicColorTestMain", "frmPsychicColorTestDisplay",
-                                  "frmPsychicColorTestResult", "frmPsychicSymbolTestMain",
-                                  "frmPsychicSymbolTestSelectOption", "frmPsychicSymbolTestResult"};
+            const QStringList all{"frmMDI",
+                                  "frmAbout",
+                                  "frmPsychicCardTestMain",
+                                  "frmPsychicCardTestDisplay",
+                                  "frmPsychicCardTestResult",
+                                  "frmPsychicColorTestMain",
+                                  "frmPsychicColorTestDisplay",
+                                  "frmPsychicColorTestResult",
+                                  "frmPsychicSymbolTestMain",
+                                  "frmPsychicSymbolTestSelectOption",
+                                  "frmPsychicSymbolTestResult"};
             for (const QString& window : all)
                 QVERIFY2(monkey.windowsReached().contains(window), qPrintable(window + " was never reached"));
         }

@@ -10,7 +10,8 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     // Without a path: the program's own lock in the per-user runtime folder.
-    platform::LockFileInstance lock(argc > 1 ? QString::fromLocal8Bit(argv[1]) : platform::LockFileInstance::defaultLockPath());
+    platform::LockFileInstance lock(argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                             : platform::LockFileInstance::defaultLockPath());
     std::printf("%s\n", lock.anotherInstanceRunning() ? "other" : "locked");
     std::fflush(stdout);
     QTimer::singleShot(60000, &app, &QCoreApplication::quit);

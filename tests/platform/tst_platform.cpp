@@ -110,9 +110,11 @@ private slots:
         auto store = platform::makeUserSettings();
         QCOMPARE(store->value(QStringLiteral("Settings"), QStringLiteral("Duration")), QString());
         store->setValue(QStringLiteral("Settings"), QStringLiteral("Duration"), QStringLiteral("2026-12-07T10:00:00"));
-        QCOMPARE(store->value(QStringLiteral("Settings"), QStringLiteral("Duration")), QStringLiteral("2026-12-07T10:00:00"));
+        QCOMPARE(store->value(QStringLiteral("Settings"), QStringLiteral("Duration")),
+                 QStringLiteral("2026-12-07T10:00:00"));
         // A hand-edited list where a date belongs reads as nothing rather than garbage.
-        QSettings().setValue(QStringLiteral("Settings/Duration"), QStringList{QStringLiteral("a"), QStringLiteral("b")});
+        QSettings().setValue(QStringLiteral("Settings/Duration"),
+                             QStringList{QStringLiteral("a"), QStringLiteral("b")});
         QCOMPARE(store->value(QStringLiteral("Settings"), QStringLiteral("Duration")), QString());
         QSettings().clear();
     }

@@ -111,7 +111,8 @@ private slots:
         RemindOfUpdate();
         QVERIFY(fake->messageBoxes->shown.isEmpty());
         QCOMPARE(fake->settings->values.value("Settings/Duration"), fake->clock->when.toString(Qt::ISODate));
-        QCOMPARE(QDateTime::fromString(fake->settings->values.value("Settings/Duration"), Qt::ISODate), fake->clock->when);
+        QCOMPARE(QDateTime::fromString(fake->settings->values.value("Settings/Duration"), Qt::ISODate),
+                 fake->clock->when);
     }
 
     void unreadableDateIsTreatedAsNeverSet()
@@ -129,8 +130,9 @@ private slots:
         RemindOfUpdate();
         QCOMPARE(fake->messageBoxes->shown.size(), 1);
         QCOMPARE(fake->messageBoxes->shown[0].kind, QStringLiteral("question"));
-        QCOMPARE(fake->messageBoxes->shown[0].text,
-                 QStringLiteral("There maybe an update to this software available\nDo you want to check for an update?"));
+        QCOMPARE(
+            fake->messageBoxes->shown[0].text,
+            QStringLiteral("There maybe an update to this software available\nDo you want to check for an update?"));
         QCOMPARE(fake->browser->pageKeys(), QStringList{"download-web-page"});
         QCOMPARE(fake->settings->values.value("Settings/Duration"), fake->clock->when.toString(Qt::ISODate));
 
@@ -177,7 +179,7 @@ private slots:
         help.mnuUpdate->trigger();
         QCOMPARE(fake->browser->pageKeys(), QStringList({"help-web-page", "home-page", "download-web-page"}));
         QVERIFY(fake->messageBoxes->shown.isEmpty()); // the update command never asks
-        QVERIFY(fake->settings->values.isEmpty());   // nor touches the stored date
+        QVERIFY(fake->settings->values.isEmpty());    // nor touches the stored date
 
         modal::answerNext("cmdOK");
         help.mnuAbout->trigger();
@@ -198,7 +200,8 @@ private slots:
             QTest::mouseClick(link, Qt::LeftButton);
         }
         QCOMPARE(fake->browser->pageKeys(), QStringList({"home-page", "co-brand", "fully-branded"}));
-        QVERIFY(links[1]->text().contains(QStringLiteral("site's name &  link here. See \"Help\" for details.Click Here")));
+        QVERIFY(
+            links[1]->text().contains(QStringLiteral("site's name &  link here. See \"Help\" for details.Click Here")));
         // Keyboard users reach the links with Tab and open them with Enter.
         links[2]->setFocus();
         QTest::keyClick(links[2], Qt::Key_Return);
@@ -210,7 +213,8 @@ private slots:
         frmAbout& about = frmAbout::get();
         QCOMPARE(about.windowTitle(), QStringLiteral("Veltrane v1.20"));
         QCOMPARE(about.Label2->text(), QStringLiteral("Veltrane v1.20"));
-        QVERIFY(about.Label1->text().startsWith(QStringLiteral("Veltrane is a collection of psychic color, symbol and card tests")));
+        QVERIFY(about.Label1->text().startsWith(
+            QStringLiteral("Veltrane is a collection of psychic color, symbol and card tests")));
         QCOMPARE(about.lblCoBrand->text(), QStringLiteral("Click here for more details."));
         QCOMPARE(about.size(), QSize(454, 258));
 

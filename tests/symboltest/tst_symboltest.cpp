@@ -232,10 +232,9 @@ QString TestSymbolTest::score(const std::function<void()>& command)
 
 void TestSymbolTest::scoreTextIsExact()
 {
-    QCOMPARE(symbolScoreText(),
-             QStringLiteral("\r\n\r\nBeginner level :-  0 Correct Out Of 0 Attempts"
-                            "\r\n\r\nIntermediate Level :-  0 Correct Out Of 0 Attempts"
-                            "\r\n\r\nExpert level :-  0 Correct Out Of 0 Attempts"));
+    QCOMPARE(symbolScoreText(), QStringLiteral("\r\n\r\nBeginner level :-  0 Correct Out Of 0 Attempts"
+                                               "\r\n\r\nIntermediate Level :-  0 Correct Out Of 0 Attempts"
+                                               "\r\n\r\nExpert level :-  0 Correct Out Of 0 Attempts"));
     QCOMPARE(symbolScoreText({2, 0, 0}, {5, 0, 1}),
              QStringLiteral("\r\n\r\nBeginner level :-  2 Correct Out Of 5 Attempts"
                             "\r\n\r\nIntermediate Level :-  0 Correct Out Of 0 Attempts"
@@ -291,8 +290,8 @@ void TestSymbolTest::countersStopAt32767()
 void TestSymbolTest::imageListsFollowTheLevelTable()
 {
     QCOMPARE(namesOfList(kBeginner), QStringList({"Circle", "Cross", "Square", "Star", "Waves", "Mystery box"}));
-    QCOMPARE(namesOfList(kIntermediate), QStringList({"Circle", "Cross", "Square", "Star", "Triple swirl",
-                                                      "Celtic knot", "Hexagram", "Pyramid"}));
+    QCOMPARE(namesOfList(kIntermediate),
+             QStringList({"Circle", "Cross", "Square", "Star", "Triple swirl", "Celtic knot", "Hexagram", "Pyramid"}));
     QCOMPARE(namesOfList(kExpert), QStringList({"Circle", "Cross", "Square", "Star", "Mandala", "Celtic knot",
                                                 "Triquetra", "Ring", "Hexagram", "Pyramid"}));
     QCOMPARE(*pictureOfList(kBeginner, kMysteryBoxPicture), Symbol::MysteryBox);
@@ -570,8 +569,9 @@ void TestSymbolTest::fullCountersStayAndTheGuessStillRuns()
     guess(play().cmdZener[0]);
     QCOMPARE(symbolCorrect, (LevelCounters{32767, 0, 0}));
     QCOMPARE(symbolAttempts, (LevelCounters{32767, 0, 0}));
-    QVERIFY(score([&] { play().mnuScore_Click(); })
-                .contains(QStringLiteral("Beginner level :-  32767 Correct Out Of 32767 Attempts")));
+    QVERIFY(score([&] {
+                play().mnuScore_Click();
+            }).contains(QStringLiteral("Beginner level :-  32767 Correct Out Of 32767 Attempts")));
 }
 
 void TestSymbolTest::choicesWorkFromTheKeyboard()
@@ -684,7 +684,8 @@ void TestSymbolTest::allFourScoreCommandsGiveTheSameText()
         fake->random->script = {draws[i]};
         guess(play().cmdZener[picks[i]]);
     }
-    modal::answerNext(QStringLiteral("cmdOk"), [](QWidget* w) { QTest::mouseClick(asOptions(w)->optExpert, Qt::LeftButton); });
+    modal::answerNext(QStringLiteral("cmdOk"),
+                      [](QWidget* w) { QTest::mouseClick(asOptions(w)->optExpert, Qt::LeftButton); });
     play().cmdBack_Click();
     fake->random->script = {rFor(10, 10)};
     guess(play().picExpert[0]);
@@ -752,7 +753,8 @@ void TestSymbolTest::clipboardGuardEmptiesOnlyScoreText()
     QWidget* box = options.txtTotalScore->viewport();
     const QPoint inside = box->rect().center();
     auto send = [&](QEvent::Type type) {
-        QMouseEvent event(type, inside, box->mapToGlobal(inside), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+        QMouseEvent event(type, inside, box->mapToGlobal(inside),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
                           type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(box, &event);
     };
