@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Veltrane developers
+#
+# SPDX-License-Identifier: MIT
+
 # The two commands of the README:
 #   make run   - installs what is missing, builds and starts Veltrane
 #   make test  - installs what is missing, builds and runs every test,

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Veltrane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Prints Veltrane's performance figures (it does not pass or fail):
 #  - start-up to the first paint of the main window, and peak memory, against
 #    a bare Qt program showing a maximised main window with an empty MDI area,

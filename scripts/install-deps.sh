@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Veltrane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Installs the Debian packages Veltrane needs to build, run and test, if any
 # are missing. Uses apt-get directly as root, or through sudo otherwise.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Veltrane developers
+#
+# SPDX-License-Identifier: MIT
+
 # The long monkey run: at least 50,000 random user actions across every
 # window, in the AddressSanitizer/UBSan build, with the coverage of windows
 # and actions printed. Replay a failure with the seed it prints:

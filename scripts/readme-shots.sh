@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Veltrane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Makes the README's screenshots from the real program under Xvfb:
 # the main window and one view of each test, into docs/.
 set -euo pipefail

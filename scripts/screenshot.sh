@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Veltrane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Starts Veltrane under a virtual X display with a window manager, optionally
 # drives it with xdotool, and saves a screenshot of the whole screen:
 #   scripts/screenshot.sh OUT.png [SECONDS] [xdotool arguments...]

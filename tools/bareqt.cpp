@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The yardstick of the start-up benchmark: a bare Qt program showing a
 // maximised main window with an empty MDI area.
 #include "app/StartupProbe.h"

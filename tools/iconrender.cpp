@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Renders the application icon's SVG into the PNG sizes of the icon theme:
 //   iconrender icon.svg outdir N...   ->  outdir/<N>x<N>/veltrane.png
 #include <QDir>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What happens when the program starts, in its order.
 

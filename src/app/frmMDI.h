@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The main window: the bars with the launchers, the welcome panel, and the
 // client area that hosts the tests' windows.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "app/Startup.h"
 #include "app/StartupProbe.h"
 #include "app/frmMDI.h"

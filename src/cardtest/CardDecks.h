@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The card test's two picture decks and the fortune-teller drawing, made once
 // and shared by every window that shows them. Faces are drawn on first use.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The lavender strips across the top and bottom of both card test windows:
 // the forum banner above, the two advertising links below.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The card test's play window. Its two games share one place: the colour-card
 // game (black or red?) and the right-card game (which of eight dealt cards is

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The card test's home window: the scrolling welcome line, the two game
 // buttons with their hover caption, and the Score panel.

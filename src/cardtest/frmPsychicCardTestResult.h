@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The card test's feedback window: one sentence after every guess and
 // "TRY AGAIN". The caller writes the sentence, then shows it modally; every

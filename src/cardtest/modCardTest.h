@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The card test's module state (scores, the last draw, the deal) and the
 // rules of its two games. Everything here is plain data and plain functions,

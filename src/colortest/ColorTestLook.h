@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Pieces both color test windows are made of: the navy panels, the white
 // strips holding the advertising links, and the light grey buttons.

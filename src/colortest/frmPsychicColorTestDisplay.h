@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The color test's play window: three level panels in one place, each with a
 // palette of colour buttons (5, 10 or 20). The home window brings one panel

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The color test's home window: a welcome text, the choice of level, and on
 // request the running score per level in the same place as the choice.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The color test's feedback window: a borderless lavender dialog with the
 // verdict of the last guess and "TRY AGAIN". The play window fills in the

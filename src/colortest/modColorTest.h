@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The color test's rules and running score: the three palettes, the score
 // counters per level, the draw of the hidden colour, the judging of a guess

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The thin layer standing in for the desktop platform. Every window reaches
 // the platform only through these services, so tests can install doubles:

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A label that can be clicked, like the program's link and banner labels.
 // It reports pointer movement over it too, for hover effects. It takes the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What every test does after a guess: the outcome word, the two feedback
 // sentences with their colours, saturating 16-bit counters, and the small

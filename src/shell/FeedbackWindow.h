@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The feedback window every test shows after a guess: borderless, modal,
 // centred on the screen, the verdict in its colour and "TRY AGAIN". The

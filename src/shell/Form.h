@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Window lifetime as the program sees it: a window is created on first
 // reference (`get()`), destroyed when it is unloaded, and hiding keeps it and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The look the windows share: Verdana type (DejaVu Sans where Verdana is
 // missing), solid colours, and the pointing-hand pointer of clickable things.

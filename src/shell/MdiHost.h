@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What a test window needs of the main window: a place in its client area,
 // and the welcome panel whose visibility says that no test window is open.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A panel (picture box or frame) that reports pointer movement over its bare
 // surface, for the hover effects of the windows. Movement over a child

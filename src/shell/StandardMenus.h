@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The pieces every window carries: the "&Help" menu, the greyed
 // "Make Money &Online" item, and the three advertising link labels.

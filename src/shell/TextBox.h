@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A read-only multi-line text box that hands back exactly the text it was
 // given. The editor underneath turns CR LF pairs into its own paragraph

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Layout is worked out in twips (1/1440 inch, 15 to a pixel at 96 dpi) and
 // converted to pixels once, when a widget is placed.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The commands every window shares: opening the maker's web pages, the
 // periodic update reminder and the program's shut-down.

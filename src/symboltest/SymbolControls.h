@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The controls the symbol test's windows share: a clickable symbol picture
 // (a choice), the "Result" box that reveals the drawn symbol, and switching

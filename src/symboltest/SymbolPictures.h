@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The symbol test's pictures: which symbol each picture of the three image
 // lists shows, the symbols' names, and the shared picture stores.

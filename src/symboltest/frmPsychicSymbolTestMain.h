@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The window the symbol test is played in: one panel per level with its
 // symbols to choose from and a "Result" box that reveals the symbol drawn

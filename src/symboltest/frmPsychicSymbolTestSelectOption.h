@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The symbol test's small modal dialog with two faces in one place: the
 // level panel, where the user picks Beginner, Intermediate or Expert, and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The symbol test's module: its score counters and last drawn symbols, which
 // live for the whole run and are never saved, the rules of a guess (how many

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Every window, as a screen-reader or keyboard user meets it: each clickable
 // control and picture has a name, menus have mnemonics, and the keys the
 // windows promise (Esc, Enter, Ctrl+S, Ctrl+D) work.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Start-up and the main window: refusing a second copy, the welcome panel
 // and its links, the launchers, menu merging and the activation guard.
 #include "app/Startup.h"

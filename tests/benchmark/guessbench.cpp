@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Figures for the README, measured in-process under the offscreen platform:
 // the time from a guess's click to its feedback window beyond the pause (the
 // pause itself is instant here), with cold picture caches; the time to draw

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The card test's rules on their own: deal ranges and draws, judging, the
 // score text and the welcome line's steps, and how the card numbers the rules
 // use meet the faces of the two picture decks.

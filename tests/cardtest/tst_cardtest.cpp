@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The card test played the way a person plays it: launched from the main
 // window, buttons clicked, labels read, feedback windows answered. Random
 // numbers are scripted and the guess pause is instant.

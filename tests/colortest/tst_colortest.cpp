@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The color test as a user meets it: launched from the main window, levels
 // chosen, colours guessed with scripted draws, feedback answered, Back, Exit
 // and the score; plus the palettes and the score text as data.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Veltrane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Installs the build into a staging folder and checks the files are where a
 # desktop expects them.
 file(REMOVE_RECURSE ${STAGE})

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The program meets a hostile desktop: a broken settings store, no browser,
 // a lock left behind, no runtime folder. It must start, carry on, and never
 // show an error of its own.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A seeded monkey: step after step it picks something a user could do in
 // the window in front (a visible, enabled, uncovered control, a menu command,

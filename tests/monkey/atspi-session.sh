@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Veltrane developers
+#
+# SPDX-License-Identifier: MIT
+
 # Runs a command with the AT-SPI accessibility bus up in the current D-Bus
 # session, as a desktop with a screen reader has it.
 launcher=/usr/libexec/at-spi-bus-launcher

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Thousands of random user actions across every window, with the program's
 // invariants checked after each one. VELTRANE_MONKEY_SEED and
 // VELTRANE_MONKEY_STEPS choose the run; VELTRANE_MONKEY_ALL_WINDOWS=1 also

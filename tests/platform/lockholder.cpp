@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 // Takes the single-instance lock (at the path given, if any), says whether another
 // instance holds it, then waits to be killed: the other side of the lock test.
 #include "platform/QtServices.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The platform layer: draws that always land in range, the real generator,
 // the lock that keeps a second copy out, and the settings store on disk.
 #include "platform/Draw.h"

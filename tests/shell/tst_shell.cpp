@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The shared commands: page addresses, the update reminder, the Help menu,
 // the About window, twips arithmetic and the window lifetime mechanism.
 #include "shell/ClickLabel.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Test doubles of every platform service, installed together. Keep one
 // FakePlatform alive for a test; its members point at the installed doubles.

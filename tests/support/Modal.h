@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Answering modal windows the way a user does: while a handler waits in a
 // modal exec(), a timer finds the modal window and clicks one of its buttons.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
 // The symbol test driven as a user drives it: launched from the main window,
 // the level chosen in the option dialog, symbols clicked, the feedback and
 // score windows read and answered. Random draws are scripted and the guess
