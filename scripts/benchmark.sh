@@ -14,8 +14,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-9}
 bash scripts/install-deps.sh --with-display-tools >/dev/null
-[ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DVELTRANE_WERROR=ON
-cmake --build build --target veltrane-app bareqt guessbench >/dev/null
+cmake -S . -B build -G Ninja -DVELTRANE_BENCHMARKS=ON >/dev/null
+cmake --build build --target veltrane-bench bareqt guessbench >/dev/null
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -23,11 +23,11 @@ mkdir -m 700 "$tmp/run" "$tmp/config"
 
 cat > "$tmp/measure.sh" <<'INNER'
 #!/usr/bin/env bash
-# Runs one program RUNS times with the start-up probe; prints "ms kb" lines.
+# Runs one program (built with the start-up probe) RUNS times; prints "ms kb" lines.
 prog=$1 runs=$2
 for i in $(seq "$runs"); do
   start=$(date +%s%N)
-  out=$(VELTRANE_STARTUP_PROBE=1 "$prog" 2>/dev/null)
+  out=$("$prog" 2>/dev/null)
   paint=$(sed -n 's/^first-paint-ns //p' <<<"$out")
   rss=$(sed -n 's/^peak-rss-kb //p' <<<"$out")
   echo "$(( (paint - start) / 1000 )) $rss"
@@ -42,11 +42,11 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" bash -c "
   openbox >/dev/null 2>&1 &
   sleep 0.5
   # One warm-up run each, so both find the same libraries in the page cache.
-  '$tmp/measure.sh' build/src/bareqt 1 >/dev/null
-  '$tmp/measure.sh' build/src/veltrane 1 >/dev/null
+  '$tmp/measure.sh' build/tools/bareqt 1 >/dev/null
+  '$tmp/measure.sh' build/tools/veltrane-bench 1 >/dev/null
   for r in \$(seq $runs); do
-    '$tmp/measure.sh' build/src/bareqt 1 >>'$tmp/bare'
-    '$tmp/measure.sh' build/src/veltrane 1 >>'$tmp/veltrane'
+    '$tmp/measure.sh' build/tools/bareqt 1 >>'$tmp/bare'
+    '$tmp/measure.sh' build/tools/veltrane-bench 1 >>'$tmp/veltrane'
   done
 "
 

@@ -4,7 +4,7 @@
 
 // The yardstick of the start-up benchmark: a bare Qt program showing a
 // maximised main window with an empty MDI area.
-#include "app/StartupProbe.h"
+#include "StartupProbe.h"
 
 #include <QApplication>
 #include <QMainWindow>

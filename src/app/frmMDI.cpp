@@ -4,6 +4,7 @@
 
 #include "app/frmMDI.h"
 
+#include "BuildInfo.h"
 #include "cardtest/frmPsychicCardTestDisplay.h"
 #include "cardtest/frmPsychicCardTestMain.h"
 #include "cardtest/frmPsychicCardTestResult.h"
@@ -76,7 +77,7 @@ void showAndPlace()
 frmMDI::frmMDI()
 {
     setObjectName(QStringLiteral("frmMDI"));
-    setWindowTitle(QStringLiteral("Veltrane v1.20"));
+    setWindowTitle(QString::fromLatin1(buildinfo::kTitleWithVersion));
     setWindowIcon(look::appIcon());
     MdiHost::setCurrent(this);
 

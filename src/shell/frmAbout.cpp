@@ -4,6 +4,7 @@
 
 #include "shell/frmAbout.h"
 
+#include "BuildInfo.h"
 #include "shell/ClickLabel.h"
 #include "shell/Look.h"
 #include "shell/modHelp.h"
@@ -40,7 +41,7 @@ ClickLabel* cyanLink(QWidget* parent, const QString& text, const char* name)
 frmAbout::frmAbout()
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Veltrane v1.20"));
+    setWindowTitle(QString::fromLatin1(buildinfo::kTitleWithVersion));
     setWindowIcon(look::appIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     look::setBackground(this, Qt::black);
@@ -53,7 +54,7 @@ frmAbout::frmAbout()
     Picture1->setAccessibleName(QStringLiteral("Veltrane icon"));
     twips::place(Picture1, 120, 120, 480, 480);
 
-    Label2 = whiteLabel(this, QStringLiteral("Veltrane v1.20"), look::verdana(9.75), "Label2");
+    Label2 = whiteLabel(this, QString::fromLatin1(buildinfo::kTitleWithVersion), look::verdana(9.75), "Label2");
     twips::place(Label2, 840, 240, 4020, 240);
 
     Label1 = whiteLabel(

@@ -4,6 +4,7 @@
 
 // Start-up and the main window: refusing a second copy, the welcome panel
 // and its links, the launchers, menu merging and the activation guard.
+#include "BuildInfo.h"
 #include "app/Startup.h"
 #include "app/frmMDI.h"
 #include "cardtest/frmPsychicCardTestMain.h"
@@ -95,7 +96,7 @@ private slots:
         QCOMPARE(fake->random->seeds, 1);
         QVERIFY(fake->messageBoxes->shown.isEmpty());
         QVERIFY(fake->settings->values.contains("Settings/Duration"));
-        QCOMPARE(mdi->windowTitle(), QStringLiteral("Veltrane v1.20"));
+        QCOMPARE(mdi->windowTitle(), QStringLiteral("Veltrane v") + QLatin1String(buildinfo::kVersion));
         QVERIFY(mdi->isMaximized() || mdi->windowState() & Qt::WindowMaximized);
         QVERIFY(mdi->picMain->isVisible());
         // Launchers read Color, Symbol, Card from left to right.

@@ -4,6 +4,7 @@
 
 // The shared commands: page addresses, the update reminder, the Help menu,
 // the About window, twips arithmetic and the window lifetime mechanism.
+#include "BuildInfo.h"
 #include "shell/ClickLabel.h"
 #include "shell/Feedback.h"
 #include "shell/Form.h"
@@ -215,8 +216,8 @@ private slots:
     void aboutWindowShowsItsTextsAndLinks()
     {
         frmAbout& about = frmAbout::get();
-        QCOMPARE(about.windowTitle(), QStringLiteral("Veltrane v1.20"));
-        QCOMPARE(about.Label2->text(), QStringLiteral("Veltrane v1.20"));
+        QCOMPARE(about.windowTitle(), QStringLiteral("Veltrane v") + QLatin1String(buildinfo::kVersion));
+        QCOMPARE(about.Label2->text(), QStringLiteral("Veltrane v") + QLatin1String(buildinfo::kVersion));
         QVERIFY(about.Label1->text().startsWith(
             QStringLiteral("Veltrane is a collection of psychic color, symbol and card tests")));
         QCOMPARE(about.lblCoBrand->text(), QStringLiteral("Click here for more details."));

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "app/StartupProbe.h"
+#include "StartupProbe.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
@@ -24,9 +24,10 @@ public:
         if (event->type() == QEvent::Paint && !m_seen && watched->isWidgetType() &&
             static_cast<QWidget*>(watched)->window() == m_window) {
             m_seen = true;
-            timespec now{};
-            clock_gettime(CLOCK_REALTIME, &now);
-            std::printf("first-paint-ns %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+            // Wall-clock time, so the script can subtract the time it started us.
+            const auto now = std::chrono::system_clock::now().time_since_epoch();
+            std::printf("first-paint-ns %lld\n",
+                        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
             QTimer::singleShot(300, qApp, [] {
                 QFile status(QStringLiteral("/proc/self/status"));
                 if (status.open(QIODevice::ReadOnly)) {
@@ -51,7 +52,7 @@ private:
 
 void installStartupProbe(QWidget* mainWindow)
 {
-    if (!qEnvironmentVariableIsSet("VELTRANE_STARTUP_PROBE") || !mainWindow)
+    if (!mainWindow)
         return;
     qApp->installEventFilter(new FirstPaint(mainWindow));
 }
