@@ -21,7 +21,7 @@ frmMDI* startUp()
     RemindOfUpdate();
     auto* window = new frmMDI;
     window->showMaximized();
-    window->cmdSelectOption[1]->setFocus(); // the first launcher on screen
+    window->firstLauncher()->setFocus();
 
     return window;
 }

@@ -5,22 +5,13 @@
 #include "app/frmMDI.h"
 
 #include "BuildInfo.h"
-#include "cardtest/frmPsychicCardTestDisplay.h"
-#include "cardtest/frmPsychicCardTestMain.h"
-#include "cardtest/frmPsychicCardTestResult.h"
-#include "colortest/frmPsychicColorTestDisplay.h"
-#include "colortest/frmPsychicColorTestMain.h"
-#include "colortest/frmPsychicColorTestResult.h"
+#include "app/TestCatalogue.h"
 #include "shell/ClickLabel.h"
 #include "shell/Form.h"
 #include "shell/Look.h"
 #include "shell/Panel.h"
-#include "shell/SharedState.h"
 #include "shell/StandardMenus.h"
 #include "shell/modHelp.h"
-#include "symboltest/frmPsychicSymbolTestMain.h"
-#include "symboltest/frmPsychicSymbolTestResult.h"
-#include "symboltest/frmPsychicSymbolTestSelectOption.h"
 
 #include <QAction>
 #include <QEvent>
@@ -43,9 +34,21 @@ constexpr double kLauncherBarHeight = 900;
 constexpr double kWelcomePanelHeight = 8640;
 constexpr double kBottomBarHeight = 735;
 constexpr double kBannerWidth = 9480;
-constexpr double kButtonContainerWidth = 10770;
 constexpr double kExitWidth = 1335;
 
+// The launchers stand side by side in catalogue order, each with its icon
+// on its left.
+constexpr double kLauncherLeft = 840;
+constexpr double kLauncherStep = 3480;
+constexpr double kLauncherTop = 180;
+constexpr double kLauncherWidth = 2730;
+constexpr double kLauncherHeight = 495;
+constexpr double kIconOffset = 600;
+constexpr double kIconTop = 172;
+constexpr double kIconSize = 510;
+constexpr double kContainerMargin = 240;
+
+// The welcome panel's plain lines; the test links follow from the catalogue.
 struct CaptionStyle {
     const char* text;
     QColor colour;
@@ -53,24 +56,14 @@ struct CaptionStyle {
     double top;
 };
 
-const std::array<CaptionStyle, 6> kCaptions{{
+const std::array<CaptionStyle, 3> kPlainCaptions{{
     {"Welcome to Veltrane", QColor(0, 255, 255), 12, 240},
     {"Have you always wanted to improve your psychic and intuitive skills? Here is your chance to try out our psychic "
      "color, symbol and card tests and develop your psychic vision. Start today and see the change for yourself!",
      QColor(255, 0, 0), 8.25, 840},
     {"Veltrane includes the following programs", QColor(0, 255, 255), 12, 1920},
-    {"Psychic Card Test", QColor(255, 255, 0), 12, 4080},
-    {"Psychic Color Test", QColor(255, 0, 255), 12, 2760},
-    {"Psychic Symbol Test", QColor(0, 255, 0), 12, 3480},
 }};
-
-template <typename T>
-void showAndPlace()
-{
-    T& window = T::get();
-    window.showWindow();
-    window.placeCentredAtTop();
-}
+constexpr double kLinkPoints = 12;
 
 } // namespace
 
@@ -122,39 +115,39 @@ void frmMDI::buildBars()
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFixedHeight(twips::toPixels(kLauncherBarHeight));
 
+    const std::vector<TestEntry>& tests = testCatalogue();
+    const auto count = static_cast<double>(tests.size());
     picButtonContainer = new QWidget(Picture1);
     picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
-    picButtonContainer->resize(twips::toPixels(kButtonContainerWidth), twips::toPixels(kLauncherBarHeight));
+    picButtonContainer->resize(
+        twips::toPixels(kLauncherLeft + (count - 1) * kLauncherStep + kLauncherWidth + kContainerMargin),
+        twips::toPixels(kLauncherBarHeight));
 
-    const std::array<const char*, 3> captions{"Psychic Card Test", "Psychic Color Test", "Psychic Symbol Test"};
-    const std::array<double, 3> lefts{7800, 840, 4320};
-    for (int i = 0; i < 3; ++i) {
-        auto* button = new QPushButton(QString::fromLatin1(captions[i]), picButtonContainer);
-        button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(i));
+    cmdSelectOption.assign(tests.size(), nullptr);
+    QWidget* previous = nullptr;
+    for (std::size_t column = 0; column < tests.size(); ++column) {
+        const TestEntry& test = tests[column];
+        const double left = kLauncherLeft + static_cast<double>(column) * kLauncherStep;
+        auto* icon = new QLabel(picButtonContainer);
+        icon->setObjectName(QString::fromLatin1(test.iconName));
+        icon->setAccessibleName(QString::fromLatin1(test.caption) + QStringLiteral(" icon"));
+        icon->setPixmap(look::launcherIcon(QString::fromLatin1(test.icon)));
+        icon->setAlignment(Qt::AlignCenter);
+        twips::place(icon, left - kIconOffset, kIconTop, kIconSize, kIconSize);
+
+        auto* button = new QPushButton(QString::fromLatin1(test.caption), picButtonContainer);
+        button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(test.index));
         button->setFont(look::verdana(8.25));
         look::setButtonFace(button, look::kLightGrey);
-        twips::place(button, lefts[i], 180, 2730, 495);
-        connect(button, &QPushButton::clicked, this, [this, i] { cmdSelectOption_Click(i); });
-        cmdSelectOption[i] = button;
+        twips::place(button, left, kLauncherTop, kLauncherWidth, kLauncherHeight);
+        const int index = test.index;
+        connect(button, &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(index); });
+        cmdSelectOption[static_cast<std::size_t>(index)] = button;
+        // Tab follows the screen, not the index.
+        if (previous)
+            setTabOrder(previous, button);
+        previous = button;
     }
-    // Screen order is Color, Symbol, Card; keep the Tab order the same.
-    setTabOrder(cmdSelectOption[1], cmdSelectOption[2]);
-    setTabOrder(cmdSelectOption[2], cmdSelectOption[0]);
-
-    auto icon = [this](const char* name, const char* picture, double left) {
-        auto* label = new QLabel(picButtonContainer);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setAccessibleName(
-            QStringLiteral("Psychic %1 Test icon")
-                .arg(QString::fromLatin1(picture).replace(0, 1, QChar::fromLatin1(picture[0]).toUpper())));
-        label->setPixmap(look::launcherIcon(QString::fromLatin1(picture)));
-        label->setAlignment(Qt::AlignCenter);
-        twips::place(label, left, 172, 510, 510);
-        return label;
-    };
-    Picture3 = icon("Picture3", "color", 240);
-    Picture4 = icon("Picture4", "symbol", 3720);
-    Picture2 = icon("Picture2", "card", 7200);
 
     buildWelcomePanel();
     picMain->setParent(central);
@@ -199,25 +192,40 @@ void frmMDI::buildWelcomePanel()
     picMain->setFixedHeight(twips::toPixels(kWelcomePanelHeight));
     connect(picMain, &Panel::mouseMoved, this, &frmMDI::picMain_MouseMove);
 
-    for (int i = 0; i < 6; ++i) {
-        const CaptionStyle& caption = kCaptions[i];
-        auto* label = new ClickLabel(QString::fromUtf8(caption.text), picMain);
-        label->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
-        label->setFont(look::verdana(caption.points));
-        look::setTextColour(label, caption.colour);
-        label->setLink(i >= 3);
+    const std::vector<TestEntry>& tests = testCatalogue();
+    lblCaption.assign(kPlainCaptions.size() + tests.size(), nullptr);
+    auto add = [this](int index, const QString& text, const QColor& colour, double points, double top, bool link) {
+        auto* label = new ClickLabel(text, picMain);
+        label->setObjectName(QStringLiteral("lblCaption_%1").arg(index));
+        label->setFont(look::verdana(points));
+        look::setTextColour(label, colour);
+        label->setLink(link);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        if (i == 1) {
+        if (index == 1) {
             label->setWordWrap(true);
-            twips::place(label, 0, caption.top, 8055, 825);
+            twips::place(label, 0, top, 8055, 825);
         } else {
             // Sized to its text, as the welcome lines are.
-            const QSize text = label->sizeHint();
-            twips::place(label, 0, caption.top, twips::fromPixels(text.width() + 4), twips::fromPixels(text.height()));
+            const QSize size = label->sizeHint();
+            twips::place(label, 0, top, twips::fromPixels(size.width() + 4), twips::fromPixels(size.height()));
         }
-        connect(label, &ClickLabel::clicked, this, [this, i] { lblCaption_Click(i); });
-        connect(label, &ClickLabel::mouseMoved, this, [this, i] { lblCaption_MouseMove(i); });
-        lblCaption[i] = label;
+        connect(label, &ClickLabel::clicked, this, [this, index] { lblCaption_Click(index); });
+        connect(label, &ClickLabel::mouseMoved, this, [this, index] { lblCaption_MouseMove(index); });
+        lblCaption[static_cast<std::size_t>(index)] = label;
+        return label;
+    };
+    for (std::size_t i = 0; i < kPlainCaptions.size(); ++i) {
+        const CaptionStyle& caption = kPlainCaptions[i];
+        add(static_cast<int>(i), QString::fromUtf8(caption.text), caption.colour, caption.points, caption.top, false);
+    }
+    // The links read top to bottom in catalogue order; so does Tab.
+    QWidget* previous = nullptr;
+    for (const TestEntry& test : tests) {
+        ClickLabel* link =
+            add(test.linkIndex, QString::fromLatin1(test.caption), test.linkColour, kLinkPoints, test.linkTop, true);
+        if (previous)
+            setTabOrder(previous, link);
+        previous = link;
     }
 }
 
@@ -263,57 +271,32 @@ void frmMDI::MDIForm_Unload()
     CloseAllAndEnd();
 }
 
-void frmMDI::closeTestWindows()
+QPushButton* frmMDI::firstLauncher() const
 {
-    frmPsychicCardTestDisplay::unloadIfLoaded();
-    frmPsychicCardTestMain::unloadIfLoaded();
-    frmPsychicCardTestResult::unloadIfLoaded();
-    frmPsychicColorTestDisplay::unloadIfLoaded();
-    frmPsychicColorTestMain::unloadIfLoaded();
-    frmPsychicColorTestResult::unloadIfLoaded();
-    frmPsychicSymbolTestMain::unloadIfLoaded();
-    frmPsychicSymbolTestResult::unloadIfLoaded();
-    frmPsychicSymbolTestSelectOption::unloadIfLoaded();
-}
-
-void frmMDI::openTest(int index)
-{
-    switch (index) {
-    case 0:
-        showAndPlace<frmPsychicCardTestMain>();
-        break;
-    case 1:
-        showAndPlace<frmPsychicColorTestMain>();
-        break;
-    case 2:
-        SymbolLevelChosen = false;
-        showAndPlace<frmPsychicSymbolTestMain>();
-        break;
-    default:
-        break;
-    }
+    return cmdSelectOption[static_cast<std::size_t>(testCatalogue().front().index)];
 }
 
 void frmMDI::cmdSelectOption_Click(int index)
 {
     closeTestWindows();
     picMain->hide(); // after the unloads, which show it
-    openTest(index);
+    if (const TestEntry* test = testByIndex(index))
+        test->launch();
 }
 
 void frmMDI::lblCaption_Click(int index)
 {
     closeTestWindows();
-    if (index < 3)
-        return;
-    picMain->hide();
-    openTest(index == 3 ? 0 : index == 4 ? 1 : 2);
+    if (const TestEntry* test = testByLink(index)) {
+        picMain->hide();
+        test->launch();
+    }
 }
 
 void frmMDI::lblCaption_MouseMove(int index)
 {
-    if (index < 3 || index > 5)
-        return;
+    if (!testByLink(index))
+        return; // plain text never underlines
     QFont f = lblCaption[index]->font();
     f.setUnderline(true);
     lblCaption[index]->setFont(f);

@@ -10,7 +10,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
+#include <vector>
 
 class ClickLabel;
 class Panel;
@@ -36,12 +36,12 @@ public:
     ClickLabel* lblQuorvaneBanner;
     QWidget* Picture1;
     QWidget* picButtonContainer;
-    std::array<QPushButton*, 3> cmdSelectOption{}; // 0 card, 1 color, 2 symbol
-    QLabel* Picture3;                              // color icon
-    QLabel* Picture4;                              // symbol icon
-    QLabel* Picture2;                              // card icon
+    // By index, as the test catalogue numbers them (0 card, 1 color, 2 symbol);
+    // the screen shows them in catalogue order, each with its icon.
+    std::vector<QPushButton*> cmdSelectOption;
     Panel* picMain;
-    std::array<ClickLabel*, 6> lblCaption{};
+    // 0 to 2 plain welcome text, then one link per test.
+    std::vector<ClickLabel*> lblCaption;
     QWidget* PicCoBrand;
     QPushButton* cmdMdiExit;
     ClickLabel* Label7;
@@ -51,6 +51,9 @@ public:
     QAction* mnuExit;
     QMenu* mnuHelp;
     QAction* mkmoney;
+
+    // The leftmost launcher: where the keyboard starts.
+    QPushButton* firstLauncher() const;
 
     void cmdSelectOption_Click(int index);
     void lblCaption_Click(int index);
@@ -70,8 +73,6 @@ private:
     void buildBars();
     void buildWelcomePanel();
     void buildMenus();
-    void closeTestWindows();
-    void openTest(int index);
     void onSubWindowActivated(QMdiSubWindow* window);
     void updateMenuBar();
     void scheduleMenuUpdate();

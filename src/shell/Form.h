@@ -78,6 +78,14 @@ public:
         if (s_instance)
             s_instance->unload();
     }
+    // How a test's first window opens from the main window: shown first,
+    // then placed centred across the screen at the top of the client area.
+    static void openPlaced()
+    {
+        T& window = get();
+        window.showWindow();
+        window.placeCentredAtTop();
+    }
 
     void unload() override
     {

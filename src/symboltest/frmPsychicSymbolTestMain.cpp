@@ -8,7 +8,6 @@
 #include "shell/ClickLabel.h"
 #include "shell/Feedback.h"
 #include "shell/Look.h"
-#include "shell/SharedState.h"
 #include "shell/StandardMenus.h"
 #include "symboltest/SymbolControls.h"
 #include "symboltest/SymbolPictures.h"
@@ -289,6 +288,12 @@ void frmPsychicSymbolTestMain::buildMenus()
     addMenuBarAction(mkmoney);
 }
 
+void frmPsychicSymbolTestMain::launch()
+{
+    SymbolLevelChosen = false; // so the window asks for a level on becoming active
+    openPlaced();
+}
+
 void frmPsychicSymbolTestMain::Form_Load()
 {
     placeCentredAtTop();
@@ -410,7 +415,10 @@ void frmPsychicSymbolTestMain::cmdBack_Click()
 
 void frmPsychicSymbolTestMain::mnuScore_Click()
 {
-    ShowSymbolScore();
+    frmPsychicSymbolTestSelectOption& options = frmPsychicSymbolTestSelectOption::get();
+    options.setScoreText(symbolScoreText());
+    options.showScorePanel();
+    options.exec();
 }
 void frmPsychicSymbolTestMain::cmdScore_Click()
 {

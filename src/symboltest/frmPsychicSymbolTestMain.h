@@ -25,6 +25,9 @@ class frmPsychicSymbolTestMain : public Form<frmPsychicSymbolTestMain, QWidget> 
 public:
     frmPsychicSymbolTestMain();
 
+    // The symbol launcher of the main window: asks for a level afresh.
+    static void launch();
+
     QFrame* Frame2;
     ClickLabel* Label61;
 

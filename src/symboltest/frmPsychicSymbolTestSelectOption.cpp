@@ -7,7 +7,6 @@
 #include "platform/Platform.h"
 #include "shell/ClickLabel.h"
 #include "shell/Look.h"
-#include "shell/SharedState.h"
 #include "shell/StandardMenus.h"
 #include "symboltest/SymbolControls.h"
 #include "symboltest/frmPsychicSymbolTestMain.h"

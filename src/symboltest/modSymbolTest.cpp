@@ -6,9 +6,10 @@
 
 #include "platform/Draw.h"
 #include "shell/Feedback.h"
-#include "symboltest/frmPsychicSymbolTestSelectOption.h"
 
 #include <QLatin1String>
+
+bool SymbolLevelChosen = false;
 
 LevelCounters symbolCorrect{};
 LevelCounters symbolAttempts{};
@@ -93,12 +94,4 @@ bool isTakenFromScoreText(const QString& clipboardText, const QString& scoreText
     if (clipboardText.trimmed().isEmpty())
         return false;
     return withPlainLineBreaks(scoreText).contains(withPlainLineBreaks(clipboardText));
-}
-
-void ShowSymbolScore()
-{
-    frmPsychicSymbolTestSelectOption& options = frmPsychicSymbolTestSelectOption::get();
-    options.setScoreText(symbolScoreText());
-    options.showScorePanel();
-    options.exec();
 }

@@ -4,13 +4,17 @@
 
 #pragma once
 // The symbol test's module: its score counters and last drawn symbols, which
-// live for the whole run and are never saved, the rules of a guess (how many
-// symbols a level offers, the draw, the judgement), and the Score command.
+// live for the whole run and are never saved, and the rules of a guess (how
+// many symbols a level offers, the draw, the judgement, the score text).
 
 #include <QString>
 #include <QtGlobal>
 
 #include <array>
+
+// Whether a level has been chosen since the symbol test was last launched;
+// the play window asks for one when it becomes active while this is false.
+extern bool SymbolLevelChosen;
 
 // Level indexes, shared by the option window, the play window and the score.
 constexpr int kBeginner = 0;
@@ -58,7 +62,3 @@ QString symbolScoreText();
 // Whether clipboard text was taken from the score box: the box's text or a
 // part of it, line breaks compared as line breaks. Blank text never counts.
 bool isTakenFromScoreText(const QString& clipboardText, const QString& scoreText);
-
-// The Score command: writes the score text into the option window, brings
-// its score panel to the front and shows it modally until the user leaves it.
-void ShowSymbolScore();

@@ -199,7 +199,7 @@ private:
     static bool SymbolLevelChosenForTest();
 };
 
-#include "shell/SharedState.h"
+#include "symboltest/modSymbolTest.h"
 bool TestAccessibility::SymbolLevelChosenForTest()
 {
     return SymbolLevelChosen;

@@ -10,7 +10,6 @@
 #include "app/frmMDI.h"
 #include "images/PictureStore.h"
 #include "shell/Feedback.h"
-#include "shell/SharedState.h"
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
