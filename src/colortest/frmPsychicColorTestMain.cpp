@@ -61,6 +61,7 @@ QRadioButton* levelOption(QWidget* parent, int index)
     p.setColor(QPalette::Base, Qt::white);
     p.setColor(QPalette::Text, kNavy);
     option->setPalette(p);
+    look::setOptionLook(option);
     return option;
 }
 

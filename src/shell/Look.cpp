@@ -5,13 +5,152 @@
 #include "shell/Look.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyleOption>
 #include <QSvgRenderer>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
 namespace look {
+
+namespace {
+
+constexpr int kRingWidth = 2;
+
+void drawRing(QPainter* painter, const QRect& rect, const QColor& colour)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(colour);
+    const QRegion outer(rect);
+    painter->setClipRegion(outer.subtracted(QRegion(rect.adjusted(kRingWidth, kRingWidth, -kRingWidth, -kRingWidth))));
+    painter->drawRect(rect);
+    painter->restore();
+}
+
+// Buttons as the windows describe them: a face of exactly the given colour
+// with a classic raised edge, where the platform style would paint a
+// gradient and tint the face of a focused button. Focus shows as a ring in
+// black or white, whichever stands out from what lies behind it.
+class SolidFaceStyle : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        switch (element) {
+        case PE_PanelButtonCommand:
+        case PE_PanelButtonBevel:
+            drawFace(option, painter);
+            return;
+        case PE_FrameDefaultButton:
+            return;
+        case PE_FrameFocusRect:
+            // Option buttons: around the caption, against the panel behind.
+            drawRing(painter, option->rect, ringColour(option->palette.color(QPalette::Window)));
+            return;
+        default:
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+        }
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        if (button && element == CE_PushButtonBevel) {
+            drawFace(option, painter);
+            return;
+        }
+        if (button && element == CE_PushButton) {
+            drawFace(option, painter);
+            QStyleOptionButton label(*button);
+            label.rect = subElementRect(SE_PushButtonContents, button, widget);
+            proxy()->drawControl(CE_PushButtonLabel, &label, painter, widget);
+            if (option->state & State_HasFocus) {
+                const int inset = kEdge + 1;
+                drawRing(painter, option->rect.adjusted(inset, inset, -inset, -inset),
+                         ringColour(option->palette.color(QPalette::Button)));
+            }
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+
+private:
+    static constexpr int kEdge = 2;
+
+    static void drawFace(const QStyleOption* option, QPainter* painter)
+    {
+        const QRect r = option->rect;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->fillRect(r, option->palette.color(QPalette::Button));
+        const bool sunken = option->state & (State_Sunken | State_On);
+        const bool enabled = option->state & State_Enabled;
+        // Light from the top left: white and black outside, grey inside.
+        QColor topLeft[] = {Qt::white, option->palette.color(QPalette::Button)};
+        QColor bottomRight[] = {Qt::black, QColor(128, 128, 128)};
+        if (sunken)
+            std::swap(topLeft, bottomRight);
+        if (!enabled) {
+            // Flat: a disabled button does not stand out.
+            topLeft[0] = bottomRight[0] = QColor(128, 128, 128);
+            topLeft[1] = bottomRight[1] = option->palette.color(QPalette::Button);
+        }
+        for (int i = 0; i < kEdge; ++i) {
+            const QRect e = r.adjusted(i, i, -i - 1, -i - 1);
+            painter->setPen(topLeft[i]);
+            painter->drawLine(e.topLeft(), e.topRight());
+            painter->drawLine(e.topLeft(), e.bottomLeft());
+            painter->setPen(bottomRight[i]);
+            painter->drawLine(e.bottomLeft(), e.bottomRight());
+            painter->drawLine(e.topRight(), e.bottomRight());
+        }
+        painter->restore();
+    }
+};
+
+QStyle* solidFaceStyle()
+{
+    // One style for every button of the program; the application owns it.
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new SolidFaceStyle;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+double luminance(const QColor& c)
+{
+    auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+} // namespace
+
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ringColour(const QColor& against)
+{
+    return contrastRatio(Qt::black, against) >= contrastRatio(Qt::white, against) ? QColor(Qt::black)
+                                                                                  : QColor(Qt::white);
+}
 
 QFont verdana(double points, bool bold)
 {
@@ -45,17 +184,21 @@ void setButtonFace(QAbstractButton* button, const QColor& face)
     QPalette p = button->palette();
     p.setColor(QPalette::Button, face);
     p.setColor(QPalette::ButtonText, Qt::black);
+    // Greyed, and still readable on the darker faces.
+    p.setColor(QPalette::Disabled, QPalette::ButtonText,
+               face.lightness() > 160 ? QColor(128, 128, 128) : QColor(192, 192, 192));
     button->setPalette(p);
+    button->setStyle(solidFaceStyle());
 }
 
 void setSolidButton(QAbstractButton* button, const QColor& face)
 {
-    const QColor edge = face.lightness() < 60 ? QColor(110, 110, 110) : face.darker(160);
-    button->setStyleSheet(
-        QStringLiteral("QAbstractButton { background-color: %1; border: 2px outset %2; }"
-                       "QAbstractButton:pressed { border-style: inset; }"
-                       "QAbstractButton:focus { border: 2px dotted %3; }")
-            .arg(face.name(), edge.name(), face.lightness() < 128 ? QStringLiteral("white") : QStringLiteral("black")));
+    setButtonFace(button, face);
+}
+
+void setOptionLook(QAbstractButton* option)
+{
+    option->setStyle(solidFaceStyle());
 }
 
 static QPixmap renderSvg(const QString& path, const QSize& size, qreal dpr = 1.0)

@@ -23,11 +23,18 @@ QFont verdana(double points, bool bold = true);
 void setBackground(QWidget* widget, const QColor& colour);
 void setTextColour(QWidget* widget, const QColor& colour);
 
-// A captioned button with a plain face colour.
+// A captioned button with a solid face of exactly this colour: a raised
+// edge, sunken while pressed, and a focus ring that never tints the face.
 void setButtonFace(QAbstractButton* button, const QColor& face);
-// A caption-less button that is nothing but its colour: flat, exact, no
-// gradient from the style in the way.
+// A caption-less button that is nothing but its colour.
 void setSolidButton(QAbstractButton* button, const QColor& face);
+// An option button whose focus ring stands out from the panel behind it.
+void setOptionLook(QAbstractButton* option);
+
+// WCAG 2.1 contrast ratio of two colours, from 1 to 21.
+double contrastRatio(const QColor& a, const QColor& b);
+// Black or white, whichever stands out more against the colour.
+QColor ringColour(const QColor& against);
 
 const QCursor& handCursor();
 QIcon appIcon();

@@ -64,6 +64,7 @@ QRadioButton* makeOption(QGroupBox* group, const char* name, const char* caption
     auto* option = new QRadioButton(QString::fromLatin1(caption), group);
     option->setObjectName(QString::fromLatin1(name));
     option->setFont(look::verdana(8.25));
+    look::setOptionLook(option);
     twips::place(option, 480, top, kOptionFrameWidth - 720, 300);
     // Only the button and its caption take a click; blank space after the
     // caption would look clickable and not be.

@@ -1,0 +1,309 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
+// What every window looks like, pixel by pixel: button faces of exactly
+// their colour in every state, focus rings that stand out, and labels whose
+// text fits their rectangle with the fonts the program really gets.
+#include "app/Startup.h"
+#include "app/frmMDI.h"
+#include "cardtest/frmPsychicCardTestDisplay.h"
+#include "cardtest/frmPsychicCardTestMain.h"
+#include "cardtest/frmPsychicCardTestResult.h"
+#include "colortest/frmPsychicColorTestDisplay.h"
+#include "colortest/frmPsychicColorTestMain.h"
+#include "colortest/frmPsychicColorTestResult.h"
+#include "shell/Feedback.h"
+#include "shell/Look.h"
+#include "shell/SharedState.h"
+#include "shell/frmAbout.h"
+#include "shell/modHelp.h"
+#include "support/FakePlatform.h"
+#include "support/Modal.h"
+#include "symboltest/frmPsychicSymbolTestMain.h"
+#include "symboltest/frmPsychicSymbolTestResult.h"
+#include "symboltest/frmPsychicSymbolTestSelectOption.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// Every window of the program, created and loaded.
+QList<QWidget*> everyWindow(frmMDI* mdi)
+{
+    return {mdi,
+            &frmAbout::get(),
+            &frmPsychicCardTestMain::get(),
+            &frmPsychicCardTestDisplay::get(),
+            &frmPsychicCardTestResult::get(),
+            &frmPsychicColorTestMain::get(),
+            &frmPsychicColorTestDisplay::get(),
+            &frmPsychicColorTestResult::get(),
+            &frmPsychicSymbolTestMain::get(),
+            &frmPsychicSymbolTestSelectOption::get(),
+            &frmPsychicSymbolTestResult::get()};
+}
+
+QPushButton* button(QWidget* window, const char* name)
+{
+    auto* b = window->findChild<QPushButton*>(QString::fromLatin1(name));
+    if (!b)
+        qWarning("no button %s in %s", name, qPrintable(window->objectName()));
+    return b;
+}
+
+// "window.control", the window being the nearest frm* ancestor.
+QString where(QWidget* w)
+{
+    QWidget* window = w->parentWidget();
+    while (window->parentWidget() && !window->objectName().startsWith(QLatin1String("frm")))
+        window = window->parentWidget();
+    return window->objectName() + QLatin1Char('.') + w->objectName();
+}
+
+// A window shown and active, so that its controls can take the focus.
+template <typename T>
+QWidget* shown()
+{
+    T& form = T::get();
+    form.showWindow();
+    QApplication::setActiveWindow(form.window());
+    return &form;
+}
+
+// The pixels that differ between two grabs of one widget.
+QList<QColor> changedPixels(const QImage& before, const QImage& after, const QRect& within)
+{
+    QList<QColor> changed;
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y))
+                changed << QColor(after.pixel(x, y));
+    return changed;
+}
+
+QImage grabOf(QWidget* w)
+{
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Checks one button: the face is exactly `face` when idle, focused, pressed
+// and disabled; the focus ring stands out from the face; pressing and
+// disabling change the edge.
+void checkButton(QPushButton* b, const QColor& face)
+{
+    QVERIFY(b);
+    const QString name = where(b);
+    b->clearFocus();
+    const QImage idle = grabOf(b);
+    // Just inside the edge, above any caption: the face, with no gradient.
+    const int h = idle.height();
+    for (int y : {4, h - 5})
+        for (int x : {4, idle.width() / 2, idle.width() - 5})
+            QVERIFY2(
+                QColor(idle.pixel(x, y)) == face,
+                qPrintable(name +
+                           QStringLiteral(": face at %1,%2 is %3").arg(x).arg(y).arg(QColor(idle.pixel(x, y)).name())));
+
+    b->setFocus(Qt::TabFocusReason);
+    QVERIFY(b->hasFocus());
+    const QImage focused = grabOf(b);
+    const QList<QColor> ring = changedPixels(idle, focused, idle.rect());
+    QVERIFY2(ring.size() >= 2 * (idle.width() + h) - 16, qPrintable(name + ": no focus ring"));
+    for (const QColor& c : ring)
+        QVERIFY2(look::contrastRatio(c, face) >= 3.0, qPrintable(name + ": focus tints the face with " + c.name()));
+    b->clearFocus();
+
+    b->setDown(true);
+    const QImage pressed = grabOf(b);
+    b->setDown(false);
+    QVERIFY2(pressed != idle, qPrintable(name + ": pressing shows nothing"));
+    QCOMPARE(QColor(pressed.pixel(4, h / 2)), face);
+
+    b->setEnabled(false);
+    const QImage disabled = grabOf(b);
+    b->setEnabled(true);
+    QVERIFY2(disabled != idle, qPrintable(name + ": disabled looks enabled"));
+    QCOMPARE(QColor(disabled.pixel(4, h / 2)), face);
+}
+
+// The text a label needs at its font, wrapped as the label wraps it.
+QSize neededSize(const QLabel* label)
+{
+    const QString text = label->text();
+    const QRect room =
+        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+    int flags = int(label->alignment());
+    if (label->wordWrap())
+        flags |= Qt::TextWordWrap;
+    const QFontMetrics metrics(label->font());
+    return metrics.boundingRect(room, flags, text).size();
+}
+
+QStringList clippedLabels(QWidget* window)
+{
+    QStringList clipped;
+    const auto labels = window->findChildren<QLabel*>();
+    for (QLabel* label : labels) {
+        if (label->text().isEmpty() || !label->pixmap().isNull() || Qt::mightBeRichText(label->text()))
+            continue;
+        const QSize need = neededSize(label);
+        const QSize room = label->contentsRect().size();
+        if (need.width() > room.width() || need.height() > room.height())
+            clipped << QStringLiteral("%1 needs %2x%3 in %4x%5")
+                           .arg(where(label))
+                           .arg(need.width())
+                           .arg(need.height())
+                           .arg(room.width())
+                           .arg(room.height());
+    }
+    return clipped;
+}
+
+} // namespace
+
+class TestLook : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<frmMDI> mdi;
+
+private slots:
+    void initTestCase()
+    {
+        QApplication::setFont(look::verdana(8.25, false)); // as the program starts
+    }
+    void init()
+    {
+        fake = std::make_unique<FakePlatform>();
+        mdi.reset(startUp());
+        QVERIFY(QTest::qWaitForWindowExposed(mdi.get()));
+    }
+    void cleanup()
+    {
+        frmAbout::unloadIfLoaded();
+        frmPsychicCardTestResult::unloadIfLoaded();
+        frmPsychicColorTestResult::unloadIfLoaded();
+        frmPsychicSymbolTestResult::unloadIfLoaded();
+        frmPsychicSymbolTestSelectOption::unloadIfLoaded();
+        CloseAllAndEnd();
+        mdi.reset();
+        fake.reset();
+    }
+
+    void contrast()
+    {
+        QCOMPARE(look::contrastRatio(Qt::black, Qt::white), 21.0);
+        QCOMPARE(look::contrastRatio(Qt::red, Qt::red), 1.0);
+        // Whatever the face, the ring colour stands out from it.
+        for (int v = 0; v < 256; v += 5)
+            for (const QColor& c : {QColor(v, v, v), QColor(v, 0, 255 - v), QColor(0, 0, 64), QColor(255, v, 0)})
+                QVERIFY2(look::contrastRatio(look::ringColour(c), c) >= 4.5, qPrintable(c.name()));
+    }
+
+    void buttonFaces()
+    {
+        const QColor light(192, 192, 192), grey(128, 128, 128), pale(224, 224, 224);
+        struct Face {
+            QWidget* window;
+            const char* button;
+            QColor face;
+        };
+        SymbolLevelChosen = true; // no level dialog over the symbol window
+        QWidget* main = mdi.get();
+        const QList<Face> faces = {
+            {main, "cmdSelectOption_0", light},
+            {main, "cmdSelectOption_1", light},
+            {main, "cmdSelectOption_2", light},
+            {main, "cmdMdiExit", light},
+            {shown<frmAbout>(), "cmdOK", light},
+            {shown<frmPsychicCardTestMain>(), "cmdPickCards", QColor(255, 128, 128)},
+            {shown<frmPsychicCardTestMain>(), "cmdRightCard", QColor(128, 128, 255)},
+            {shown<frmPsychicCardTestMain>(), "cmdScore", grey},
+            {shown<frmPsychicCardTestMain>(), "cmdExit", grey},
+            {shown<frmPsychicCardTestDisplay>(), "cmdBack", grey},
+            {shown<frmPsychicCardTestDisplay>(), "cmdExit", grey},
+            {shown<frmPsychicCardTestDisplay>(), "cmdRefresh", grey},
+            {shown<frmPsychicCardTestDisplay>(), "cmdBlackCard", Qt::black},
+            {shown<frmPsychicCardTestDisplay>(), "cmdRedCard", Qt::red},
+            {shown<frmPsychicCardTestResult>(), "cmdTry", grey},
+            {shown<frmPsychicColorTestMain>(), "cmdProceed", pale},
+            {shown<frmPsychicColorTestMain>(), "cmdScore", pale},
+            {shown<frmPsychicColorTestMain>(), "cmdExit", pale},
+            {shown<frmPsychicColorTestDisplay>(), "cmdOK", pale},
+            {shown<frmPsychicColorTestDisplay>(), "cmdExit", pale},
+            {shown<frmPsychicColorTestDisplay>(), "cmdExpert_15", Qt::black},
+            {shown<frmPsychicColorTestDisplay>(), "cmdBeginner_0", QColor(255, 255, 128)},
+            {shown<frmPsychicColorTestResult>(), "cmdTry", pale},
+            {shown<frmPsychicSymbolTestMain>(), "cmdScore", grey},
+            {shown<frmPsychicSymbolTestMain>(), "cmdIntermediateScore", grey},
+            {shown<frmPsychicSymbolTestMain>(), "cmdExpertScore", grey},
+            {shown<frmPsychicSymbolTestMain>(), "cmdBack", grey},
+            {shown<frmPsychicSymbolTestMain>(), "cmdExit", grey},
+            {shown<frmPsychicSymbolTestSelectOption>(), "cmdOk", grey},
+            {shown<frmPsychicSymbolTestSelectOption>(), "cmdOkScore", grey},
+            {shown<frmPsychicSymbolTestResult>(), "cmdTry", grey},
+        };
+        for (const Face& f : faces) {
+            QApplication::setActiveWindow(f.window->window());
+            checkButton(button(f.window, f.button), f.face);
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+
+    // A focused option button is ringed in a colour that stands out from
+    // the panel behind it, the navy of the colour test included.
+    void optionFocusRings()
+    {
+        QList<QRadioButton*> options = shown<frmPsychicColorTestMain>()->findChildren<QRadioButton*>();
+        options += shown<frmPsychicSymbolTestSelectOption>()->findChildren<QRadioButton*>();
+        QCOMPARE(options.size(), 6);
+        for (QRadioButton* option : options) {
+            QApplication::setActiveWindow(option->window());
+            option->clearFocus();
+            const QImage idle = grabOf(option);
+            option->setFocus(Qt::TabFocusReason);
+            QVERIFY2(option->hasFocus(), qPrintable(where(option)));
+            const QImage focused = grabOf(option);
+            option->clearFocus();
+            QStyleOptionButton so;
+            so.initFrom(option);
+            const QRect indicator = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &so, option);
+            const QRect caption(indicator.right() + 1, 0, idle.width() - indicator.right() - 1, idle.height());
+            const QList<QColor> ring = changedPixels(idle, focused, caption);
+            QVERIFY2(ring.size() > 20, qPrintable(where(option) + ": no focus ring"));
+            const QColor behind = option->palette().color(QPalette::Window);
+            for (const QColor& c : ring)
+                QVERIFY2(look::contrastRatio(c, behind) >= 3.0, qPrintable(where(option) + ": faint ring " + c.name()));
+        }
+    }
+
+    // No label of any window needs more room than its rectangle; the
+    // feedback windows are checked with both verdicts.
+    void labelsFit()
+    {
+        QStringList clipped;
+        for (QWidget* window : everyWindow(mdi.get()))
+            clipped += clippedLabels(window);
+        for (QLabel* result : {frmPsychicCardTestResult::get().lblResult, frmPsychicColorTestResult::get().lblResult,
+                               frmPsychicSymbolTestResult::get().lblResult}) {
+            for (bool right : {true, false}) {
+                showVerdict(result, outcomeWord(right));
+                clipped += clippedLabels(result->window());
+            }
+        }
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("\n"))));
+    }
+};
+
+QTEST_MAIN(TestLook)
+#include "tst_look.moc"
