@@ -109,8 +109,10 @@ void frmPsychicCardTestMain::buildTopAndBottom()
     Frame5 = strips.Frame5;
     lblFullBrand = strips.lblFullBrand;
     lblCobrand = strips.lblCobrand;
-    twips::place(lblFullBrand, 120, 15, 3600, 630);
-    twips::place(lblCobrand, 3840, 15, 3600, 630);
+    // Four lines of the small type: the links take the strip's full height,
+    // or the last line loses its descenders.
+    twips::place(lblFullBrand, 120, 0, 3600, 660);
+    twips::place(lblCobrand, 3840, 0, 3600, 660);
 
     cmdExit = makeButton(Frame5, "cmdExit", QStringLiteral("&Exit"), 8.25, look::kGrey);
     twips::place(cmdExit, 7560, 120, 1215, 420);
