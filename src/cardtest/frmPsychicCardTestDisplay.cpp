@@ -179,6 +179,7 @@ void frmPsychicCardTestDisplay::buildRightCardGame()
         auto* card = new ClickLabel(QString(), fraTenRightCard);
         card->setObjectName(QStringLiteral("picCard_%1").arg(i));
         card->setAlignment(Qt::AlignCenter);
+        card->setAccessibleRole(QAccessible::Button); // a card one picks
         twips::place(card, lefts[i % 4], i < 4 ? 2160 : 3720, 1065, 1440);
         const int index = static_cast<int>(i);
         connect(card, &ClickLabel::clicked, this, [this, index] { picCard_Click(index); });

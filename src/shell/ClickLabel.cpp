@@ -6,12 +6,68 @@
 
 #include "shell/Look.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+// The label as a screen reader sees it: its role, its text (or accessible
+// name) as the name, and a press action that clicks it.
+class ClickLabelAccessible : public QAccessibleWidget {
+public:
+    explicit ClickLabelAccessible(ClickLabel* label) : QAccessibleWidget(label, label->accessibleRole()) {}
+
+    ClickLabel* label() const { return static_cast<ClickLabel*>(widget()); }
+
+    QAccessible::Role role() const override { return label()->accessibleRole(); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString value = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && value.isEmpty())
+            value = label()->text();
+        return value;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.linked = role() == QAccessible::Link;
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (role() != QAccessible::StaticText)
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            label()->press();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* clickLabelFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("ClickLabel") && object && object->isWidgetType())
+        return new ClickLabelAccessible(static_cast<ClickLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
+
 ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
+    static const bool accessibleInstalled = (QAccessible::installFactory(clickLabelFactory), true);
+    Q_UNUSED(accessibleInstalled);
     setMouseTracking(true);
     setLink(true);
 }
@@ -24,6 +80,12 @@ void ClickLabel::setLink(bool link)
         setCursor(look::handCursor());
     else
         unsetCursor();
+}
+
+void ClickLabel::press()
+{
+    if (m_link)
+        emit clicked();
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)
@@ -51,7 +113,7 @@ void ClickLabel::mouseMoveEvent(QMouseEvent* event)
 void ClickLabel::keyPressEvent(QKeyEvent* event)
 {
     if (m_link && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)) {
-        emit clicked();
+        press();
         return;
     }
     QLabel::keyPressEvent(event);

@@ -6,8 +6,10 @@
 // A label that can be clicked, like the program's link and banner labels.
 // It reports pointer movement over it too, for hover effects. It takes the
 // keyboard focus with Tab and is activated with Enter or Space, so the links
-// can be used without a mouse.
+// can be used without a mouse. Screen readers meet it as a link (or, for a
+// picture one picks, a button) that can be pressed.
 
+#include <QAccessible>
 #include <QLabel>
 
 class ClickLabel : public QLabel {
@@ -18,6 +20,13 @@ public:
     // A link shows the hand pointer and takes the focus with Tab; a plain
     // label is clickable too, but looks and behaves like text.
     void setLink(bool link);
+    // What a screen reader calls it: a link by default, a button for a
+    // picture that is picked, plain text when it is not a link.
+    void setAccessibleRole(QAccessible::Role role) { m_role = role; }
+    QAccessible::Role accessibleRole() const { return m_link ? m_role : QAccessible::StaticText; }
+
+    // Acts as a click, as the press of a screen reader does.
+    void press();
 
 signals:
     void clicked();
@@ -33,4 +42,5 @@ protected:
 private:
     bool m_pressed = false;
     bool m_link = true;
+    QAccessible::Role m_role = QAccessible::Link;
 };

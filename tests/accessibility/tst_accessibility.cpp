@@ -13,6 +13,7 @@
 #include "colortest/frmPsychicColorTestDisplay.h"
 #include "colortest/frmPsychicColorTestMain.h"
 #include "colortest/frmPsychicColorTestResult.h"
+#include "shell/ClickLabel.h"
 #include "shell/Form.h"
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
@@ -58,6 +59,31 @@ QStringList namelessIn(QWidget* window)
     return nameless;
 }
 
+// Clickable labels that a screen reader would not offer to activate: each
+// must be a link or a button with the press action.
+QStringList unpressableIn(QWidget* window)
+{
+    QStringList unpressable;
+    const auto widgets = window->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        auto* label = qobject_cast<ClickLabel*>(w);
+        if (!label || label->focusPolicy() == Qt::NoFocus) // plain text, not a link
+            continue;
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+        QAccessibleActionInterface* actions = iface ? iface->actionInterface() : nullptr;
+        const bool pressable = actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction());
+        const bool role = iface && (iface->role() == QAccessible::Link || iface->role() == QAccessible::Button);
+        if (!pressable || !role)
+            unpressable << w->objectName();
+    }
+    return unpressable;
+}
+
+void press(QWidget* w)
+{
+    QAccessible::queryAccessibleInterface(w)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
 // Every menu of a bar has a mnemonic; every command a mnemonic or a shortcut.
 QStringList unreachableMenuItems(const QList<QAction*>& bar)
 {
@@ -96,6 +122,9 @@ class TestAccessibility : public QObject {
         const QStringList nameless = namelessIn(window);
         QVERIFY2(nameless.isEmpty(),
                  qPrintable(window->objectName() + ": no accessible name for " + nameless.join(", ")));
+        const QStringList unpressable = unpressableIn(window);
+        QVERIFY2(unpressable.isEmpty(),
+                 qPrintable(window->objectName() + ": not a pressable link or button: " + unpressable.join(", ")));
         if (auto* form = dynamic_cast<FormBase*>(window)) {
             const QStringList missing = unreachableMenuItems(form->menuBarActions());
             QVERIFY2(missing.isEmpty(), qPrintable(window->objectName() + ": no mnemonic for " + missing.join(", ")));
@@ -126,6 +155,10 @@ private slots:
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
         check(&frmAbout::get());
         QVERIFY(frmAbout::get().cmdOK->isDefault());
+
+        // A screen reader's press on a link opens its page.
+        press(mdi->lblQuorvaneBanner);
+        QCOMPARE(fake->browser->opened.size(), 1);
     }
 
     void cardTestWindows()
@@ -133,9 +166,15 @@ private slots:
         QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
         check(&frmPsychicCardTestMain::get());
         QTest::mouseClick(frmPsychicCardTestMain::get().cmdPickCards, Qt::LeftButton);
+        // The black band behind the welcome line is no label to announce.
+        QAccessibleInterface* band = QAccessible::queryAccessibleInterface(frmPsychicCardTestMain::get().Label1);
+        QVERIFY(band->role() != QAccessible::StaticText);
+        QVERIFY(band->text(QAccessible::Name).isEmpty());
         frmPsychicCardTestDisplay& play = frmPsychicCardTestDisplay::get();
         check(&play);
+        QCOMPARE(QAccessible::queryAccessibleInterface(play.picCard[0])->role(), QAccessible::Button);
         check(&frmPsychicCardTestResult::get());
+        QCOMPARE(accessibleName(&frmPsychicCardTestResult::get()), QStringLiteral("Result"));
         frmPsychicCardTestResult::get().unload();
 
         // Esc runs Exit: the play window closes.
