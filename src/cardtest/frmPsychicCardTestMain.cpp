@@ -128,7 +128,9 @@ void frmPsychicCardTestMain::buildMainPanel()
 
     // Created back to front: the black band behind the welcome line, the
     // texts, the score panel, then the buttons that lie over the score panel.
-    Label1 = makeLabel(fraMain, "Label1", QStringLiteral("Label1"), 8.25, Qt::black);
+    // A bare surface, so screen readers do not announce it as a label.
+    Label1 = new QWidget(fraMain);
+    Label1->setObjectName(QStringLiteral("Label1"));
     look::setBackground(Label1, Qt::black);
     twips::place(Label1, -120, 120, 9015, 735);
 

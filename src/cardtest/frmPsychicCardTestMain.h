@@ -25,7 +25,7 @@ public:
     Panel* Frame2;
     ClickLabel* Label61;
     Panel* fraMain;
-    QLabel* Label1;
+    QWidget* Label1; // the black band behind the welcome line: no text of its own
     QLabel* lblWelCome;
     QLabel* Label2;
     QLabel* Label3;

@@ -42,6 +42,7 @@ void showVerdict(QLabel* lblResult, const QString& outcome)
 FeedbackControls buildFeedbackWindow(QDialog* window, const QColor& background, const QColor& buttonFace)
 {
     window->setWindowTitle(QStringLiteral("Za Zaderaz Uravi")); // never shown: no title bar
+    window->setAccessibleName(QStringLiteral("Result"));        // what screen readers call it instead
     window->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     window->setModal(true);
     window->setFixedSize(twips::toPixels(4695), twips::toPixels(1695));
