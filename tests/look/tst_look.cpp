@@ -15,7 +15,6 @@
 #include "colortest/frmPsychicColorTestResult.h"
 #include "shell/Feedback.h"
 #include "shell/Look.h"
-#include "shell/SharedState.h"
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
@@ -23,6 +22,7 @@
 #include "symboltest/frmPsychicSymbolTestMain.h"
 #include "symboltest/frmPsychicSymbolTestResult.h"
 #include "symboltest/frmPsychicSymbolTestSelectOption.h"
+#include "symboltest/modSymbolTest.h"
 
 #include <QApplication>
 #include <QLabel>
