@@ -162,6 +162,7 @@ void frmPsychicCardTestMain::buildMainPanel()
 
     txtScore = new TextBox(fraScore);
     txtScore->setObjectName(QStringLiteral("txtScore"));
+    txtScore->setAccessibleName(QStringLiteral("Score"));
     txtScore->setFont(look::verdana(9.75));
     txtScore->setReadOnly(true); // a report, not an input
     look::setBackground(txtScore, kScoreBack);
@@ -315,11 +316,13 @@ void frmPsychicCardTestMain::cmdScore_Click()
         cmdPickCards->hide();
         txtScore->setText(scoreText(cardCorrect, cardAttempts));
         cmdScore->setText(QString::fromLatin1(kOkCaption));
+        txtScore->setFocus(); // read out by screen readers
     } else {
         fraScore->hide();
         cmdRightCard->show();
         cmdPickCards->show();
         cmdScore->setText(QString::fromLatin1(kScoreCaption));
+        cmdScore->setFocus();
     }
 }
 

@@ -207,10 +207,12 @@ void frmPsychicColorTestMain::cmdScore_Click()
         showView(fraScore, fraLevel);
         txtScore->setText(modColorTest::scoreText());
         cmdScore->setText(kOkCaption);
+        txtScore->setFocus(); // read out by screen readers
     } else {
         showView(fraLevel, fraScore);
         cmdScore->setText(kScoreCaption);
         optLevel[0]->setChecked(true);
+        cmdScore->setFocus();
     }
 }
 

@@ -9,6 +9,12 @@
 
 #include <QPlainTextEdit>
 
+// Lets a screen reader read a multi-line report whole when the box gets the
+// focus, not only the line at the caret: the lines with text go into the
+// box's accessible description, and the caret starts on the first of them
+// (leading blank lines would be read as "blank"). The shown text is untouched.
+void makeReadableWhole(QPlainTextEdit* box);
+
 class TextBox : public QPlainTextEdit {
     Q_OBJECT
 public:

@@ -419,6 +419,10 @@ void frmPsychicSymbolTestMain::mnuScore_Click()
     options.setScoreText(symbolScoreText());
     options.showScorePanel();
     options.exec();
+    // Back on the Score button of the level shown.
+    for (QPushButton* score : {cmdScore, cmdIntermediateScore, cmdExpertScore})
+        if (score->isVisible())
+            score->setFocus();
 }
 void frmPsychicSymbolTestMain::cmdScore_Click()
 {

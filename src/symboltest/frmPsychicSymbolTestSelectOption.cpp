@@ -8,6 +8,7 @@
 #include "shell/ClickLabel.h"
 #include "shell/Look.h"
 #include "shell/StandardMenus.h"
+#include "shell/TextBox.h"
 #include "symboltest/SymbolControls.h"
 #include "symboltest/frmPsychicSymbolTestMain.h"
 #include "symboltest/modSymbolTest.h"
@@ -170,7 +171,8 @@ void frmPsychicSymbolTestSelectOption::showScorePanel()
     bringToFront(fraScore, {fraSelectoption, fraScore});
     cmdOk->setDefault(false);
     cmdOkScore->setDefault(true);
-    cmdOkScore->setFocus();
+    // On the score itself, so a screen reader reads it; Enter still means OK.
+    txtTotalScore->setFocus();
 }
 
 bool frmPsychicSymbolTestSelectOption::isScorePanelInFront() const
@@ -181,6 +183,7 @@ bool frmPsychicSymbolTestSelectOption::isScorePanelInFront() const
 void frmPsychicSymbolTestSelectOption::setScoreText(const QString& text)
 {
     txtTotalScore->setPlainText(text);
+    makeReadableWhole(txtTotalScore);
 }
 
 void frmPsychicSymbolTestSelectOption::cmdOk_Click()

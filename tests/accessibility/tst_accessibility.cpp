@@ -15,6 +15,7 @@
 #include "colortest/frmPsychicColorTestResult.h"
 #include "shell/ClickLabel.h"
 #include "shell/Form.h"
+#include "shell/TextBox.h"
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
@@ -27,6 +28,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -232,6 +234,61 @@ private slots:
         });
         QTest::keyClick(&play, Qt::Key_D, Qt::ControlModifier);
         QTRY_VERIFY(levelShown);
+    }
+
+    // Score moves the focus to the score text, described whole for screen
+    // readers without its blank lines; Ok brings the focus back to Score.
+    void scorePanelsTakeTheFocus()
+    {
+        auto pressFocused = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); };
+        auto checkScoreText = [](QWidget* box) {
+            QCOMPARE(box->window()->focusWidget(), box); // the dialog may not be active yet
+            const QString description = QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
+            QVERIFY2(description.count(QStringLiteral("Correct Out Of")) >= 2, qPrintable(description));
+            QVERIFY(!description.startsWith(QLatin1Char('\n')));
+        };
+
+        QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
+        frmPsychicCardTestMain& card = frmPsychicCardTestMain::get();
+        QApplication::setActiveWindow(mdi.get());
+        card.cmdScore->setFocus(Qt::TabFocusReason);
+        pressFocused();
+        checkScoreText(card.txtScore);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), card.cmdScore);
+        pressFocused();
+        QCOMPARE(QApplication::focusWidget(), card.cmdScore);
+        QVERIFY(card.fraScore->isHidden());
+
+        QTest::mouseClick(mdi->cmdSelectOption[1], Qt::LeftButton);
+        frmPsychicColorTestMain& color = frmPsychicColorTestMain::get();
+        QApplication::setActiveWindow(mdi.get());
+        color.cmdScore->setFocus(Qt::TabFocusReason);
+        pressFocused();
+        // One line per level at the colour test: three lines in all.
+        checkScoreText(color.txtScore);
+        color.cmdScore->setFocus(Qt::TabFocusReason);
+        pressFocused();
+        QCOMPARE(QApplication::focusWidget(), color.cmdScore);
+
+        modal::answerNext(QStringLiteral("cmdOk")); // the level dialog: Beginner, OK
+        QTest::mouseClick(mdi->cmdSelectOption[2], Qt::LeftButton);
+        QTRY_VERIFY(SymbolLevelChosenForTest());
+        frmPsychicSymbolTestMain& symbol = frmPsychicSymbolTestMain::get();
+        QApplication::setActiveWindow(mdi.get());
+        QTRY_VERIFY(symbol.cmdScore->isVisible());
+        symbol.cmdScore->setFocus(Qt::TabFocusReason);
+        bool read = false;
+        modal::answerNext(QStringLiteral("cmdOkScore"), [&](QWidget* w) {
+            auto* dialog = dynamic_cast<frmPsychicSymbolTestSelectOption*>(w);
+            QVERIFY(dialog);
+            checkScoreText(dialog->txtTotalScore);
+            read = true;
+        });
+        pressFocused();
+        QTRY_VERIFY(read);
+        QApplication::setActiveWindow(mdi.get());
+        QTRY_COMPARE(QApplication::focusWidget(), symbol.cmdScore);
     }
 
 private:
