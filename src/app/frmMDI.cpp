@@ -13,7 +13,9 @@
 #include "shell/StandardMenus.h"
 #include "shell/modHelp.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -21,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -76,6 +79,7 @@ frmMDI::frmMDI()
 
     buildBars();
     buildMenus();
+    buildWindowSwitching();
     MDIForm_Load();
 }
 
@@ -151,6 +155,7 @@ void frmMDI::buildBars()
 
     buildWelcomePanel();
     picMain->setParent(central);
+    setTabOrder(previous, lblCaption[static_cast<std::size_t>(tests.front().linkIndex)]);
 
     mdiArea = new QMdiArea(central);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
@@ -176,6 +181,11 @@ void frmMDI::buildBars()
     Label7->setWordWrap(true);
     look::setTextColour(Label7, Qt::black);
     connect(Label7, &ClickLabel::clicked, this, [] { OpenFullyBrandedPage(); });
+
+    // Tab follows the screen from the welcome links on: the bottom bar's link,
+    // then its Exit on the right.
+    setTabOrder(lblCaption[static_cast<std::size_t>(testCatalogue().back().linkIndex)], Label7);
+    setTabOrder(Label7, cmdMdiExit);
 
     layout->addWidget(Picture6);
     layout->addWidget(Picture1);
@@ -342,6 +352,16 @@ QMdiSubWindow* frmMDI::adopt(QWidget* window)
 void frmMDI::setWelcomePanelVisible(bool visible)
 {
     picMain->setVisible(visible);
+    if (!visible)
+        return;
+    // The test window that showed the panel is on its way out; once it is
+    // gone, a focus left on nothing or on a hidden control comes back to
+    // the launchers.
+    QTimer::singleShot(0, this, [this] {
+        QWidget* focus = QApplication::focusWidget();
+        if (picMain->isVisible() && isActiveWindow() && (!focus || !focus->isVisible()))
+            firstLauncher()->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 bool frmMDI::isWelcomePanelVisible() const
@@ -351,6 +371,10 @@ bool frmMDI::isWelcomePanelVisible() const
 
 bool frmMDI::eventFilter(QObject* watched, QEvent* event)
 {
+    // A child may be made active before it shows: follow it as soon as it
+    // is seen, so that its keys are its own from the first press.
+    if (event->type() == QEvent::Show)
+        updateMenuBar();
     if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
         scheduleMenuUpdate();
     return QMainWindow::eventFilter(watched, event);
@@ -387,15 +411,39 @@ void frmMDI::scheduleMenuUpdate()
 
 void frmMDI::updateMenuBar()
 {
-    QList<QAction*> wanted = m_ownMenuBar;
     QMdiSubWindow* current = mdiArea->currentSubWindow();
-    if (current && current->isVisible()) {
-        if (auto* form = dynamic_cast<FormBase*>(current->widget()); form && !form->menuBarActions().isEmpty())
-            wanted = form->menuBarActions();
-    }
+    FormBase* child = current && current->isVisible() ? dynamic_cast<FormBase*>(current->widget()) : nullptr;
+    // A test window shares mnemonics with this window ("&Exit" on both):
+    // while one is active, its own controls alone answer them.
+    setOwnShortcutsEnabled(child == nullptr);
+
+    const QList<QAction*> wanted = child && !child->menuBarActions().isEmpty() ? child->menuBarActions() : m_ownMenuBar;
     if (menuBar()->actions() == wanted)
         return;
     // Swapping menus inside the one bar keeps it; a new bar would delete the old.
     menuBar()->clear();
     menuBar()->addActions(wanted);
+}
+
+void frmMDI::setOwnShortcutsEnabled(bool enabled)
+{
+    // A button's only shortcut here is the mnemonic of its caption; the
+    // caption keeps its underline either way.
+    for (QAbstractButton* button : centralWidget()->findChildren<QAbstractButton*>()) {
+        if (!mdiArea->isAncestorOf(button))
+            button->setShortcut(enabled ? QKeySequence::mnemonic(button->text()) : QKeySequence());
+    }
+}
+
+void frmMDI::buildWindowSwitching()
+{
+    // Moving between the open test windows, as in every MDI program.
+    auto add = [this](const QKeySequence& keys, void (QMdiArea::*step)()) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, mdiArea, step);
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_Tab), &QMdiArea::activateNextSubWindow);
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), &QMdiArea::activatePreviousSubWindow);
+    add(QKeySequence(Qt::CTRL | Qt::Key_F6), &QMdiArea::activateNextSubWindow);
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), &QMdiArea::activatePreviousSubWindow);
 }

@@ -75,6 +75,8 @@ private:
     void buildMenus();
     void onSubWindowActivated(QMdiSubWindow* window);
     void updateMenuBar();
+    void setOwnShortcutsEnabled(bool enabled);
+    void buildWindowSwitching();
     void scheduleMenuUpdate();
 
     QList<QAction*> m_ownMenuBar;

@@ -245,6 +245,64 @@ private slots:
         emit mdi->mdiArea->subWindowActivated(a.subWindow());
         QTRY_COMPARE(frmA::activations, before + 1);
     }
+
+    void firstFocusAndTabFollowTheScreen()
+    {
+        openMain();
+        QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
+        QCOMPARE(QApplication::focusWidget(), mdi->cmdSelectOption[1]); // the leftmost launcher
+        QStringList order;
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(order, QStringList({"cmdSelectOption_2", "cmdSelectOption_0", "lblCaption_4", "lblCaption_5",
+                                     "lblCaption_3", "Label7", "cmdMdiExit", "lblQuorvaneBanner"}));
+    }
+
+    void ctrlTabAndCtrlF6MoveBetweenOpenWindows()
+    {
+        openMain();
+        QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
+        frmA& a = frmA::get();
+        frmB& b = frmB::get();
+        a.showWindow();
+        b.showWindow();
+        QTRY_COMPARE(mdi->mdiArea->activeSubWindow(), b.subWindow());
+        auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QTest::keyClick(focus, key, modifiers);
+        };
+        press(Qt::Key_Tab, Qt::ControlModifier);
+        QTRY_COMPARE(mdi->mdiArea->activeSubWindow(), a.subWindow());
+        press(Qt::Key_F6, Qt::ControlModifier);
+        QTRY_COMPARE(mdi->mdiArea->activeSubWindow(), b.subWindow());
+        press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_COMPARE(mdi->mdiArea->activeSubWindow(), a.subWindow());
+        press(Qt::Key_F6, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_COMPARE(mdi->mdiArea->activeSubWindow(), b.subWindow());
+    }
+
+    // The main window's "&Exit" shares its mnemonic with every test
+    // window's: while a test window is active, Alt+E is that window's.
+    void mainWindowMnemonicsAnswerOnlyWithoutATestWindow()
+    {
+        openMain();
+        QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
+        QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
+        frmPsychicCardTestMain& card = frmPsychicCardTestMain::get();
+        QTRY_VERIFY(QApplication::focusWidget() && card.isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(!frmPsychicCardTestMain::isLoaded());
+        QCOMPARE(fake->process->ends, 0);
+
+        // No test window: the main window's own Exit, from the launcher
+        // the focus comes back to.
+        QTRY_COMPARE(QApplication::focusWidget(), mdi->firstLauncher());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+        QTRY_COMPARE(fake->process->ends, 1);
+    }
 };
 
 QTEST_MAIN(TestMainWindow)
