@@ -55,11 +55,15 @@ public:
     virtual bool anotherInstanceRunning() = 0;
 };
 
+// The system clipboard, and the selection that a middle click pastes where
+// the desktop has one (X11); elsewhere the selection is always empty.
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
     virtual QString text() = 0;
     virtual void clear() = 0;
+    virtual QString selectionText() = 0;
+    virtual void clearSelection() = 0;
 };
 
 // Message boxes captioned with the application's title.

@@ -96,6 +96,17 @@ public:
         if (QClipboard* c = QGuiApplication::clipboard())
             c->clear();
     }
+    QString selectionText() override
+    {
+        QClipboard* c = QGuiApplication::clipboard();
+        return c && c->supportsSelection() ? c->text(QClipboard::Selection) : QString();
+    }
+    void clearSelection() override
+    {
+        QClipboard* c = QGuiApplication::clipboard();
+        if (c && c->supportsSelection())
+            c->clear(QClipboard::Selection);
+    }
 };
 
 class QtMessageBoxes : public MessageBoxes {

@@ -16,11 +16,13 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -140,6 +142,11 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     txtTotalScore->viewport()->setMouseTracking(true);
     txtTotalScore->viewport()->installEventFilter(this);
     connect(txtTotalScore, &QPlainTextEdit::textChanged, this, [this] { txtTotalScore_Change(); });
+    // Whatever is selected in the box may end up on the clipboard or the
+    // selection; remember it, so that the guard knows it again.
+    connect(txtTotalScore, &QPlainTextEdit::selectionChanged, this,
+            [this] { m_handedOut.remember(txtTotalScore->textCursor().selectedText()); });
+    txtTotalScore->installEventFilter(this);
 
     cmdOkScore = makeOkButton(fraScore, "cmdOkScore");
     connect(cmdOkScore, &QPushButton::clicked, this, [this] { cmdOkScore_Click(); });
@@ -242,15 +249,26 @@ void frmPsychicSymbolTestSelectOption::txtTotalScore_MouseUp()
 
 void frmPsychicSymbolTestSelectOption::guardClipboard()
 {
-    // The score is not to be carried off through the clipboard, but what the
-    // user copied anywhere else is theirs: only text from this box goes.
+    // The score is not to be carried off through the clipboard or the
+    // selection, but what the user copied anywhere else is theirs: only
+    // text that came from this box goes.
     platform::Clipboard& clipboard = platform::clipboard();
-    if (isTakenFromScoreText(clipboard.text(), txtTotalScore->toPlainText()))
+    if (m_handedOut.cameFromBox(clipboard.text()))
         clipboard.clear();
+    if (m_handedOut.cameFromBox(clipboard.selectionText()))
+        clipboard.clearSelection();
+}
+
+void frmPsychicSymbolTestSelectOption::guardClipboardAfterwards()
+{
+    QTimer::singleShot(0, this, [this] { guardClipboard(); });
 }
 
 bool frmPsychicSymbolTestSelectOption::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == txtTotalScore && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+        guardClipboardAfterwards();
     if (watched == txtTotalScore->viewport()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
@@ -261,6 +279,7 @@ bool frmPsychicSymbolTestSelectOption::eventFilter(QObject* watched, QEvent* eve
             break;
         case QEvent::MouseButtonRelease: {
             txtTotalScore_MouseUp();
+            guardClipboardAfterwards();
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::LeftButton &&
                 txtTotalScore->viewport()->rect().contains(mouse->position().toPoint()))

@@ -8,6 +8,7 @@
 // the score panel, which shows the running score of all three levels.
 
 #include "shell/Form.h"
+#include "symboltest/modSymbolTest.h"
 
 class ClickLabel;
 class QFrame;
@@ -66,4 +67,9 @@ protected:
 
 private:
     void guardClipboard();
+    // Runs the guard once the event at hand has had its own effect (a mouse
+    // release or a copy key puts the box's text out only after we see it).
+    void guardClipboardAfterwards();
+
+    ScoreBoxTexts m_handedOut;
 };

@@ -89,9 +89,22 @@ static QString withPlainLineBreaks(QString text)
     return text;
 }
 
-bool isTakenFromScoreText(const QString& clipboardText, const QString& scoreText)
+void ScoreBoxTexts::remember(const QString& selectedText)
 {
-    if (clipboardText.trimmed().isEmpty())
+    // A drag changes the selection at every step; the last steps matter.
+    constexpr int kKept = 32;
+    const QString text = withPlainLineBreaks(selectedText);
+    if (text.trimmed().isEmpty())
+        return;
+    m_texts.removeAll(text);
+    m_texts.append(text);
+    while (m_texts.size() > kKept)
+        m_texts.removeFirst();
+}
+
+bool ScoreBoxTexts::cameFromBox(const QString& text) const
+{
+    if (text.trimmed().isEmpty())
         return false;
-    return withPlainLineBreaks(scoreText).contains(withPlainLineBreaks(clipboardText));
+    return m_texts.contains(withPlainLineBreaks(text));
 }

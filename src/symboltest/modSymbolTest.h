@@ -8,6 +8,7 @@
 // many symbols a level offers, the draw, the judgement, the score text).
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <array>
@@ -59,6 +60,17 @@ QString symbolScoreText(const LevelCounters& correct, const LevelCounters& attem
 // The same for the counters as they are now.
 QString symbolScoreText();
 
-// Whether clipboard text was taken from the score box: the box's text or a
-// part of it, line breaks compared as line breaks. Blank text never counts.
-bool isTakenFromScoreText(const QString& clipboardText, const QString& scoreText);
+// What the score box has handed out: the texts its selection held, which is
+// what copying from it or selecting in it puts on the clipboard and the
+// selection. Only the latest few are kept; the last one is the one a copy
+// or a middle click would take.
+class ScoreBoxTexts {
+public:
+    void remember(const QString& selectedText);
+    // Whether the text came from the box, line breaks compared as line
+    // breaks. Blank text never counts.
+    bool cameFromBox(const QString& text) const;
+
+private:
+    QStringList m_texts;
+};

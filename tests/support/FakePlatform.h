@@ -66,11 +66,19 @@ class MemoryClipboard : public platform::Clipboard {
 public:
     QString contents;
     int clears = 0;
+    QString selection; // what a middle click would paste
+    int selectionClears = 0;
     QString text() override { return contents; }
     void clear() override
     {
         ++clears;
         contents.clear();
+    }
+    QString selectionText() override { return selection; }
+    void clearSelection() override
+    {
+        ++selectionClears;
+        selection.clear();
     }
 };
 

@@ -31,6 +31,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgRenderer>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 
@@ -345,16 +347,23 @@ void TestSymbolTest::picturesAreDrawnOnceAndShared()
 
 void TestSymbolTest::clipboardTextFromTheScoreBox()
 {
-    const QString text = symbolScoreText({2, 0, 0}, {5, 0, 1});
-    QVERIFY(isTakenFromScoreText(text, text));
-    QVERIFY(isTakenFromScoreText(QStringLiteral("2 Correct Out Of 5"), text));
-    // Copied from the box, line breaks come out as plain line feeds.
-    QVERIFY(isTakenFromScoreText(QStringLiteral("5 Attempts\n\nIntermediate Level"), text));
-    QVERIFY(isTakenFromScoreText(QStringLiteral("5 Attempts\u2029\u2029Intermediate"), text));
-    QVERIFY(!isTakenFromScoreText(QStringLiteral("my shopping list"), text));
-    QVERIFY(!isTakenFromScoreText(QStringLiteral("Beginner level :-  3"), text));
-    QVERIFY(!isTakenFromScoreText(QString(), text));
-    QVERIFY(!isTakenFromScoreText(QStringLiteral("\r\n"), text));
+    ScoreBoxTexts box;
+    QVERIFY(!box.cameFromBox(QStringLiteral("0")));
+    // The box's selection has paragraph separators; the clipboard line feeds.
+    box.remember(QStringLiteral("5 Attempts\u2029\u2029Intermediate"));
+    QVERIFY(box.cameFromBox(QStringLiteral("5 Attempts\n\nIntermediate")));
+    QVERIFY(box.cameFromBox(QStringLiteral("5 Attempts\r\n\r\nIntermediate")));
+    // Part of the score, but never selected in the box: someone else's.
+    QVERIFY(!box.cameFromBox(QStringLiteral("0")));
+    QVERIFY(!box.cameFromBox(QStringLiteral("Attempts")));
+    box.remember(QStringLiteral("\r\n"));
+    QVERIFY(!box.cameFromBox(QStringLiteral("\r\n")));
+    QVERIFY(!box.cameFromBox(QString()));
+    // A long drag: the latest selections are kept, the last one always.
+    for (int i = 0; i < 100; ++i)
+        box.remember(QString::number(i));
+    QVERIFY(box.cameFromBox(QStringLiteral("99")));
+    QVERIFY(!box.cameFromBox(QStringLiteral("5 Attempts\n\nIntermediate")));
 }
 
 // ---- Launch and the option dialog ---------------------------------------------
@@ -761,31 +770,39 @@ void TestSymbolTest::clipboardGuardEmptiesOnlyScoreText()
                           type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(box, &event);
     };
+    auto select = [&](const QString& text) {
+        options.txtTotalScore->setTextCursor(options.txtTotalScore->document()->find(text));
+        QCOMPARE(options.txtTotalScore->textCursor().selectedText(), text);
+    };
 
-    // Something the user copied elsewhere survives every event of the box.
-    fake->clipboard->contents = QStringLiteral("the address of my dentist");
+    // What the user copied elsewhere survives every event of the box, even
+    // a "0" that the score happens to contain.
+    select(QStringLiteral("Correct Out Of 5"));
+    fake->clipboard->contents = QStringLiteral("0");
+    fake->clipboard->selection = QStringLiteral("the address of my dentist");
     send(QEvent::MouseMove);
     send(QEvent::MouseButtonPress);
     send(QEvent::MouseButtonRelease);
     options.setScoreText(symbolScoreText());
-    QCOMPARE(fake->clipboard->clears, 0);
-    QCOMPARE(fake->clipboard->contents, QStringLiteral("the address of my dentist"));
+    QCoreApplication::processEvents();
+    QCOMPARE(fake->clipboard->clears + fake->clipboard->selectionClears, 0);
+    QCOMPARE(fake->clipboard->contents, QStringLiteral("0"));
 
-    // A part of the score, as copying it from the box gives it, goes as soon
-    // as the pointer moves over the box.
-    const QStringList lines = options.txtTotalScore->toPlainText().split(QLatin1Char('\n'));
-    fake->clipboard->contents = lines[2] + QLatin1Char('\n');
+    // Text selected in the box and copied from it goes from the clipboard
+    // and from the selection as soon as the pointer moves over the box.
+    select(QStringLiteral("Expert level :-  0 Correct"));
+    fake->clipboard->contents = fake->clipboard->selection = QStringLiteral("Expert level :-  0 Correct");
     send(QEvent::MouseMove);
-    QCOMPARE(fake->clipboard->clears, 1);
-    QVERIFY(fake->clipboard->contents.isEmpty());
+    QVERIFY(fake->clipboard->contents.isEmpty() && fake->clipboard->selection.isEmpty());
 
-    // And on a click, and when the text changes under it.
-    fake->clipboard->contents = QStringLiteral("Correct Out Of");
+    // Selected earlier, copied later: it still came from the box. A click
+    // and a change of the text guard too.
+    fake->clipboard->contents = QStringLiteral("Correct Out Of 5");
     send(QEvent::MouseButtonPress);
-    QCOMPARE(fake->clipboard->clears, 2);
-    fake->clipboard->contents = QStringLiteral("Expert level");
+    QVERIFY(fake->clipboard->contents.isEmpty());
+    fake->clipboard->selection = QStringLiteral("Expert level :-  0 Correct");
     options.setScoreText(symbolScoreText({1, 1, 1}, {1, 1, 1}));
-    QCOMPARE(fake->clipboard->clears, 3);
+    QVERIFY(fake->clipboard->selection.isEmpty());
     options.unload();
 }
 
