@@ -8,6 +8,7 @@
 #include "app/Startup.h"
 #include "app/frmMDI.h"
 #include "platform/Platform.h"
+#include "platform/TerminationSignals.h"
 #include "shell/Look.h"
 
 #include <QApplication>
@@ -92,6 +93,9 @@ int runVeltrane(int argc, char* argv[], void (*mainWindowShown)(QWidget*))
     std::unique_ptr<frmMDI> window(startUp());
     if (!window)
         return 0;
+    // Asked from outside to end (SIGTERM, SIGINT, SIGHUP): as a close of the
+    // main window, so everything closes and the lock is released.
+    const platform::TerminationSignals endRequests([&window] { window->close(); });
     if (mainWindowShown)
         mainWindowShown(window.get());
     return QApplication::exec();

@@ -9,15 +9,25 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTimer>
 #include <QWidget>
 
 #include <cmath>
 #include <random>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace platform {
 namespace {
@@ -79,6 +89,15 @@ public:
     void setValue(const QString& section, const QString& key, const QString& value) override
     {
         QSettings s;
+        // QSettings waits for the lock file beside the store for as long as
+        // it takes to grow stale (30 s); a lock left there (junk, or by a
+        // copy that died) must not hold the program up. Busy or not ours:
+        // the value is not stored this time.
+        QLockFile guard(s.fileName() + QStringLiteral(".lock"));
+        guard.setStaleLockTime(1000);
+        if (!guard.tryLock(200) && guard.error() == QLockFile::LockFailedError)
+            return;
+        guard.unlock();
         s.setValue(section + QLatin1Char('/') + key, value);
         s.sync(); // a read-only store just stays as it was
     }
@@ -138,27 +157,102 @@ public:
 
 } // namespace
 
-LockFileInstance::LockFileInstance(const QString& lockPath) : m_lock(lockPath)
+bool isPrivateFolder(const QString& path)
 {
-    m_lock.setStaleLockTime(0); // only a dead owner makes a lock stale
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    if (path.isEmpty() || ::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & (S_IRWXG | S_IRWXO)) == 0;
+#else
+    return QFileInfo(path).isDir();
+#endif
+}
+
+QString LockFileInstance::privateFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (isPrivateFolder(runtime))
+        return runtime;
+    // No fixed name in a shared folder: another user could take it first.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty() || !QDir().mkpath(cache))
+        return QString();
+    const QString own = QDir(cache).filePath(QStringLiteral("veltrane"));
+#ifdef Q_OS_UNIX
+    const QByteArray native = QFile::encodeName(own);
+    if (::mkdir(native.constData(), 0700) != 0 && errno == EEXIST) {
+        // Ours from an earlier run, perhaps made with looser rights.
+        struct stat info {};
+        if (::lstat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid())
+            ::chmod(native.constData(), 0700);
+    }
+#else
+    QDir().mkpath(own);
+#endif
+    return isPrivateFolder(own) ? own : QString();
 }
 
 QString LockFileInstance::defaultLockPath()
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return QDir(dir).filePath(QStringLiteral("veltrane.lock"));
+    const QString folder = privateFolder();
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("veltrane.lock"));
 }
+
+LockFileInstance::LockFileInstance(const QString& lockPath) : m_path(lockPath)
+{}
 
 bool LockFileInstance::anotherInstanceRunning()
 {
     if (!m_checked) {
         m_checked = true;
-        // tryLock removes a lock whose owner process no longer exists.
-        m_other = !m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError;
+        m_other = !m_path.isEmpty() && !takeLock();
     }
     return m_other;
+}
+
+// True when the lock is ours, or when no lock can be had at all (see the
+// class); false only for a lock that a live copy holds.
+bool LockFileInstance::takeLock()
+{
+#ifdef Q_OS_UNIX
+    // Only a plain file can be a lock; anything else there (a FIFO would
+    // block the read of the lock's contents) is removed, as the folder is ours.
+    struct stat info {};
+    const QByteArray native = QFile::encodeName(m_path);
+    if (::lstat(native.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        if (::unlink(native.constData()) != 0 && ::rmdir(native.constData()) != 0)
+            return true;
+    }
+#endif
+    m_lock = std::make_unique<QLockFile>(m_path);
+    // The lock of a live copy never grows stale with age; QLockFile itself
+    // takes over a lock whose owner died on this host.
+    m_lock->setStaleLockTime(0);
+    // A copy that is just starting writes its lock within a moment of
+    // creating it; give a lock that reads as damaged that long to mend.
+    constexpr int kMendMs = 500;
+    constexpr int kTryMs = 100;
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (m_lock->tryLock(kTryMs))
+            return true;
+        if (m_lock->error() != QLockFile::LockFailedError)
+            return true; // no lock can be had here
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        const bool readable = m_lock->getLockInfo(&pid, &host, &application);
+        if (readable && (host.isEmpty() || host == QSysInfo::machineHostName()))
+            return false; // a live copy on this host
+        const qint64 age = qAbs(QFileInfo(m_path).lastModified().msecsTo(QDateTime::currentDateTime()));
+        if (readable || age >= kMendMs || waited.elapsed() >= kMendMs) {
+            // Written on another host, or damaged: nobody can show it alive.
+            if (!m_lock->removeStaleLockFile())
+                return true;
+        }
+    }
 }
 
 std::unique_ptr<Random> makeSystemRandom()

@@ -102,6 +102,19 @@ private slots:
                  fake->clock->when.toString(Qt::ISODate));
     }
 
+    // QSettings would wait for this lock until it is 30 s old.
+    void junkLockBesideTheSettingsDoesNotHoldUpStartUp()
+    {
+        QFile junk(settingsFile() + QStringLiteral(".lock"));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("junk");
+        junk.close();
+        QElapsedTimer timer;
+        timer.start();
+        startCleanly();
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    }
+
     void settingsFileThatCannotBeRead()
     {
         // A folder where the file should be: neither readable nor writable,

@@ -7,6 +7,8 @@
 #include "platform/Draw.h"
 #include "platform/QtServices.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -14,7 +16,12 @@
 #include <QTest>
 
 #include <cmath>
+#include <csignal>
 #include <limits>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -96,6 +103,111 @@ private slots:
         QCOMPARE(third.readLine().trimmed(), QByteArray("locked"));
         third.kill();
         third.waitForFinished();
+    }
+
+    // A lock nobody can show alive is stale, whatever shape it is in, and a
+    // FIFO put in its place must not hang the start.
+    void damagedLockIsTakenOver_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("garbage") << QByteArray("\x01\xffnot a lock at all\n") << false;
+        QTest::newRow("written on another host") << QByteArray("4242\nveltrane\nanother-host.example\n") << false;
+        QTest::newRow("a FIFO") << QByteArray() << true;
+    }
+    void damagedLockIsTakenOver()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(bool, fifo);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("veltrane.lock"));
+        if (fifo) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(contents);
+        }
+        QElapsedTimer timer;
+        timer.start();
+        QProcess holder;
+        holder.start(QStringLiteral(LOCKHOLDER), {path});
+        QVERIFY(holder.waitForReadyRead(10000));
+        QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+        holder.kill();
+        holder.waitForFinished();
+    }
+
+    // Asked to end by a signal, the program shuts down and lets go of its lock.
+    void endRequestReleasesTheLock_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void endRequestReleasesTheLock()
+    {
+        QFETCH(int, signalNumber);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("veltrane.lock"));
+        QProcess holder;
+        holder.start(QStringLiteral(LOCKHOLDER), {path});
+        QVERIFY(holder.waitForReadyRead(10000));
+        QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
+        QCOMPARE(::kill(static_cast<pid_t>(holder.processId()), signalNumber), 0);
+        QVERIFY(holder.waitForFinished(10000));
+        QCOMPARE(holder.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(holder.exitCode(), 0);
+        QVERIFY(!QFile::exists(path));
+    }
+
+    // Whatever the environment says, the lock lives where only this user
+    // can write: never in a shared folder, never through a planted link.
+    void lockFolderIsThisUsersAlone()
+    {
+        const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray cacheBefore = qgetenv("XDG_CACHE_HOME");
+        const QByteArray tmpBefore = qgetenv("TMPDIR");
+        QTemporaryDir shared;
+        QTemporaryDir cache;
+        QVERIFY(QFile::setPermissions(shared.path(), QFile::Permissions(0x7777)));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(shared.path()));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+        // The runtime folder Qt falls back to in the temporary folder, made
+        // open to all as another user could have made it.
+        qputenv("TMPDIR", QFile::encodeName(shared.path()));
+        const QString fallback =
+            shared.filePath(QStringLiteral("runtime-") + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name));
+        QVERIFY(QDir().mkdir(fallback));
+        QVERIFY(QFile::setPermissions(fallback, QFile::Permissions(0x7777)));
+
+        const QString own = cache.filePath(QStringLiteral("veltrane"));
+        QCOMPARE(platform::LockFileInstance::defaultLockPath(), own + QStringLiteral("/veltrane.lock"));
+        QVERIFY(platform::isPrivateFolder(own));
+        QVERIFY(!platform::isPrivateFolder(shared.path()));
+        // Rights loosened since an earlier run are tightened again.
+        QVERIFY(QFile::setPermissions(own, QFile::Permissions(0x7755)));
+        QCOMPARE(platform::LockFileInstance::privateFolder(), own);
+        QVERIFY(platform::isPrivateFolder(own));
+
+        // A link where our folder goes is not followed; with no private
+        // folder at all, no lock can be had and the program runs.
+        QVERIFY(QDir(own).removeRecursively());
+        QVERIFY(QFile::link(shared.path(), own));
+        QCOMPARE(platform::LockFileInstance::defaultLockPath(), QString());
+        platform::LockFileInstance none(platform::LockFileInstance::defaultLockPath());
+        QVERIFY(!none.anotherInstanceRunning());
+
+        for (const auto& [name, before] : {std::pair{"XDG_RUNTIME_DIR", runtimeBefore},
+                                           std::pair{"XDG_CACHE_HOME", cacheBefore}, std::pair{"TMPDIR", tmpBefore}}) {
+            if (before.isNull())
+                qunsetenv(name);
+            else
+                qputenv(name, before);
+        }
     }
 
     void lockPathIsPerUserRuntimeFolder()
