@@ -19,10 +19,12 @@
 
 void setApplicationIdentity()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Veltrane"));
+    // The organisation names the settings folder: the application id, like
+    // the desktop file, so a branded build keeps its own settings.
+    QCoreApplication::setOrganizationName(QString::fromLatin1(buildinfo::kApplicationId));
     QCoreApplication::setApplicationName(QStringLiteral("Veltrane"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(buildinfo::kVersion));
-    QGuiApplication::setDesktopFileName(QStringLiteral("veltrane"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(buildinfo::kApplicationId));
 }
 
 CommandLine parseCommandLine(const QStringList& arguments, bool strict)

@@ -4,10 +4,11 @@
 
 #include "shell/modHelp.h"
 
+#include "BuildInfo.h"
 #include "platform/Platform.h"
 #include "shell/Form.h"
 
-const char* const kWebSiteHost = "https://www.veltrane.example";
+const char* const kWebSiteHost = buildinfo::kSiteAddress;
 const char* const kUpdateQuestion =
     "There maybe an update to this software available\nDo you want to check for an update?";
 

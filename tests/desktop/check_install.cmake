@@ -2,27 +2,61 @@
 #
 # SPDX-License-Identifier: MIT
 
-# Installs the build into a staging folder and checks the files are where a
-# desktop expects them.
+# Installs the build into a staging folder (DESTDIR) with its configured
+# prefix and folders, checks the files are where a desktop expects them,
+# then uninstalls and checks nothing is left.
+set(manifest ${BUILD_DIR}/install_manifest.txt)
+# The manifest of a real install must survive this test.
+if(EXISTS ${manifest})
+  file(READ ${manifest} saved_manifest)
+endif()
 file(REMOVE_RECURSE ${STAGE})
 set(ENV{DESTDIR} ${STAGE})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr RESULT_VARIABLE rc OUTPUT_QUIET)
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} RESULT_VARIABLE rc OUTPUT_QUIET)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "install failed: ${rc}")
 endif()
-foreach(f
-    usr/bin/veltrane
-    usr/share/applications/veltrane.desktop
-    usr/share/metainfo/example.veltrane.Veltrane.metainfo.xml
-    usr/share/icons/hicolor/scalable/apps/veltrane.svg
-    usr/share/icons/hicolor/16x16/apps/veltrane.png
-    usr/share/icons/hicolor/48x48/apps/veltrane.png
-    usr/share/icons/hicolor/256x256/apps/veltrane.png)
-  if(NOT EXISTS ${STAGE}/${f})
+set(expected
+  ${BINDIR}/veltrane
+  ${DATADIR}/applications/${APP_ID}.desktop
+  ${DATADIR}/metainfo/${APP_ID}.metainfo.xml
+  ${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg
+  ${DATADIR}/icons/hicolor/16x16/apps/${APP_ID}.png
+  ${DATADIR}/icons/hicolor/48x48/apps/${APP_ID}.png
+  ${DATADIR}/icons/hicolor/256x256/apps/${APP_ID}.png
+  ${MANDIR}/man6/veltrane.6.gz
+  ${DOCDIR}/copyright
+  ${DOCDIR}/changelog.gz)
+foreach(f IN LISTS expected)
+  if(NOT EXISTS ${STAGE}${f})
     message(FATAL_ERROR "missing after install: ${f}")
   endif()
 endforeach()
-if(NOT IS_DIRECTORY ${STAGE}/usr/bin OR IS_SYMLINK ${STAGE}/usr/bin/veltrane)
+if(IS_SYMLINK ${STAGE}${BINDIR}/veltrane)
   message(FATAL_ERROR "the program is not a real file")
 endif()
-message(STATUS "install layout OK")
+# Every file in the staging folder, links included.
+function(files_in dir out)
+  execute_process(COMMAND find ${dir} ( -type f -o -type l ) OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
+  string(REPLACE "\n" ";" found "${found}")
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+files_in(${STAGE} installed)
+list(LENGTH installed installed_count)
+file(STRINGS ${manifest} listed)
+list(LENGTH listed listed_count)
+if(NOT installed_count EQUAL listed_count)
+  message(FATAL_ERROR "install wrote ${installed_count} files but lists ${listed_count}")
+endif()
+
+execute_process(COMMAND ${CMAKE_COMMAND} -DMANIFEST=${manifest} -P ${UNINSTALL} RESULT_VARIABLE rc OUTPUT_QUIET)
+files_in(${STAGE} left)
+if(DEFINED saved_manifest)
+  file(WRITE ${manifest} "${saved_manifest}")
+else()
+  file(REMOVE ${manifest})
+endif()
+if(NOT rc EQUAL 0 OR left)
+  message(FATAL_ERROR "uninstall failed (${rc}) or left files: ${left}")
+endif()
+message(STATUS "install layout OK, uninstall removed all ${listed_count} files")

@@ -1,0 +1,46 @@
+# SPDX-FileCopyrightText: 2026 The Veltrane developers
+#
+# SPDX-License-Identifier: MIT
+
+# Packages: `cpack -G DEB` in the build folder makes
+# veltrane_<version>_<arch>.deb; the `dist` target (`make dist`) makes the
+# source tarball.
+set(CPACK_PACKAGE_NAME veltrane)
+set(CPACK_PACKAGE_VENDOR "The Veltrane developers")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "psychic self-tests with cards, colours and symbols")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_VENDOR} <${VELTRANE_MAINTAINER_EMAIL}>")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VELTRANE_PAGE_ADDRESS}home-page")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# CPack puts the summary above this as the synopsis line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Veltrane lets you practise your intuition with three self-tests: guess the
+colour of a card drawn from a full deck or the chosen one of eight dealt
+cards, sense which of 5, 10 or 20 colours is hidden, or which of 5, 8 or 10
+Zener-style symbols is drawn. Every answer is drawn at random after the
+guess and counted in a running score.
+.
+The windows carry links to the maker's web site, including advertisements
+for a home business opportunity.")
+
+include(CPack)
+
+# The tarball holds the files git tracks, nothing of a build or checkout.
+find_package(Git QUIET)
+if(GIT_FOUND)
+  add_custom_target(dist
+    COMMAND ${GIT_EXECUTABLE} -C ${PROJECT_SOURCE_DIR} archive --format=tar.gz
+            --prefix=veltrane-${PROJECT_VERSION}/ -o ${PROJECT_BINARY_DIR}/veltrane-${PROJECT_VERSION}.tar.gz HEAD
+    COMMENT "Source tarball veltrane-${PROJECT_VERSION}.tar.gz of the committed tree")
+endif()
+
+add_custom_target(uninstall
+  COMMAND ${CMAKE_COMMAND} -DMANIFEST=${PROJECT_BINARY_DIR}/install_manifest.txt
+          -P ${PROJECT_SOURCE_DIR}/cmake/Uninstall.cmake
+  COMMENT "Removing the files of the last install")
