@@ -4,24 +4,33 @@
 
 # The two commands of the README:
 #   make run   - installs what is missing, builds and starts Veltrane
-#   make test  - installs what is missing, builds and runs every test,
-#                then again in an AddressSanitizer/UBSan build
-.PHONY: all deps build run test test-release test-asan install clean
+#   make test  - installs what is missing, builds and runs every test with
+#                GCC, again in an AddressSanitizer/UBSan build, and again
+#                with Clang in a build branded for another site
+# and the release ones: make install, make uninstall, make deb, make dist.
+.PHONY: all deps build run test test-release test-asan test-clang install uninstall deb dist clean
 
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+CLANG_BUILD ?= build-clang
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# Debian's place for a game's program, as in the package: games/.
+LAYOUT = -DCMAKE_INSTALL_BINDIR=games
+# The site of the Clang build: any other host shows that a branded build
+# opens its own pages and carries its own application id.
+BRAND_HOST = www.brand.example.org
 
 all: build
 
 deps:
 	@bash scripts/install-deps.sh
 
-# `make run` builds with the compiler's warnings shown but not fatal, so a
-# newer compiler's new warning cannot stop it; the tests make them errors.
+# `make run` shows the compiler's warnings without stopping on them, so a
+# newer compiler's new warning cannot keep the program from starting; the
+# test builds make them errors.
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja $(LAYOUT) $(CMAKE_FLAGS)
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -30,7 +39,7 @@ run: build
 	./$(BUILD)/src/veltrane
 
 test-release: deps
-	cmake -S . -B $(BUILD) -G Ninja -DVELTRANE_WERROR=ON $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja $(LAYOUT) -DVELTRANE_WERROR=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
@@ -41,10 +50,27 @@ test-asan: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-test: test-release test-asan
+$(CLANG_BUILD)/build.ninja:
+	cmake -S . -B $(CLANG_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVELTRANE_WERROR=ON \
+	  -DVELTRANE_SITE_HOST=$(BRAND_HOST) $(LAYOUT) $(CMAKE_FLAGS)
+
+test-clang: deps $(CLANG_BUILD)/build.ninja
+	cmake --build $(CLANG_BUILD) -j $(JOBS)
+	cd $(CLANG_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test: test-release test-asan test-clang
 
 install: build
 	cmake --install $(BUILD)
 
+uninstall:
+	cmake --build $(BUILD) --target uninstall
+
+deb: build
+	cd $(BUILD) && cpack -G DEB
+
+dist: build
+	cmake --build $(BUILD) --target dist
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(CLANG_BUILD)

@@ -9,10 +9,12 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build make pkg-config
+  g++ clang cmake ninja-build make pkg-config git
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
   fonts-dejavu-core xdg-utils
-  desktop-file-utils appstream
+  desktop-file-utils appstream man-db gzip
+  clang-format reuse
+  dpkg-dev lintian
   xvfb xauth dbus at-spi2-core
 )
 if [ "${1:-}" = "--with-display-tools" ]; then
