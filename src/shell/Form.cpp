@@ -5,6 +5,7 @@
 #include "shell/Form.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 
 namespace {
@@ -40,4 +41,21 @@ void FormBase::addMenuBarMenu(QMenu* menu)
 void FormBase::addMenuBarAction(QAction* action)
 {
     m_menuBar.append(action);
+}
+
+bool tabWithin(QWidget* form, bool next)
+{
+    QWidget* current = QApplication::focusWidget();
+    if (!current || !form->isAncestorOf(current))
+        current = form;
+    for (QWidget* w = current;;) {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (!w || w == current)
+            return false;
+        const bool takesTab = (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+        if (takesTab && form->isAncestorOf(w) && w->isVisibleTo(form) && w->isEnabled() && !w->focusProxy()) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
 }

@@ -53,6 +53,12 @@ private:
     QList<QAction*> m_menuBar;
 };
 
+// Moves the focus to the next (or previous) control of an MDI child that
+// takes the focus with Tab, wrapping round inside it. Left to Qt, the wrap
+// passes through the child's frame, which screen readers then announce as
+// focused while a control has the focus.
+bool tabWithin(QWidget* form, bool next);
+
 template <typename T, typename Widget>
 class Form : public Widget, public FormBase {
     static_assert(std::is_base_of_v<QWidget, Widget>);
@@ -145,6 +151,15 @@ protected:
 
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
+
+    // Tab and Shift+Tab go round this window's own controls.
+    bool focusNextPrevChild(bool next) override
+    {
+        if constexpr (kDialog)
+            return Widget::focusNextPrevChild(next);
+        else
+            return tabWithin(this, next);
+    }
 
     // Closing by the window's own close box (or Alt+F4) unloads it.
     void closeEvent(QCloseEvent* event) override
