@@ -46,8 +46,11 @@ protected:
 
     void showEvent(QShowEvent* event) override
     {
-        if (!event->spontaneous())
+        if (!event->spontaneous()) {
             prepareFeedbackShow(this);
+            // Read with the button that takes the focus, so the verdict is heard.
+            cmdTry->setAccessibleDescription(lblResult->text());
+        }
         QDialog::showEvent(event);
     }
 };
