@@ -16,9 +16,10 @@ packages=(
   clang-format reuse
   dpkg-dev lintian
   xvfb xauth dbus at-spi2-core
+  python3-gi gir1.2-atspi-2.0 xdotool
 )
 if [ "${1:-}" = "--with-display-tools" ]; then
-  packages+=(imagemagick openbox xdotool)
+  packages+=(imagemagick openbox)
 fi
 
 missing=()
