@@ -4,6 +4,7 @@
 
 #include "shell/Feedback.h"
 
+#include "shell/DialogWindows.h"
 #include "shell/FeedbackWindow.h"
 #include "shell/Look.h"
 #include "shell/Twips.h"
@@ -43,7 +44,9 @@ FeedbackControls buildFeedbackWindow(QDialog* window, const QColor& background, 
 {
     window->setWindowTitle(QStringLiteral("Za Zaderaz Uravi")); // never shown: no title bar
     window->setAccessibleName(QStringLiteral("Result"));        // what screen readers call it instead
+    // No frame, so no buttons of any kind; and no minimising either.
     window->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    keepFromMinimising(window);
     window->setModal(true);
     window->setFixedSize(twips::toPixels(4695), twips::toPixels(1695));
 

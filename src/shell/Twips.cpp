@@ -4,8 +4,10 @@
 
 #include "shell/Twips.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <cmath>
@@ -45,11 +47,63 @@ static QSize screenSize()
     return screen ? screen->geometry().size() : QSize(1024, 768);
 }
 
-void centreOnScreen(QWidget* window)
+namespace {
+
+void placeCentred(QWidget* window)
 {
     const QSize frame = window->frameGeometry().size();
     move(window, centredLeft(screenWidth(), fromPixels(frame.width())),
          centredLeft(screenHeight(), fromPixels(frame.height())));
+}
+
+// Under a window manager the frame of a window is known only once it is on
+// screen, so the first placement centres the bare window. This centres it
+// again, frame included, as soon as the frame arrives, once.
+class FrameWatcher : public QObject {
+public:
+    explicit FrameWatcher(QWidget* window) : QObject(window)
+    {
+        setObjectName(QStringLiteral("twipsFrameWatcher"));
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = static_cast<QWidget*>(watched);
+        if (m_done)
+            return false;
+        if (event->type() == QEvent::Hide) {
+            finish();
+        } else if (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Paint ||
+                   event->type() == QEvent::WindowActivate) {
+            // The frame is asked for lazily; by the first paint or activation
+            // the window manager has told it.
+            if (window->frameGeometry().size() != window->size()) {
+                placeCentred(window);
+                finish();
+            }
+        }
+        return false;
+    }
+
+private:
+    void finish()
+    {
+        m_done = true;
+        deleteLater();
+    }
+    bool m_done = false;
+};
+
+} // namespace
+
+void centreOnScreen(QWidget* window)
+{
+    placeCentred(window);
+    if (window->frameGeometry().size() == window->size() &&
+        !window->findChild<QObject*>(QStringLiteral("twipsFrameWatcher"), Qt::FindDirectChildrenOnly))
+        new FrameWatcher(window);
 }
 
 double screenWidth()

@@ -37,7 +37,8 @@ constexpr double rightAlignedLeft(double containerWidth, double itemWidth, doubl
     return containerWidth - (itemWidth + margin);
 }
 
-// Centres a top-level window, frame included, on the screen.
+// Centres a top-level window, frame included, on the screen; where the
+// frame is not known yet, again once it is.
 void centreOnScreen(QWidget* window);
 
 // The whole primary screen, in twips.

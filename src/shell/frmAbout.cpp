@@ -6,11 +6,13 @@
 
 #include "BuildInfo.h"
 #include "shell/ClickLabel.h"
+#include "shell/DialogWindows.h"
 #include "shell/Look.h"
 #include "shell/modHelp.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace {
 const QColor kCyan(0, 255, 255);
@@ -43,7 +45,8 @@ frmAbout::frmAbout()
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromLatin1(buildinfo::kTitleWithVersion));
     setWindowIcon(look::appIcon());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(kTitledDialogFlags);
+    keepFromMinimising(this);
     look::setBackground(this, Qt::black);
     setFixedSize(twips::toPixels(6810), twips::toPixels(3870));
 
@@ -93,6 +96,15 @@ frmAbout::frmAbout()
     twips::place(cmdOK, 5400, 3360, 1260, 345);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     cmdOK->setFocus(); // Enter closes it; Tab reaches the links
+}
+
+void frmAbout::showEvent(QShowEvent* event)
+{
+    // Centred on the screen, as the other small windows; not over the
+    // main window, whose centre lies elsewhere.
+    if (!event->spontaneous())
+        twips::centreOnScreen(this);
+    QDialog::showEvent(event);
 }
 
 void frmAbout::reject()

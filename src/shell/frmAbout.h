@@ -27,6 +27,7 @@ public:
 
 protected:
     void reject() override; // Esc closes it like OK
+    void showEvent(QShowEvent* event) override;
 
 private:
     void cmdOK_Click();

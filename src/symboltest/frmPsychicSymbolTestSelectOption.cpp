@@ -6,6 +6,7 @@
 
 #include "platform/Platform.h"
 #include "shell/ClickLabel.h"
+#include "shell/DialogWindows.h"
 #include "shell/Look.h"
 #include "shell/StandardMenus.h"
 #include "shell/TextBox.h"
@@ -83,7 +84,8 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     setWindowTitle(QStringLiteral("Sorvek Psychic Symbol Test"));
     setWindowIcon(look::appIcon());
     // A fixed dialog: title and close box only.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(kTitledDialogFlags);
+    keepFromMinimising(this);
     setModal(true);
     look::setBackground(this, kLightPink);
     setFixedSize(twips::toPixels(kWidth), twips::toPixels(kHeight));

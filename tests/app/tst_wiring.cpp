@@ -1,0 +1,345 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
+// Rules that several windows share, checked in every window that has them,
+// so that a window dropping its call is caught: where each test window is
+// placed at load, which windows run the update reminder, the card welcome
+// line behind the play window, Esc and the Exit mnemonic of each window, the
+// underline of the welcome labels, and how the small modal windows sit.
+#include "app/Startup.h"
+#include "app/frmMDI.h"
+#include "cardtest/frmPsychicCardTestDisplay.h"
+#include "cardtest/frmPsychicCardTestMain.h"
+#include "colortest/frmPsychicColorTestDisplay.h"
+#include "colortest/frmPsychicColorTestMain.h"
+#include "shell/ClickLabel.h"
+#include "shell/Form.h"
+#include "shell/Panel.h"
+#include "shell/frmAbout.h"
+#include "shell/modHelp.h"
+#include "support/FakePlatform.h"
+#include "support/Modal.h"
+#include "symboltest/frmPsychicSymbolTestMain.h"
+#include "symboltest/frmPsychicSymbolTestSelectOption.h"
+#include "symboltest/modSymbolTest.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// A test window as the user reaches it, from a fresh main window.
+struct Opened {
+    QWidget* window = nullptr;      // the form
+    QMdiSubWindow* frame = nullptr; // its frame in the client area
+    std::function<bool()> isLoaded; // whether it is still loaded
+};
+using Opener = std::function<Opened(frmMDI&)>;
+using ModalOpener = std::function<void(frmMDI&)>;
+
+template <typename T>
+Opened opened()
+{
+    T& form = T::get();
+    return {&form, form.subWindow(), [] { return T::isLoaded(); }};
+}
+
+void click(QWidget* w)
+{
+    QTest::mouseClick(w, Qt::LeftButton);
+}
+
+Opened cardHome(frmMDI& mdi)
+{
+    click(mdi.cmdSelectOption[0]);
+    return opened<frmPsychicCardTestMain>();
+}
+Opened cardColourGame(frmMDI& mdi)
+{
+    cardHome(mdi);
+    click(frmPsychicCardTestMain::get().cmdPickCards);
+    return opened<frmPsychicCardTestDisplay>();
+}
+Opened cardRightCardGame(frmMDI& mdi)
+{
+    cardHome(mdi);
+    click(frmPsychicCardTestMain::get().cmdRightCard);
+    return opened<frmPsychicCardTestDisplay>();
+}
+Opened colorHome(frmMDI& mdi)
+{
+    click(mdi.cmdSelectOption[1]);
+    return opened<frmPsychicColorTestMain>();
+}
+Opener colorPlay(int level)
+{
+    return [level](frmMDI& mdi) {
+        colorHome(mdi);
+        frmPsychicColorTestMain& home = frmPsychicColorTestMain::get();
+        click(home.optLevel[static_cast<std::size_t>(level)]);
+        click(home.cmdProceed);
+        return opened<frmPsychicColorTestDisplay>();
+    };
+}
+Opener symbolPlay(int level)
+{
+    return [level](frmMDI& mdi) {
+        modal::answerNext(QStringLiteral("cmdOk"), [level](QWidget* w) {
+            auto* options = dynamic_cast<frmPsychicSymbolTestSelectOption*>(w);
+            Q_ASSERT(options);
+            click(std::array<QRadioButton*, 3>{options->optBeginner, options->optIntermediate,
+                                               options->optExpert}[static_cast<std::size_t>(level)]);
+        });
+        click(mdi.cmdSelectOption[2]);
+        if (!QTest::qWaitFor([] { return SymbolLevelChosen && !frmPsychicSymbolTestSelectOption::isLoaded(); }))
+            qWarning("no level was chosen");
+        return opened<frmPsychicSymbolTestMain>();
+    };
+}
+
+void addEveryTestWindow(bool withSymbol = true)
+{
+    QTest::addColumn<Opener>("open");
+    QTest::newRow("card home") << Opener(cardHome);
+    QTest::newRow("card play, colour game") << Opener(cardColourGame);
+    QTest::newRow("card play, right card") << Opener(cardRightCardGame);
+    QTest::newRow("color home") << Opener(colorHome);
+    QTest::newRow("color play, Beginner") << colorPlay(0);
+    QTest::newRow("color play, Intermediate") << colorPlay(1);
+    QTest::newRow("color play, Expert") << colorPlay(2);
+    if (!withSymbol)
+        return;
+    QTest::newRow("symbol play, Beginner") << symbolPlay(0);
+    QTest::newRow("symbol play, Expert") << symbolPlay(2);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Opener)
+Q_DECLARE_METATYPE(ModalOpener)
+
+class TestWiring : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<frmMDI> mdi;
+
+    void openMain()
+    {
+        mdi.reset(startUp());
+        QVERIFY(mdi);
+        QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
+    }
+    // The open window's focus, where the user's keys go.
+    static QWidget* focusIn(QWidget* window)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        return focus && window->isAncestorOf(focus) ? focus : nullptr;
+    }
+
+private slots:
+    void init()
+    {
+        fake = std::make_unique<FakePlatform>();
+        SymbolLevelChosen = false;
+    }
+    void cleanup()
+    {
+        modal::stopAnswering();
+        CloseAllAndEnd();
+        mdi.reset();
+        modal::flushDeletes();
+        QVERIFY(modal::leftoverTopLevels().isEmpty());
+        fake.reset();
+    }
+
+    // Centred across the screen at the top of the client area, however the
+    // window was reached (a launcher, a home window's game button, Proceed).
+    void placementAtLoad_data() { addEveryTestWindow(); }
+    void placementAtLoad()
+    {
+        QFETCH(Opener, open);
+        openMain();
+        const Opened w = open(*mdi);
+        QVERIFY(w.frame && w.frame->isVisible());
+        const double expected = twips::centredLeft(twips::screenWidth(), twips::fromPixels(w.frame->width()));
+        QVERIFY2(qAbs(w.frame->x() - twips::toPixels(expected)) <= 1,
+                 qPrintable(QStringLiteral("%1 instead of %2").arg(w.frame->x()).arg(twips::toPixels(expected))));
+        QCOMPARE(w.frame->y(), 0);
+    }
+
+    // Both home windows run the reminder when they load; the symbol test,
+    // which has none, does not.
+    void updateReminderAtLoad_data()
+    {
+        QTest::addColumn<Opener>("open");
+        QTest::addColumn<int>("prompts");
+        QTest::newRow("card home") << Opener(cardHome) << 1;
+        QTest::newRow("color home") << Opener(colorHome) << 1;
+        QTest::newRow("symbol play") << symbolPlay(0) << 0;
+    }
+    void updateReminderAtLoad()
+    {
+        QFETCH(Opener, open);
+        QFETCH(int, prompts);
+        openMain(); // the first run ever: stores today, no prompt
+        QVERIFY(fake->messageBoxes->shown.isEmpty());
+        fake->clock->when = fake->clock->when.addDays(20); // the clock moved on
+        open(*mdi);
+        QCOMPARE(fake->messageBoxes->shown.size(), prompts);
+        open(*mdi); // stored again: silent
+        QCOMPARE(fake->messageBoxes->shown.size(), prompts);
+    }
+
+    void onePromptPerRunAcrossTheWindows()
+    {
+        fake->settings->values.insert(QStringLiteral("Settings/Duration"), QStringLiteral("2026-01-01T00:00:00"));
+        openMain();
+        cardHome(*mdi);
+        colorHome(*mdi);
+        cardHome(*mdi);
+        QCOMPARE(fake->messageBoxes->shown.size(), 1);
+        QCOMPARE(fake->messageBoxes->shown[0].kind, QStringLiteral("question"));
+    }
+
+    // The card home window is hidden while a game is played; its welcome
+    // line goes on moving behind it.
+    void cardWelcomeLineRunsWhileHidden_data()
+    {
+        QTest::addColumn<Opener>("open");
+        QTest::newRow("colour game") << Opener(cardColourGame);
+        QTest::newRow("right card") << Opener(cardRightCardGame);
+    }
+    void cardWelcomeLineRunsWhileHidden()
+    {
+        QFETCH(Opener, open);
+        openMain();
+        open(*mdi);
+        frmPsychicCardTestMain& home = frmPsychicCardTestMain::get();
+        QVERIFY(!home.isWindowVisible());
+        const double before = home.welcomeLeft();
+        QTRY_VERIFY(home.welcomeLeft() != before);
+    }
+
+    // Esc in each play window runs its Exit, from wherever the focus is.
+    void escapeRunsExitInEveryPlayWindow_data()
+    {
+        QTest::addColumn<Opener>("open");
+        QTest::newRow("card play, colour game") << Opener(cardColourGame);
+        QTest::newRow("card play, right card") << Opener(cardRightCardGame);
+        QTest::newRow("color play, Beginner") << colorPlay(0);
+        QTest::newRow("color play, Intermediate") << colorPlay(1);
+        QTest::newRow("color play, Expert") << colorPlay(2);
+    }
+    void escapeRunsExitInEveryPlayWindow()
+    {
+        QFETCH(Opener, open);
+        openMain();
+        const Opened w = open(*mdi);
+        const int draws = fake->random->draws; // the right card game deals on opening
+        QTRY_VERIFY(focusIn(w.window));
+        QTest::keyClick(focusIn(w.window), Qt::Key_Escape);
+        QTRY_VERIFY(!w.isLoaded());
+        QVERIFY(mdi->picMain->isVisible());
+        QCOMPARE(fake->process->ends, 0);
+        QCOMPARE(fake->random->draws, draws); // no guess on the way
+    }
+
+    // Every test window has an "&Exit" like the main window's: Alt+E closes
+    // that window and never the program. (The symbol play window leaves the
+    // focus nowhere after its level dialog, so keys do not reach it yet.)
+    void exitMnemonicOfEveryTestWindow_data() { addEveryTestWindow(false); }
+    void exitMnemonicOfEveryTestWindow()
+    {
+        QFETCH(Opener, open);
+        openMain();
+        const Opened w = open(*mdi);
+        QTRY_VERIFY(focusIn(w.window));
+        QTest::keyClick(focusIn(w.window), Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(!w.isLoaded());
+        QCOMPARE(fake->process->ends, 0);
+        QVERIFY(FormBase::loadedForms().size() <= 1); // at most a hidden home window
+    }
+
+    // Only the three test links underline under the pointer.
+    void welcomeLabelsUnderline_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("link");
+        for (int i = 0; i < 6; ++i)
+            QTest::addRow("lblCaption %d", i) << i << (i >= 3);
+    }
+    void welcomeLabelsUnderline()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, link);
+        openMain();
+        ClickLabel* label = mdi->lblCaption[static_cast<std::size_t>(index)];
+        QTest::mouseMove(label, label->rect().center());
+        QTRY_COMPARE(label->font().underline(), link);
+        QTest::qWait(20);
+        QCOMPARE(label->font().underline(), link);
+        QTest::mouseMove(mdi->picMain, QPoint(5, mdi->lblCaption[3]->geometry().bottom() + 10));
+        QTRY_VERIFY(!label->font().underline());
+    }
+
+    // The small modal windows: centred on the screen, no minimise or
+    // maximise buttons asked for, and back at once if minimised anyway.
+    void smallModalWindows_data()
+    {
+        QTest::addColumn<ModalOpener>("open");
+        QTest::newRow("About") << std::function<void(frmMDI&)>(
+            [](frmMDI& mdi) { mdi.mnuHelp->actions().last()->trigger(); });
+        QTest::newRow("symbol options") << ModalOpener(
+            [](frmMDI& mdi) { click(mdi.cmdSelectOption[2]); }); // asks for a level on opening
+        QTest::newRow("card feedback") << ModalOpener([](frmMDI& mdi) {
+            cardColourGame(mdi);
+            click(frmPsychicCardTestDisplay::get().cmdBlackCard);
+        });
+    }
+    void smallModalWindows()
+    {
+        QFETCH(ModalOpener, open);
+        openMain();
+        // Looked at while it is open, answered with Esc whatever was seen.
+        QWidget* seen = nullptr;
+        QPoint offCentre;
+        Qt::WindowFlags flags;
+        bool cameBack = false;
+        QTimer poll;
+        poll.setInterval(10);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w || !w->isVisible() || seen)
+                return;
+            seen = w;
+            offCentre = w->frameGeometry().center() - w->screen()->geometry().center();
+            flags = w->windowFlags();
+            w->setWindowState(Qt::WindowMinimized);
+            cameBack = QTest::qWaitFor([w] { return !(w->windowState() & Qt::WindowMinimized) && w->isVisible(); });
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_Escape);
+        });
+        poll.start();
+        open(*mdi);
+        QTRY_VERIFY(seen);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QVERIFY2(offCentre.manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1,%2 off").arg(offCentre.x()).arg(offCentre.y())));
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(cameBack);
+    }
+};
+
+QTEST_MAIN(TestWiring)
+#include "tst_wiring.moc"
