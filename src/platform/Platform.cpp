@@ -6,6 +6,8 @@
 
 #include "platform/QtServices.h"
 
+#include <utility>
+
 namespace platform {
 namespace {
 
@@ -15,9 +17,13 @@ Services& current()
     return services;
 }
 
+void (*g_missing)(const char*) = nullptr;
+
 template <typename T>
-T& ensure(std::unique_ptr<T>& slot, std::unique_ptr<T> (*make)())
+T& ensure(std::unique_ptr<T>& slot, std::unique_ptr<T> (*make)(), const char* name)
 {
+    if (!slot && g_missing)
+        g_missing(name);
     if (!slot)
         slot = make();
     return *slot;
@@ -48,6 +54,17 @@ void install(Services services)
         s.process = std::move(services.process);
 }
 
+Services exchange(Services services)
+{
+    std::swap(current(), services);
+    return services;
+}
+
+void setMissingServiceHandler(void (*handler)(const char* service))
+{
+    g_missing = handler;
+}
+
 Services realServices()
 {
     Services s;
@@ -67,40 +84,40 @@ Services realServices()
 // never dereferences an empty slot.
 Random& random()
 {
-    return ensure(current().random, makeSystemRandom);
+    return ensure(current().random, makeSystemRandom, "random");
 }
 Pause& pause()
 {
     return ensure(
-        current().pause, +[] { return makeEventLoopPause(); });
+        current().pause, +[] { return makeEventLoopPause(); }, "pause");
 }
 Browser& browser()
 {
-    return ensure(current().browser, makeDesktopBrowser);
+    return ensure(current().browser, makeDesktopBrowser, "browser");
 }
 SettingsStore& settings()
 {
-    return ensure(current().settings, makeUserSettings);
+    return ensure(current().settings, makeUserSettings, "settings");
 }
 InstanceLock& instanceLock()
 {
-    return ensure(current().instanceLock, makeLockFileInstance);
+    return ensure(current().instanceLock, makeLockFileInstance, "instanceLock");
 }
 Clipboard& clipboard()
 {
-    return ensure(current().clipboard, makeSystemClipboard);
+    return ensure(current().clipboard, makeSystemClipboard, "clipboard");
 }
 MessageBoxes& messageBoxes()
 {
-    return ensure(current().messageBoxes, makeMessageBoxes);
+    return ensure(current().messageBoxes, makeMessageBoxes, "messageBoxes");
 }
 Clock& clock()
 {
-    return ensure(current().clock, makeSystemClock);
+    return ensure(current().clock, makeSystemClock, "clock");
 }
 Process& process()
 {
-    return ensure(current().process, makeApplicationProcess);
+    return ensure(current().process, makeApplicationProcess, "process");
 }
 
 } // namespace platform

@@ -107,6 +107,15 @@ Services realServices();
 // Replaces the services in use; a service left empty keeps the one installed.
 void install(Services services);
 
+// Puts exactly these services in place, empty ones included, and returns
+// the ones they replace: for tests that must leave things as they found them.
+Services exchange(Services services);
+
+// A service asked for while none is installed is made from the real ones,
+// unless a handler is set: then it is told the service's name ("pause") and
+// must not return (tests make this a failure).
+void setMissingServiceHandler(void (*handler)(const char* service));
+
 Random& random();
 Pause& pause();
 Browser& browser();
