@@ -12,16 +12,16 @@
 #include "platform/Platform.h"
 #include "shell/ClickLabel.h"
 #include "shell/Feedback.h"
+#include "shell/GuessRunner.h"
 #include "shell/Look.h"
 #include "shell/Panel.h"
 #include "shell/StandardMenus.h"
+#include "shell/Widgets.h"
 
 #include <QAction>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -36,24 +36,6 @@ constexpr double kPanelLeft = 120;
 constexpr double kPanelWidth = 9015; // the game panels and the strips above and below them
 constexpr double kGameTop = 960;
 constexpr double kGameHeight = 5295;
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, const QColor& colour)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(font);
-    look::setTextColour(label, colour);
-    return label;
-}
-
-QPushButton* makeGreyButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(look::verdana(8.25));
-    look::setButtonFace(button, look::kGrey);
-    return button;
-}
 
 QGroupBox* makeGamePanel(QWidget* parent, const char* name, const char* caption)
 {
@@ -88,12 +70,12 @@ frmPsychicCardTestDisplay::frmPsychicCardTestDisplay()
     buildColourCardGame();
     buildRightCardGame();
     fraPicKCards->hide();
-    buildPleaseWait();
     buildMenus();
 
     lblScore = new QLabel(this);
     lblScore->setObjectName(QStringLiteral("lblScore"));
     lblScore->hide();
+    buildPleaseWait();
 
     setTabOrder(cmdBlackCard, cmdRedCard);
     setTabOrder(cmdRedCard, picCard[0]);
@@ -105,6 +87,7 @@ frmPsychicCardTestDisplay::frmPsychicCardTestDisplay()
     setTabOrder(cmdExit, lblFullBrand);
     setTabOrder(lblFullBrand, lblCobrand);
     setTabOrder(lblCobrand, Label61);
+    bindWindowKeys(this, cmdExit, cmdExit);
 }
 
 void frmPsychicCardTestDisplay::buildTopAndBottom()
@@ -118,12 +101,11 @@ void frmPsychicCardTestDisplay::buildTopAndBottom()
     twips::place(lblFullBrand, 120, 60, 2970, 930);
     twips::place(lblCobrand, 3210, 60, 2970, 930);
 
-    cmdBack = makeGreyButton(Frame5, "cmdBack", QStringLiteral("&Back"));
+    cmdBack = makeButton(Frame5, "cmdBack", QStringLiteral("&Back"), look::verdana(8.25), look::kGrey);
     twips::place(cmdBack, 6360, 300, 1215, 450);
     connect(cmdBack, &QPushButton::clicked, this, &frmPsychicCardTestDisplay::cmdBack_Click);
 
-    cmdExit = makeGreyButton(Frame5, "cmdExit", QStringLiteral("&Exit"));
-    cmdExit->setDefault(true); // drawn as the default; Enter and Esc are handled in keyPressEvent
+    cmdExit = makeButton(Frame5, "cmdExit", QStringLiteral("&Exit"), look::verdana(8.25), look::kGrey);
     twips::place(cmdExit, 7680, 300, 1215, 450);
     connect(cmdExit, &QPushButton::clicked, this, &frmPsychicCardTestDisplay::cmdExit_Click);
 }
@@ -189,44 +171,41 @@ void frmPsychicCardTestDisplay::buildRightCardGame()
     picTenCardResult = makePictureBox(fraTenRightCard, "picTenCardResult");
     twips::place(picTenCardResult, 7320, 480, 1500, 2010);
 
-    cmdRefresh = makeGreyButton(fraTenRightCard, "cmdRefresh", QStringLiteral("&Refresh"));
+    cmdRefresh =
+        makeButton(fraTenRightCard, "cmdRefresh", QStringLiteral("&Refresh"), look::verdana(8.25), look::kGrey);
     twips::place(cmdRefresh, 6840, 4680, 1815, 450);
     connect(cmdRefresh, &QPushButton::clicked, this, &frmPsychicCardTestDisplay::cmdRefresh_Click);
 }
 
 void frmPsychicCardTestDisplay::buildPleaseWait()
 {
-    picMessage = new QWidget(this);
-    picMessage->setObjectName(QStringLiteral("picMessage"));
-    look::setBackground(picMessage, kRed);
-    twips::place(picMessage, 1680, 3990, 5295, 920);
-
-    Label7 = makeLabel(picMessage, "Label7", QStringLiteral("Please Wait ..."), look::verdana(14.25), kRed);
-    Label6 = makeLabel(picMessage, "Label6", QStringLiteral("Psychic Card Test is generating the Result for You.."),
-                       look::verdana(9.75, false), kRed);
-    for (QLabel* label : {Label7, Label6}) {
-        look::setBackground(label, Qt::white);
-        label->setAlignment(Qt::AlignCenter);
-    }
-    twips::place(Label7, 90, 90, 5115, 420);
-    twips::place(Label6, 90, 510, 5115, 320);
-    picMessage->hide();
+    const PleaseWait wait =
+        ::buildPleaseWait(this, {kRed,
+                                 false,
+                                 {1680, 3990, 5295, 920},
+                                 {"Label7", look::verdana(14.25), kRed, Qt::white, {90, 90, 5115, 420}},
+                                 {"Label6", look::verdana(9.75, false), kRed, Qt::white, {90, 510, 5115, 320}},
+                                 "Psychic Card Test is generating the Result for You.."});
+    picMessage = wait.panel;
+    Label7 = wait.wait;
+    Label6 = wait.generating;
+    m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicCardTestResult>());
+    m_guess->addChoice(cmdBlackCard);
+    m_guess->addChoice(cmdRedCard);
+    for (ClickLabel* card : picCard)
+        m_guess->addChoice(card);
 }
 
 void frmPsychicCardTestDisplay::buildMenus()
 {
-    mnuFile = buildFileMenu(this);
-    mnuFileBack = addMenuCommand(mnuFile, QStringLiteral("&Back"), QStringLiteral("mnuFileBack"));
-    connect(mnuFileBack, &QAction::triggered, this, &frmPsychicCardTestDisplay::mnuFileBack_Click);
-    mnuExit = addMenuCommand(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, &frmPsychicCardTestDisplay::mnuExit_Click);
-    const HelpMenu help = buildHelpMenu(this, UpdateCaption::CheckForSoftwareUpdatePlay, QStringLiteral("mnuFileSep1"),
-                                        QStringLiteral("mnuFileSep2"));
-    mnuHelp = help.mnuHelp;
-    mkmoney = buildMakeMoneyAction(this);
-    addMenuBarMenu(mnuFile);
-    addMenuBarMenu(mnuHelp);
-    addMenuBarAction(mkmoney);
+    const MenuBar bar = buildMenuBar(
+        this, {backCommand([this] { mnuFileBack_Click(); }), exitCommand([this] { mnuExit_Click(); })},
+        UpdateCaption::CheckForSoftwareUpdatePlay, QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2"));
+    mnuFile = bar.mnuFile;
+    mnuFileBack = bar.file[0];
+    mnuExit = bar.file[1];
+    mnuHelp = bar.help.mnuHelp;
+    mkmoney = bar.mkmoney;
 }
 
 void frmPsychicCardTestDisplay::Form_Load()
@@ -239,24 +218,14 @@ void frmPsychicCardTestDisplay::Form_Unload()
     showWelcomePanel();
 }
 
-// The panel behind is hidden as well as covered, so that Tab and the
-// keyboard cannot reach controls nobody can see.
-static void bringToFront(QWidget* front, QWidget* behind, QWidget* focus)
-{
-    front->show();
-    front->raise();
-    behind->hide();
-    focus->setFocus();
-}
-
 void frmPsychicCardTestDisplay::bringColourCardGameToFront()
 {
-    bringToFront(fraPicKCards, fraTenRightCard, cmdBlackCard);
+    bringToFront(fraPicKCards, {fraPicKCards, fraTenRightCard}, this);
 }
 
 void frmPsychicCardTestDisplay::bringRightCardGameToFront()
 {
-    bringToFront(fraTenRightCard, fraPicKCards, picCard[0]);
+    bringToFront(fraTenRightCard, {fraPicKCards, fraTenRightCard}, this);
 }
 
 void frmPsychicCardTestDisplay::showDeal()
@@ -265,60 +234,44 @@ void frmPsychicCardTestDisplay::showDeal()
         showIMGTencardFace(picCard[i], dealtCards[i]);
 }
 
-bool frmPsychicCardTestDisplay::pleaseWait()
+void frmPsychicCardTestDisplay::colourGuess(QWidget* button, CardColour guess)
 {
-    picMessage->show();
-    picMessage->raise();
-    QPointer<frmPsychicCardTestDisplay> alive(this);
-    platform::pause().wait(this);
-    return alive && frmPsychicCardTestDisplay::ifLoaded() == this;
-}
-
-void frmPsychicCardTestDisplay::showFeedback()
-{
-    const QString outcome = lblScore->text();
-    frmPsychicCardTestResult& result = frmPsychicCardTestResult::get();
-    showVerdict(result.lblResult, outcome);
-    result.exec();
-}
-
-void frmPsychicCardTestDisplay::colourGuess(CardColour guess)
-{
-    lblScore->clear();
-    if (!pleaseWait())
-        return;
-    // Drawn only now, after the guess was made.
-    cardDrawn = static_cast<qint16>(drawDeckCard(platform::random().next()));
-    showIMGCardsFace(picDeckOfCards, cardDrawn);
-    const bool right = isColourGuessRight(guess, cardDrawn);
-    lblScore->setText(outcomeWord(right));
-    countGuess(kColourCardSlot, right);
-    picMessage->hide();
-    showFeedback();
+    m_guess->run(button, {[] {
+                              // Drawn only now, after the guess was made.
+                              cardDrawn = static_cast<qint16>(drawDeckCard(platform::random().next()));
+                              return int(cardDrawn);
+                          },
+                          [this](int card) {
+                              showIMGCardsFace(picDeckOfCards, card);
+                              return picDeckOfCards;
+                          },
+                          [guess](int card) { return isColourGuessRight(guess, card); },
+                          [](bool right) { countGuess(kColourCardSlot, right); }});
 }
 
 void frmPsychicCardTestDisplay::cmdBlackCard_Click()
 {
-    colourGuess(CardColour::Black);
+    colourGuess(cmdBlackCard, CardColour::Black);
 }
 
 void frmPsychicCardTestDisplay::cmdRedCard_Click()
 {
-    colourGuess(CardColour::Red);
+    colourGuess(cmdRedCard, CardColour::Red);
 }
 
 void frmPsychicCardTestDisplay::picCard_Click(int index)
 {
-    lblScore->clear();
-    if (!pleaseWait())
-        return;
-    cardDrawn = static_cast<qint16>(drawChosenPosition(platform::random().next()));
-    showIMGTencardFace(picTenCardResult, dealtCards[static_cast<size_t>(cardDrawn)]);
-    const bool right = isRightCardGuess(dealtCards, index, cardDrawn);
-    lblScore->setText(outcomeWord(right));
-    countGuess(kRightCardSlot, right);
-    picMessage->hide();
-    showFeedback();
+    m_guess->run(picCard[static_cast<size_t>(index)],
+                 {[] {
+                      cardDrawn = static_cast<qint16>(drawChosenPosition(platform::random().next()));
+                      return int(cardDrawn);
+                  },
+                  [this](int chosen) {
+                      showIMGTencardFace(picTenCardResult, dealtCards[static_cast<size_t>(chosen)]);
+                      return picTenCardResult;
+                  },
+                  [index](int chosen) { return isRightCardGuess(dealtCards, index, chosen); },
+                  [](bool right) { countGuess(kRightCardSlot, right); }});
 }
 
 void frmPsychicCardTestDisplay::cmdRefresh_Click()
@@ -348,20 +301,4 @@ void frmPsychicCardTestDisplay::cmdExit_Click()
 void frmPsychicCardTestDisplay::mnuExit_Click()
 {
     cmdExit_Click();
-}
-
-void frmPsychicCardTestDisplay::keyPressEvent(QKeyEvent* event)
-{
-    const int key = event->key();
-    if (key == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        cmdExit->click();
-        return;
-    }
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        // Enter presses the button that has the focus, else the default one.
-        auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        (focused && focused->isVisible() ? focused : cmdExit)->click();
-        return;
-    }
-    Form::keyPressEvent(event);
 }

@@ -8,8 +8,10 @@
 // the chosen one?); the home window brings the wanted one to the front.
 
 #include "shell/Form.h"
+#include "shell/GuessRunner.h"
 
 #include <array>
+#include <memory>
 
 class ClickLabel;
 class Panel;
@@ -74,8 +76,6 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
-    // cmdExit is the default and the cancel button.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildTopAndBottom();
@@ -84,9 +84,7 @@ private:
     void buildPleaseWait();
     void buildMenus();
 
-    void colourGuess(CardColour guess);
-    // Shows "Please Wait ..." for the pause; false if the window was closed
-    // meanwhile, and then nothing more may be done.
-    bool pleaseWait();
-    void showFeedback();
+    void colourGuess(QWidget* button, CardColour guess);
+
+    std::unique_ptr<GuessRunner> m_guess;
 };

@@ -13,6 +13,7 @@
 #include "shell/Panel.h"
 #include "shell/StandardMenus.h"
 #include "shell/TextBox.h"
+#include "shell/Widgets.h"
 #include "shell/modHelp.h"
 
 #include <QAction>
@@ -54,24 +55,6 @@ const char* const kRightCardCaption = "Click To Play Pick The Right Card";
 const char* const kScoreCaption = "Score";
 const char* const kOkCaption = "Ok";
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, double points, const QColor& colour)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(look::verdana(points));
-    look::setTextColour(label, colour);
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, double points, const QColor& face)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(look::verdana(points));
-    look::setButtonFace(button, face);
-    return button;
-}
-
 } // namespace
 
 frmPsychicCardTestMain::frmPsychicCardTestMain()
@@ -99,6 +82,7 @@ frmPsychicCardTestMain::frmPsychicCardTestMain()
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &frmPsychicCardTestMain::Timer1_Timer);
     Timer1->start();
+    bindWindowKeys(this, nullptr, nullptr);
 }
 
 void frmPsychicCardTestMain::buildTopAndBottom()
@@ -114,7 +98,7 @@ void frmPsychicCardTestMain::buildTopAndBottom()
     twips::place(lblFullBrand, 120, 0, 3600, 660);
     twips::place(lblCobrand, 3840, 0, 3600, 660);
 
-    cmdExit = makeButton(Frame5, "cmdExit", QStringLiteral("&Exit"), 8.25, look::kGrey);
+    cmdExit = makeButton(Frame5, "cmdExit", QStringLiteral("&Exit"), look::verdana(8.25), look::kGrey);
     twips::place(cmdExit, 7560, 120, 1215, 420);
     connect(cmdExit, &QPushButton::clicked, this, &frmPsychicCardTestMain::cmdExit_Click);
 }
@@ -134,22 +118,24 @@ void frmPsychicCardTestMain::buildMainPanel()
     look::setBackground(Label1, Qt::black);
     twips::place(Label1, -120, 120, 9015, 735);
 
-    lblWelCome = makeLabel(fraMain, "lblWelCome", QString::fromLatin1(kWelcomeText), 8.25, QColor(255, 0, 0));
+    lblWelCome =
+        makeLabel(fraMain, "lblWelCome", QString::fromLatin1(kWelcomeText), look::verdana(8.25), QColor(255, 0, 0));
     look::setBackground(lblWelCome, Qt::black);
     lblWelCome->setAlignment(Qt::AlignCenter);
     lblWelCome->setWordWrap(true);
     twips::place(lblWelCome, welcomeStartLeft(kWelcomeLineWidth), kWelcomeTop, kWelcomeLineWidth, 675);
 
-    Label2 = makeLabel(fraMain, "Label2", QString::fromLatin1(kIntroText), 8.25, Qt::black);
+    Label2 = makeLabel(fraMain, "Label2", QString::fromLatin1(kIntroText), look::verdana(8.25), Qt::black);
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setWordWrap(true);
     twips::place(Label2, 120, 900, kPanelWidth - 240, 840);
 
-    Label3 = makeLabel(fraMain, "Label3", QStringLiteral("Click On One option and get started! "), 9.75, kBlue);
+    Label3 = makeLabel(fraMain, "Label3", QStringLiteral("Click On One option and get started! "), look::verdana(9.75),
+                       kBlue);
     Label3->setAlignment(Qt::AlignCenter);
     twips::place(Label3, 120, 1800, kPanelWidth - 240, 300);
 
-    lblCaption = makeLabel(fraMain, "lblCaption", QStringLiteral("lblCaption"), 9, kBlue);
+    lblCaption = makeLabel(fraMain, "lblCaption", QStringLiteral("lblCaption"), look::verdana(9), kBlue);
     lblCaption->setAlignment(Qt::AlignCenter);
     setCaption(lblCaption->text());
 
@@ -169,13 +155,13 @@ void frmPsychicCardTestMain::buildMainPanel()
     look::setTextColour(txtScore, kScoreText);
     twips::place(txtScore, 120, 330, 7935, 1485);
 
-    cmdPickCards =
-        makeButton(fraMain, "cmdPickCards", QStringLiteral("Pick The Right Color Card"), 12, QColor(255, 128, 128));
+    cmdPickCards = makeButton(fraMain, "cmdPickCards", QStringLiteral("Pick The Right Color Card"), look::verdana(12),
+                              QColor(255, 128, 128));
     twips::place(cmdPickCards, 720, 2160, 3615, 1215);
     connect(cmdPickCards, &QPushButton::clicked, this, &frmPsychicCardTestMain::cmdPickCards_Click);
 
-    cmdRightCard =
-        makeButton(fraMain, "cmdRightCard", QStringLiteral("Pick The Right Card"), 12, QColor(128, 128, 255));
+    cmdRightCard = makeButton(fraMain, "cmdRightCard", QStringLiteral("Pick The Right Card"), look::verdana(12),
+                              QColor(128, 128, 255));
     twips::place(cmdRightCard, 4560, 2160, 3615, 1215);
     connect(cmdRightCard, &QPushButton::clicked, this, &frmPsychicCardTestMain::cmdRightCard_Click);
 
@@ -185,7 +171,7 @@ void frmPsychicCardTestMain::buildMainPanel()
         game->installEventFilter(this);
     }
 
-    cmdScore = makeButton(fraMain, "cmdScore", QString::fromLatin1(kScoreCaption), 9, look::kGrey);
+    cmdScore = makeButton(fraMain, "cmdScore", QString::fromLatin1(kScoreCaption), look::verdana(9), look::kGrey);
     twips::place(cmdScore, 360, 3780, 8175, 615);
     connect(cmdScore, &QPushButton::clicked, this, &frmPsychicCardTestMain::cmdScore_Click);
 
@@ -199,16 +185,13 @@ void frmPsychicCardTestMain::buildMainPanel()
 
 void frmPsychicCardTestMain::buildMenus()
 {
-    mnuFile = buildFileMenu(this);
-    mnuExit = addMenuCommand(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, &frmPsychicCardTestMain::mnuExit_Click);
-    const HelpMenu help = buildHelpMenu(this, UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"),
-                                        QStringLiteral("mnuHelp2"));
-    mnuHelp = help.mnuHelp;
-    mkmoney = buildMakeMoneyAction(this);
-    addMenuBarMenu(mnuFile);
-    addMenuBarMenu(mnuHelp);
-    addMenuBarAction(mkmoney);
+    const MenuBar bar =
+        buildMenuBar(this, {exitCommand([this] { mnuExit_Click(); })}, UpdateCaption::CheckForSoftwareUpdate,
+                     QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
+    mnuFile = bar.mnuFile;
+    mnuExit = bar.file[0];
+    mnuHelp = bar.help.mnuHelp;
+    mkmoney = bar.mkmoney;
 }
 
 void frmPsychicCardTestMain::Form_Load()

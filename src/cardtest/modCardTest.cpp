@@ -86,10 +86,8 @@ QString scoreText(const std::array<qint16, 4>& correct, const std::array<qint16,
 {
     auto line = [&](const char* game, int slot) {
         const auto i = static_cast<size_t>(slot);
-        return QStringLiteral("%1 :-  %2 Correct Out Of %3 Attempts")
-            .arg(QString::fromLatin1(game))
-            .arg(correct[i])
-            .arg(attempts[i]);
+        return QString::fromLatin1(game) + QLatin1String(" :-  ") + countPair(correct[i], attempts[i]) +
+               QLatin1String(" Attempts");
     };
     return line("Pick The Right Color Card", kColourCardSlot) + QStringLiteral("\r\n\r\n") +
            line("Pick The Right Card", kRightCardSlot);

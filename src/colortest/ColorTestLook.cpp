@@ -8,18 +8,16 @@
 #include "shell/Look.h"
 #include "shell/StandardMenus.h"
 #include "shell/Twips.h"
+#include "shell/Widgets.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QPushButton>
 
 namespace colorlook {
 
 QFrame* navyPanel(QWidget* parent, const QString& name)
 {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    look::setBackground(panel, kNavy);
+    QFrame* panel = makePanel(parent, name, kNavy);
     // The frame is drawn in WindowText; the panel's own labels set theirs.
     QPalette p = panel->palette();
     p.setColor(QPalette::WindowText, QColor(70, 70, 150));
@@ -29,14 +27,6 @@ QFrame* navyPanel(QWidget* parent, const QString& name)
     return panel;
 }
 
-QWidget* whiteStrip(QWidget* parent, const QString& name)
-{
-    auto* strip = new QWidget(parent);
-    strip->setObjectName(name);
-    look::setBackground(strip, Qt::white);
-    return strip;
-}
-
 void styleLink(ClickLabel* link, double points)
 {
     link->setFont(look::verdana(points));
@@ -44,25 +34,18 @@ void styleLink(ClickLabel* link, double points)
     link->setAlignment(Qt::AlignCenter);
 }
 
-QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, const QColor& colour, double points,
+QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, double points, const QColor& colour,
                   Qt::Alignment alignment)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(look::verdana(points));
-    look::setTextColour(label, colour);
+    QLabel* label = makeLabel(parent, name, text, look::verdana(points), colour);
     label->setWordWrap(true);
     label->setAlignment(alignment);
     return label;
 }
 
-QPushButton* greyButton(QWidget* parent, const QString& name, const QString& caption)
+QFont buttonFont()
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setFont(look::verdana(8.25));
-    look::setButtonFace(button, look::kPaleGrey);
-    return button;
+    return look::verdana(8.25);
 }
 
 LinkStrips buildLinkStrips(QWidget* window, double width, double height, double linksTop)
@@ -70,13 +53,13 @@ LinkStrips buildLinkStrips(QWidget* window, double width, double height, double 
     constexpr double kBannerHeight = 480;
     constexpr double kLinkHeight = 540;
     LinkStrips s{};
-    s.picBanner = whiteStrip(window, QStringLiteral("picBanner"));
+    s.picBanner = makePanel(window, "picBanner", Qt::white);
     twips::place(s.picBanner, 0, 0, width, kBannerHeight);
     s.Label61 = makeLabel61(s.picBanner);
     styleLink(s.Label61, 8.25);
     twips::place(s.Label61, 120, 60, width - 240, kBannerHeight - 120);
 
-    s.picLinks = whiteStrip(window, QStringLiteral("picLinks"));
+    s.picLinks = makePanel(window, "picLinks", Qt::white);
     twips::place(s.picLinks, 0, linksTop, width, height - linksTop);
     s.lblFullBrand = makeFullBrandLabel(s.picLinks);
     styleLink(s.lblFullBrand, 8.25);

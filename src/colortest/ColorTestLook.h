@@ -7,12 +7,12 @@
 // strips holding the advertising links, and the light grey buttons.
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 
 class ClickLabel;
 class QFrame;
 class QLabel;
-class QPushButton;
 class QWidget;
 
 namespace colorlook {
@@ -24,8 +24,6 @@ const QColor kLinkBlue(0, 0, 160);
 // A navy panel with a thin lighter edge, so it stands out on the navy window.
 QFrame* navyPanel(QWidget* parent, const QString& name);
 
-// A white strip across the window with the link labels set in it.
-QWidget* whiteStrip(QWidget* parent, const QString& name);
 void styleLink(ClickLabel* link, double points);
 
 struct LinkStrips {
@@ -42,10 +40,11 @@ struct LinkStrips {
 LinkStrips buildLinkStrips(QWidget* window, double width, double height, double linksTop);
 
 // A word-wrapped static label in bold Verdana.
-QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, const QColor& colour, double points,
+QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, double points, const QColor& colour,
                   Qt::Alignment alignment);
 
-// A captioned light grey button in bold Verdana.
-QPushButton* greyButton(QWidget* parent, const QString& name, const QString& caption);
+// The light grey of the windows' captioned buttons, and their type.
+const QColor kButtonFace(224, 224, 224);
+QFont buttonFont();
 
 } // namespace colorlook

@@ -10,15 +10,14 @@
 #include "colortest/modColorTest.h"
 #include "platform/Platform.h"
 #include "shell/ClickLabel.h"
-#include "shell/Feedback.h"
+#include "shell/GuessRunner.h"
 #include "shell/Look.h"
+#include "shell/Widgets.h"
 
 #include <QAction>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -93,7 +92,6 @@ void buildPalette(frmPsychicColorTestDisplay* window, QFrame* panel, std::array<
         look::setSolidButton(button, colours[i].colour());
         button->setCursor(look::handCursor());
         button->setAccessibleName(QString::fromLatin1(colours[i].name));
-        button->setAutoDefault(true); // Enter on a focused colour makes that guess
         const QRectF r = buttonRect(level, i);
         twips::place(button, r.left(), r.top(), r.width(), r.height());
         QObject::connect(button, &QPushButton::clicked, window, [window, handler, i] { (window->*handler)(i); });
@@ -116,11 +114,11 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     for (int level = Beginner; level <= Expert; ++level) {
         QFrame* panel = levelPanel(level);
         twips::place(panel, kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
-        lblCalm[level] = textLabel(panel, QStringLiteral("lblCalm_%1").arg(level), QString::fromLatin1(kCalmText),
-                                   kOrange, 9.75, Qt::AlignCenter);
+        lblCalm[level] = textLabel(panel, QStringLiteral("lblCalm_%1").arg(level), QString::fromLatin1(kCalmText), 9.75,
+                                   kOrange, Qt::AlignCenter);
         twips::place(lblCalm[level], 120, 180, kPanelWidth - 240, 420);
         lblSelect[level] = textLabel(panel, QStringLiteral("lblSelect_%1").arg(level), QString::fromLatin1(kSelectText),
-                                     kLightYellow, 9, Qt::AlignCenter);
+                                     9, kLightYellow, Qt::AlignCenter);
         twips::place(lblSelect[level], 120, kPaletteTop + kPaletteHeight + 120, kPanelWidth - 240, 600);
     }
     buildPalette(this, fraBeginner, cmdBeginner, Beginner, QStringLiteral("cmdBeginner"),
@@ -132,33 +130,34 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     // The first panel listed is in front until the home window chooses.
     bringLevelToFront(Beginner);
 
-    picMessage = new QFrame(this);
-    picMessage->setObjectName(QStringLiteral("picMessage"));
-    look::setBackground(picMessage, QColor(255, 0, 0));
-    twips::place(picMessage, kPanelLeft + (kPanelWidth - kMessageWidth) / 2,
-                 kPanelTop + (kPanelHeight - kMessageHeight) / 2, kMessageWidth, kMessageHeight);
-    auto messageLabel = [this](const char* name, const char* text, double points) {
-        QLabel* label = textLabel(picMessage, QString::fromLatin1(name), QString::fromLatin1(text), kMessageText,
-                                  points, Qt::AlignCenter);
-        look::setBackground(label, Qt::white);
-        return label;
-    };
-    lblWait = messageLabel("lblWait", "Please Wait ...", 14);
-    twips::place(lblWait, 180, 180, kMessageWidth - 360, 660);
-    lblGenerating = messageLabel("lblGenerating", "Psychic Color Test is generating the Result for You", 8.25);
-    twips::place(lblGenerating, 180, 900, kMessageWidth - 360, 480);
-    picMessage->hide();
-
     lblScore = new QLabel(QStringLiteral("lblScore"), this);
     lblScore->setObjectName(QStringLiteral("lblScore"));
     lblScore->hide();
 
+    constexpr double kMessageLeft = kPanelLeft + (kPanelWidth - kMessageWidth) / 2;
+    constexpr double kMessageTop = kPanelTop + (kPanelHeight - kMessageHeight) / 2;
+    const PleaseWait wait = buildPleaseWait(
+        this, {QColor(255, 0, 0),
+               false,
+               {kMessageLeft, kMessageTop, kMessageWidth, kMessageHeight},
+               {"lblWait", look::verdana(14), kMessageText, Qt::white, {180, 180, kMessageWidth - 360, 660}},
+               {"lblGenerating", look::verdana(8.25), kMessageText, Qt::white, {180, 900, kMessageWidth - 360, 480}},
+               "Psychic Color Test is generating the Result for You"});
+    picMessage = wait.panel;
+    lblWait = wait.wait;
+    lblGenerating = wait.generating;
+    m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicColorTestResult>());
+    for (QPushButton* colour : cmdBeginner)
+        m_guess->addChoice(colour);
+    for (QPushButton* colour : cmdIntermediate)
+        m_guess->addChoice(colour);
+    for (QPushButton* colour : cmdExpert)
+        m_guess->addChoice(colour);
+
     const double buttonsLeft = (kWidth - 2 * kButtonWidth - kButtonGap) / 2;
-    cmdOK = greyButton(this, QStringLiteral("cmdOK"), QStringLiteral("&Back"));
-    cmdOK->setAutoDefault(true);
+    cmdOK = makeButton(this, "cmdOK", QStringLiteral("&Back"), buttonFont(), kButtonFace);
     twips::place(cmdOK, buttonsLeft, kButtonTop, kButtonWidth, kButtonHeight);
-    cmdExit = greyButton(this, QStringLiteral("cmdExit"), QStringLiteral("&Exit"));
-    cmdExit->setDefault(true);
+    cmdExit = makeButton(this, "cmdExit", QStringLiteral("&Exit"), buttonFont(), kButtonFace);
     twips::place(cmdExit, buttonsLeft + kButtonWidth + kButtonGap, kButtonTop, kButtonWidth, kButtonHeight);
     connect(cmdOK, &QPushButton::clicked, this, &frmPsychicColorTestDisplay::cmdOk_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmPsychicColorTestDisplay::cmdExit_Click);
@@ -171,17 +170,15 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     lblFullBrand = strips.lblFullBrand;
     lblCobrand = strips.lblCobrand;
 
-    mnuFile = buildFileMenu(this);
-    mnuFileBack = addMenuCommand(mnuFile, QStringLiteral("&Back"), QStringLiteral("mnuFileBack"));
-    mnuExit = addMenuCommand(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
-    connect(mnuFileBack, &QAction::triggered, this, &frmPsychicColorTestDisplay::mnuFileBack_Click);
-    connect(mnuExit, &QAction::triggered, this, &frmPsychicColorTestDisplay::mnuExit_Click);
-    help = buildHelpMenu(this, UpdateCaption::CheckForSoftwareUpdatePlay, QStringLiteral("mnuFileSep1"),
-                         QStringLiteral("mnuFileSep2"));
-    mkmoney = buildMakeMoneyAction(this);
-    addMenuBarMenu(mnuFile);
-    addMenuBarMenu(help.mnuHelp);
-    addMenuBarAction(mkmoney);
+    const MenuBar bar = buildMenuBar(
+        this, {backCommand([this] { mnuFileBack_Click(); }), exitCommand([this] { mnuExit_Click(); })},
+        UpdateCaption::CheckForSoftwareUpdatePlay, QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2"));
+    mnuFile = bar.mnuFile;
+    mnuFileBack = bar.file[0];
+    mnuExit = bar.file[1];
+    help = bar.help;
+    mkmoney = bar.mkmoney;
+    bindWindowKeys(this, cmdExit, cmdExit);
 }
 
 QFrame* frmPsychicColorTestDisplay::levelPanel(int level) const
@@ -198,11 +195,7 @@ QFrame* frmPsychicColorTestDisplay::levelPanel(int level) const
 
 void frmPsychicColorTestDisplay::bringLevelToFront(int level)
 {
-    // The panels behind are hidden as well, so that Tab and screen readers
-    // cannot reach colours nobody can see.
-    for (int other = Beginner; other <= Expert; ++other)
-        levelPanel(other)->setVisible(other == level);
-    levelPanel(level)->raise();
+    ::bringToFront(levelPanel(level), {fraBeginner, fraIntermediate, fraExpert}, this);
 }
 
 void frmPsychicColorTestDisplay::Form_Load()
@@ -213,26 +206,6 @@ void frmPsychicColorTestDisplay::Form_Load()
 void frmPsychicColorTestDisplay::Form_Unload()
 {
     showWelcomePanel();
-}
-
-void frmPsychicColorTestDisplay::keyPressEvent(QKeyEvent* event)
-{
-    // Keys reach the window only when the focused control leaves them: a
-    // focused button takes Enter itself, so Enter here means no other button
-    // has the focus.
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-            cmdExit->click();
-            return;
-        }
-        break;
-    default:
-        break;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void frmPsychicColorTestDisplay::cmdBeginner_Click(int index)
@@ -252,20 +225,16 @@ void frmPsychicColorTestDisplay::cmdExpert_Click(int index)
 
 void frmPsychicColorTestDisplay::guess(int level, int index)
 {
-    picMessage->raise();
-    picMessage->show();
-    QPointer<frmPsychicColorTestDisplay> alive(this);
-    platform::pause().wait(this);
-    if (!alive || frmPsychicColorTestDisplay::ifLoaded() != this)
-        return; // closed during the pause: the guess is abandoned
-
-    m_drawn[level] = static_cast<qint16>(modColorTest::drawColour(level));
-    lblScore->setText(modColorTest::judgeGuess(level, index, m_drawn[level]));
-    picMessage->hide();
-
-    frmPsychicColorTestResult& result = frmPsychicColorTestResult::get();
-    showVerdict(result.lblResult, lblScore->text());
-    result.exec();
+    QPushButton* colour = level == Beginner       ? cmdBeginner.at(index)
+                          : level == Intermediate ? cmdIntermediate.at(index)
+                                                  : cmdExpert.at(index);
+    m_guess->run(colour, {[this, level] {
+                              m_drawn[level] = static_cast<qint16>(modColorTest::drawColour(level));
+                              return int(m_drawn[level]);
+                          },
+                          nullptr, // the drawn colour is never shown
+                          [index](int drawn) { return modColorTest::isRightGuess(index, drawn); },
+                          [level](bool right) { modColorTest::countGuess(level, right); }});
 }
 
 void frmPsychicColorTestDisplay::cmdOk_Click()

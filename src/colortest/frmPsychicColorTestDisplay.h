@@ -9,15 +9,16 @@
 // draw, the count, and the verdict in the feedback window.
 
 #include "shell/Form.h"
+#include "shell/GuessRunner.h"
 #include "shell/StandardMenus.h"
 
 #include <QtGlobal>
 #include <array>
+#include <memory>
 
 class ClickLabel;
 class QAction;
 class QFrame;
-class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -60,8 +61,6 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
-    // Exit is the window's default and cancel button.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void cmdBeginner_Click(int index);
@@ -76,4 +75,5 @@ private:
 
     // The last number drawn at each level; never shown.
     std::array<qint16, 3> m_drawn{};
+    std::unique_ptr<GuessRunner> m_guess;
 };

@@ -10,7 +10,9 @@
 #include "platform/Platform.h"
 #include "shell/ClickLabel.h"
 #include "shell/Look.h"
+#include "shell/StandardMenus.h"
 #include "shell/TextBox.h"
+#include "shell/Widgets.h"
 #include "shell/modHelp.h"
 
 #include <QAction>
@@ -30,6 +32,7 @@ const char* const kWelcomeText =
     "event by intuitive means. Hundreds of such unexplained events occur around us everyday. Sorvek Free Psychic "
     "Color Test Software is such a tool that helps you to test your inborn psychic skills.";
 const char* const kNoLevelMessage = "Please Select a Type Of Color Test !";
+const char* const kProceedCaption = "Proceed To &Color Test"; // the button's and the menu command's
 const QString kScoreCaption = QStringLiteral("&Score");
 const QString kOkCaption = QStringLiteral("Ok");
 
@@ -85,7 +88,7 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
 
     fraWelcome = navyPanel(this, QStringLiteral("fraWelcome"));
     twips::place(fraWelcome, kLeftPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
-    Label2 = textLabel(fraWelcome, QStringLiteral("Label2"), QString::fromLatin1(kWelcomeText), kYellow, 9.75,
+    Label2 = textLabel(fraWelcome, QStringLiteral("Label2"), QString::fromLatin1(kWelcomeText), 9.75, kYellow,
                        Qt::AlignLeft | Qt::AlignVCenter);
     twips::place(Label2, 240, 180, kPanelWidth - 480, kPanelHeight - 360);
 
@@ -93,7 +96,7 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     twips::place(fraLevel, kRightPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
     Label4 =
         textLabel(fraLevel, QStringLiteral("Label4"),
-                  QStringLiteral("Choose your level of difficulty and get started!"), kYellow, 9.75, Qt::AlignCenter);
+                  QStringLiteral("Choose your level of difficulty and get started!"), 9.75, kYellow, Qt::AlignCenter);
     twips::place(Label4, 240, 240, kPanelWidth - 480, 720);
     for (int i = 0; i < 3; ++i) {
         optLevel[i] = levelOption(fraLevel, i);
@@ -123,13 +126,13 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     fraScore->hide();
     fraLevel->raise();
 
-    cmdProceed = greyButton(this, QStringLiteral("cmdProceed"), QStringLiteral("Proceed To &Color Test"));
+    cmdProceed = makeButton(this, "cmdProceed", QString::fromLatin1(kProceedCaption), buttonFont(), kButtonFace);
     twips::place(cmdProceed, kLeftPanelLeft + (kPanelWidth - kProceedWidth) / 2, kButtonTop, kProceedWidth,
                  kButtonHeight);
     const double smallLeft = kRightPanelLeft + (kPanelWidth - 2 * kSmallButtonWidth - kButtonGap) / 2;
-    cmdScore = greyButton(this, QStringLiteral("cmdScore"), kScoreCaption);
+    cmdScore = makeButton(this, "cmdScore", kScoreCaption, buttonFont(), kButtonFace);
     twips::place(cmdScore, smallLeft, kButtonTop, kSmallButtonWidth, kButtonHeight);
-    cmdExit = greyButton(this, QStringLiteral("cmdExit"), QStringLiteral("&Exit"));
+    cmdExit = makeButton(this, "cmdExit", QStringLiteral("&Exit"), buttonFont(), kButtonFace);
     twips::place(cmdExit, smallLeft + kSmallButtonWidth + kButtonGap, kButtonTop, kSmallButtonWidth, kButtonHeight);
 
     // The links come last in the Tab order, after the test's own controls.
@@ -144,17 +147,16 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     connect(cmdScore, &QPushButton::clicked, this, &frmPsychicColorTestMain::cmdScore_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmPsychicColorTestMain::cmdExit_Click);
 
-    mnuFile = buildFileMenu(this);
-    mnuProceed = addMenuCommand(mnuFile, QStringLiteral("Proceed To &Color Test"), QStringLiteral("mnuProceed"));
-    mnuExit = addMenuCommand(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
-    connect(mnuProceed, &QAction::triggered, this, &frmPsychicColorTestMain::mnuProceed_Click);
-    connect(mnuExit, &QAction::triggered, this, &frmPsychicColorTestMain::mnuExit_Click);
-    help = buildHelpMenu(this, UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"),
-                         QStringLiteral("mnuHelp2"));
-    mkmoney = buildMakeMoneyAction(this);
-    addMenuBarMenu(mnuFile);
-    addMenuBarMenu(help.mnuHelp);
-    addMenuBarAction(mkmoney);
+    const MenuBar bar = buildMenuBar(
+        this,
+        {{kProceedCaption, "mnuProceed", [this] { mnuProceed_Click(); }}, exitCommand([this] { mnuExit_Click(); })},
+        UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
+    mnuFile = bar.mnuFile;
+    mnuProceed = bar.file[0];
+    mnuExit = bar.file[1];
+    help = bar.help;
+    mkmoney = bar.mkmoney;
+    bindWindowKeys(this, nullptr, nullptr);
 }
 
 void frmPsychicColorTestMain::Form_Load()
@@ -177,14 +179,6 @@ int frmPsychicColorTestMain::chosenLevel() const
     return -1;
 }
 
-void frmPsychicColorTestMain::showView(QWidget* front, QWidget* back)
-{
-    // The panel behind is hidden too, so Tab cannot reach controls nobody sees.
-    front->show();
-    front->raise();
-    back->hide();
-}
-
 void frmPsychicColorTestMain::cmdProceed_Click()
 {
     const int level = chosenLevel();
@@ -204,12 +198,12 @@ void frmPsychicColorTestMain::cmdScore_Click()
     for (QRadioButton* option : optLevel)
         deselect(option);
     if (cmdScore->text() == kScoreCaption) {
-        showView(fraScore, fraLevel);
+        bringToFront(fraScore, {fraLevel, fraScore}, cmdScore);
         txtScore->setText(modColorTest::scoreText());
         cmdScore->setText(kOkCaption);
         txtScore->setFocus(); // read out by screen readers
     } else {
-        showView(fraLevel, fraScore);
+        bringToFront(fraLevel, {fraLevel, fraScore}, cmdScore);
         cmdScore->setText(kScoreCaption);
         optLevel[0]->setChecked(true);
         cmdScore->setFocus();

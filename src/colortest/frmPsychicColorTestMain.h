@@ -62,5 +62,4 @@ private:
 
     // The option selected first in index order, or -1 for none.
     int chosenLevel() const;
-    void showView(QWidget* front, QWidget* back);
 };

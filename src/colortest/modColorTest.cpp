@@ -57,11 +57,6 @@ int validLevel(int level)
     return qBound(int(Beginner), level, int(Expert));
 }
 
-QString countLine(qint16 correct, qint16 attempts)
-{
-    return QString::number(correct) + QStringLiteral(" Correct Out Of ") + QString::number(attempts);
-}
-
 } // namespace
 
 const std::vector<PaletteColour>& palette(int level)
@@ -93,7 +88,7 @@ QString scoreText(const Counters& correct, const Counters& attempts)
     for (int level = Beginner; level <= Expert; ++level) {
         if (level != Beginner)
             lines << QString();
-        lines << levelCaption(level) + QStringLiteral(" Level") << countLine(correct[level], attempts[level]);
+        lines << levelCaption(level) + QStringLiteral(" Level") << countPair(correct[level], attempts[level]);
     }
     return lines.join(QStringLiteral("\r\n"));
 }
@@ -113,14 +108,12 @@ bool isRightGuess(int index, int drawn)
     return drawn == index + 1;
 }
 
-QString judgeGuess(int level, int index, int drawn)
+void countGuess(int level, bool right)
 {
     const int l = validLevel(level);
-    const bool right = isRightGuess(index, drawn);
     if (right)
         countOne(colorCorrect[l]);
     countOne(colorAttempts[l]);
-    return outcomeWord(right);
 }
 
 } // namespace modColorTest

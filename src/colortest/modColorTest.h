@@ -54,8 +54,8 @@ int drawColour(int level);
 // Button `index` stands for the number index + 1.
 bool isRightGuess(int index, int drawn);
 
-// Counts one guess at a level (attempts always, correct on a right guess;
-// both saturate at 32767) and returns its outcome word.
-QString judgeGuess(int level, int index, int drawn);
+// Counts one guess at a level: attempts always, correct on a right guess;
+// both saturate at 32767.
+void countGuess(int level, bool right);
 
 } // namespace modColorTest

@@ -28,6 +28,11 @@ void countOne(qint16& counter)
         ++counter;
 }
 
+QString countPair(qint16 correct, qint16 attempts)
+{
+    return QString::number(correct) + QLatin1String(" Correct Out Of ") + QString::number(attempts);
+}
+
 QString outcomeWord(bool correct)
 {
     return QString::fromLatin1(correct ? kCorrectWord : kIncorrectWord);

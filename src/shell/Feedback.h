@@ -24,6 +24,9 @@ extern const char* const kWrongAnswerText;
 // Adds one to a score counter; a counter at 32767 stays there.
 void countOne(qint16& counter);
 
+// A counter pair as the score texts write it: "3 Correct Out Of 7".
+QString countPair(qint16 correct, qint16 attempts);
+
 // The outcome word for a judged guess.
 QString outcomeWord(bool correct);
 

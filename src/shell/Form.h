@@ -39,6 +39,7 @@ public:
     // The menus this window shows in the main window's menu bar while it is
     // the active child (empty for windows without a menu bar).
     const QList<QAction*>& menuBarActions() const { return m_menuBar; }
+    void setMenuBarActions(const QList<QAction*>& actions) { m_menuBar = actions; }
 
     // Every loaded window, in the order it was loaded.
     static QList<FormBase*> loadedForms();
@@ -138,6 +139,18 @@ public:
     void placeCentredAtTop() { moveTwips(twips::centredLeft(twips::screenWidth(), windowWidthTwips()), 0); }
 
     QMdiSubWindow* subWindow() const { return m_sub; }
+
+    // An MDI child is seen through its sub-window: showing the window shows
+    // that too, however it is asked for, never the window alone inside a
+    // hidden frame.
+    void setVisible(bool visible) override
+    {
+        Widget::setVisible(visible);
+        if constexpr (!kDialog) {
+            if (visible && m_sub && !m_sub->isVisible())
+                showWindow();
+        }
+    }
 
 protected:
     Form() = default;

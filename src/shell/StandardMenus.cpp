@@ -5,6 +5,7 @@
 #include "shell/StandardMenus.h"
 
 #include "shell/ClickLabel.h"
+#include "shell/Form.h"
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
 
@@ -31,6 +32,40 @@ QMenu* buildFileMenu(QWidget* owner)
     auto* menu = new QMenu(QStringLiteral("&File"), owner);
     menu->setObjectName(QStringLiteral("mnuFile"));
     return menu;
+}
+
+FileCommand backCommand(std::function<void()> run)
+{
+    return {"&Back", "mnuFileBack", std::move(run)};
+}
+
+FileCommand exitCommand(std::function<void()> run)
+{
+    return {"E&xit", "mnuExit", std::move(run)};
+}
+
+QList<QAction*> MenuBar::actions() const
+{
+    return {mnuFile->menuAction(), help.mnuHelp->menuAction(), mkmoney};
+}
+
+MenuBar buildMenuBar(QWidget* window, std::initializer_list<FileCommand> file, UpdateCaption caption,
+                     const QString& separator1, const QString& separator2)
+{
+    MenuBar bar;
+    bar.mnuFile = buildFileMenu(window);
+    for (const FileCommand& command : file) {
+        QAction* action =
+            addMenuCommand(bar.mnuFile, QString::fromUtf8(command.caption), QString::fromLatin1(command.name));
+        action->setShortcut(command.shortcut);
+        QObject::connect(action, &QAction::triggered, window, command.run);
+        bar.file.append(action);
+    }
+    bar.help = buildHelpMenu(window, caption, separator1, separator2);
+    bar.mkmoney = buildMakeMoneyAction(window);
+    if (auto* form = dynamic_cast<FormBase*>(window))
+        form->setMenuBarActions(bar.actions());
+    return bar;
 }
 
 void showAbout()

@@ -6,7 +6,12 @@
 // The pieces every window carries: the "&Help" menu, the greyed
 // "Make Money &Online" item, and the three advertising link labels.
 
+#include <QKeySequence>
+#include <QList>
 #include <QString>
+
+#include <functional>
+#include <initializer_list>
 
 class ClickLabel;
 class QAction;
@@ -37,6 +42,32 @@ QAction* buildMakeMoneyAction(QWidget* owner);
 QMenu* buildFileMenu(QWidget* owner);
 // A menu command with its mnemonic caption and object name.
 QAction* addMenuCommand(QMenu* menu, const QString& caption, const QString& name);
+
+// One command of a window's File menu.
+struct FileCommand {
+    const char* caption;
+    const char* name;
+    std::function<void()> run;
+    QKeySequence shortcut = {};
+};
+// The File commands several windows share.
+FileCommand backCommand(std::function<void()> run); // "&Back" (mnuFileBack)
+FileCommand exitCommand(std::function<void()> run); // "E&xit" (mnuExit)
+
+struct MenuBar {
+    QMenu* mnuFile = nullptr;
+    QList<QAction*> file; // the File commands, in order
+    HelpMenu help;
+    QAction* mkmoney = nullptr;
+
+    // What the main window's menu bar shows for the window.
+    QList<QAction*> actions() const;
+};
+
+// The menu bar of a window: "&File" with its commands, then "&Help", then
+// "Make Money &Online". A test window shows it while it is the active one.
+MenuBar buildMenuBar(QWidget* window, std::initializer_list<FileCommand> file, UpdateCaption caption,
+                     const QString& separator1, const QString& separator2);
 
 // Shows the About window modally.
 void showAbout();

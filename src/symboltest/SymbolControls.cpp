@@ -125,16 +125,6 @@ void SymbolBox::paintEvent(QPaintEvent* event)
     paintPicture(this);
 }
 
-void bringToFront(QWidget* panel, std::initializer_list<QWidget*> samePlace)
-{
-    panel->raise();
-    panel->show();
-    for (QWidget* other : samePlace) {
-        if (other != panel)
-            other->hide();
-    }
-}
-
 void styleFramedGroup(QGroupBox* group, const QColor& fill)
 {
     group->setStyleSheet(

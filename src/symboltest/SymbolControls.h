@@ -4,15 +4,12 @@
 
 #pragma once
 // The controls the symbol test's windows share: a clickable symbol picture
-// (a choice), the "Result" box that reveals the drawn symbol, and switching
-// between panels that lie in one place.
+// (a choice) and the "Result" box that reveals the drawn symbol.
 
 #include <QAbstractButton>
 #include <QFrame>
 
 class QGroupBox;
-
-#include <initializer_list>
 
 class PictureStore;
 
@@ -67,11 +64,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
-
-// Brings `panel` to the front of the panels that share its place. Only the
-// front one is seen, so the others are also hidden: their controls keep
-// their state but take no focus and are not announced.
-void bringToFront(QWidget* panel, std::initializer_list<QWidget*> samePlace);
 
 // A framed group with its caption on the frame line, filled with `fill`.
 void styleFramedGroup(QGroupBox* group, const QColor& fill);

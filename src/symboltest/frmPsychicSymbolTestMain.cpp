@@ -6,9 +6,10 @@
 
 #include "platform/Platform.h"
 #include "shell/ClickLabel.h"
-#include "shell/Feedback.h"
+#include "shell/GuessRunner.h"
 #include "shell/Look.h"
 #include "shell/StandardMenus.h"
+#include "shell/Widgets.h"
 #include "symboltest/SymbolControls.h"
 #include "symboltest/SymbolPictures.h"
 #include "symboltest/frmPsychicSymbolTestResult.h"
@@ -23,7 +24,6 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 
 #include <functional>
@@ -76,21 +76,9 @@ const std::array<Spot, 10> kExpertSpots{{{120, 1560},
 // line free: above the Beginner zig-zag, below the two lower rows.
 constexpr std::array<double, kSymbolLevels> kPromptTops{2220, 4710, 4710};
 
-QFrame* makePanel(QWidget* parent, const char* name, const QColor& colour)
+QPushButton* greyButton(QWidget* parent, const char* name, const char* caption)
 {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    look::setBackground(panel, colour);
-    return panel;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption)
-{
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(look::verdana(8.25));
-    look::setButtonFace(button, look::kGrey);
-    return button;
+    return makeButton(parent, name, QString::fromLatin1(caption), look::verdana(8.25), look::kGrey);
 }
 
 void showMysteryBox(SymbolBox* box)
@@ -135,7 +123,7 @@ frmPsychicSymbolTestMain::frmPsychicSymbolTestMain()
     buildMenus();
 
     // At creation the cover is in front and no level is being played.
-    bringToFront(raCover, {raCover, fraBeginner, fraIntermediate, fraExpert});
+    bringToFront(raCover, {raCover, fraBeginner, fraIntermediate, fraExpert}, this);
 }
 
 void frmPsychicSymbolTestMain::buildBars()
@@ -166,37 +154,31 @@ void frmPsychicSymbolTestMain::buildBars()
     look::setTextColour(lblFullBrand, QColor(0, 255, 255));
     twips::place(lblFullBrand, 120, 495, buttonsLeft - 240, 435);
 
-    cmdBack = makeButton(Frame5, "cmdBack", "&Back");
+    cmdBack = greyButton(Frame5, "cmdBack", "&Back");
     twips::place(cmdBack, buttonsLeft, 300, kBarButtonWidth, kButtonHeight);
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
-    cmdExit = makeButton(Frame5, "cmdExit", "&Exit");
+    cmdExit = greyButton(Frame5, "cmdExit", "&Exit");
     twips::place(cmdExit, buttonsLeft + kBarButtonWidth + 120, 300, kBarButtonWidth, kButtonHeight);
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 }
 
 void frmPsychicSymbolTestMain::buildMessage()
 {
-    picMessage = makePanel(this, "picMessage", Qt::black);
-    picMessage->setFrameShape(QFrame::Box);
-    twips::place(picMessage, 1860, 1440, 5775, 840);
-
-    Label7 = new QLabel(QStringLiteral("Please Wait ..."), picMessage);
-    Label7->setObjectName(QStringLiteral("Label7"));
-    Label7->setFont(look::verdana(14.25));
-    Label7->setAlignment(Qt::AlignCenter);
-    look::setTextColour(Label7, kMagenta);
-    twips::place(Label7, 0, 30, 5775, 390);
-
-    Label6 = new QLabel(QStringLiteral("Psychic Symbol Test is generating the Result for You......."), picMessage);
-    Label6->setObjectName(QStringLiteral("Label6"));
-    Label6->setFont(look::verdana(9.75, false));
-    Label6->setAlignment(Qt::AlignCenter);
-    Label6->setWordWrap(true);
-    look::setBackground(Label6, kMagenta);
-    look::setTextColour(Label6, Qt::black);
-    twips::place(Label6, 0, 435, 5775, 405);
-
-    picMessage->hide();
+    const PleaseWait wait =
+        buildPleaseWait(this, {Qt::black,
+                               true,
+                               {1860, 1440, 5775, 840},
+                               {"Label7", look::verdana(14.25), kMagenta, QColor(), {0, 30, 5775, 390}},
+                               {"Label6", look::verdana(9.75, false), Qt::black, kMagenta, {0, 435, 5775, 405}},
+                               "Psychic Symbol Test is generating the Result for You......."});
+    picMessage = wait.panel;
+    Label7 = wait.wait;
+    Label6 = wait.generating;
+    m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicSymbolTestResult>());
+    for (int level = kBeginner; level <= kExpert; ++level) {
+        for (int i = 0; i < symbolsAtLevel(level); ++i)
+            m_guess->addChoice(choiceAt(level, i));
+    }
 }
 
 QFrame* frmPsychicSymbolTestMain::buildLevelPanel(int level, const char* name, QGroupBox*& frame, const char* frameName,
@@ -223,7 +205,7 @@ QFrame* frmPsychicSymbolTestMain::buildLevelPanel(int level, const char* name, Q
     look::setTextColour(label, kNavy);
     twips::place(label, 0, kPromptTops[static_cast<std::size_t>(level)], kWidth, kLabelHeight);
 
-    score = makeButton(panel, scoreName, "&Score");
+    score = greyButton(panel, scoreName, "&Score");
     twips::place(score, twips::centredLeft(kWidth, kScoreWidth), kScoreTop, kScoreWidth, kButtonHeight);
     return panel;
 }
@@ -264,28 +246,24 @@ void frmPsychicSymbolTestMain::buildLevelPanels()
 
 void frmPsychicSymbolTestMain::buildMenus()
 {
-    mnuFile = buildFileMenu(this);
-    mnuScore = addMenuCommand(mnuFile, QStringLiteral("Score..."), QStringLiteral("mnuScore"));
-    mnuScore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(mnuScore, &QAction::triggered, this, [this] { mnuScore_Click(); });
-    mnuDifficulty = addMenuCommand(mnuFile, QStringLiteral("Level of Difficulty..."), QStringLiteral("mnuDifficulty"));
-    mnuDifficulty->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    connect(mnuDifficulty, &QAction::triggered, this, [this] { mnuDifficulty_Click(); });
-    mnuExit = addMenuCommand(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
-
-    const HelpMenu help = buildHelpMenu(this, UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"),
-                                        QStringLiteral("mnuHelp2"));
-    mnuHelp = help.mnuHelp;
-    mnuOnline = help.mnuOnline;
-    mnuVisit = help.mnuVisit;
-    mnuUpdate = help.mnuUpdate;
-    mnuAbout = help.mnuAbout;
-    mkmoney = buildMakeMoneyAction(this);
-
-    addMenuBarMenu(mnuFile);
-    addMenuBarMenu(mnuHelp);
-    addMenuBarAction(mkmoney);
+    const MenuBar bar =
+        buildMenuBar(this,
+                     {{"Score...", "mnuScore", [this] { mnuScore_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
+                      {"Level of Difficulty...", "mnuDifficulty", [this] { mnuDifficulty_Click(); },
+                       QKeySequence(Qt::CTRL | Qt::Key_D)},
+                      exitCommand([this] { mnuExit_Click(); })},
+                     UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
+    mnuFile = bar.mnuFile;
+    mnuScore = bar.file[0];
+    mnuDifficulty = bar.file[1];
+    mnuExit = bar.file[2];
+    mnuHelp = bar.help.mnuHelp;
+    mnuOnline = bar.help.mnuOnline;
+    mnuVisit = bar.help.mnuVisit;
+    mnuUpdate = bar.help.mnuUpdate;
+    mnuAbout = bar.help.mnuAbout;
+    mkmoney = bar.mkmoney;
+    bindWindowKeys(this, nullptr, nullptr);
 }
 
 void frmPsychicSymbolTestMain::launch()
@@ -346,7 +324,7 @@ SymbolBox* frmPsychicSymbolTestMain::resultBox(int level) const
 void frmPsychicSymbolTestMain::bringLevelToFront(int level)
 {
     if (QFrame* panel = levelPanel(level))
-        bringToFront(panel, {raCover, fraBeginner, fraIntermediate, fraExpert});
+        bringToFront(panel, {raCover, fraBeginner, fraIntermediate, fraExpert}, this);
 }
 
 QFrame* frmPsychicSymbolTestMain::frontPanel() const
@@ -371,32 +349,34 @@ void frmPsychicSymbolTestMain::picExpert_Click(int index)
     Guess(kExpert, index);
 }
 
+SymbolChoice* frmPsychicSymbolTestMain::choiceAt(int level, int index) const
+{
+    const auto i = static_cast<std::size_t>(index);
+    switch (level) {
+    case kBeginner:
+        return cmdZener.at(i);
+    case kIntermediate:
+        return PicIntermediate.at(i);
+    default:
+        return picExpert.at(i);
+    }
+}
+
 void frmPsychicSymbolTestMain::Guess(int level, int choiceIndex)
 {
-    lblScore->setText(QString());
-    picMessage->show();
-    picMessage->raise();
-
-    QPointer<frmPsychicSymbolTestMain> alive(this);
-    platform::pause().wait(this);
-    if (!alive || ifLoaded() != this)
-        return; // closed during the pause
-
-    // From here every step runs to the end; a counter already at its top
-    // simply stays there.
-    const int drawn = drawSymbol(platform::random().next(), level);
-    lastDrawnSymbol(level) = static_cast<qint16>(drawn);
-    showLevelPicture(resultBox(level), level, drawn);
-
-    const bool right = isRightSymbol(drawn, choiceIndex);
-    lblScore->setText(outcomeWord(right));
-    countSymbolGuess(level, right);
-
-    picMessage->hide();
-
-    frmPsychicSymbolTestResult& result = frmPsychicSymbolTestResult::get();
-    result.setVerdict(lblScore->text());
-    result.exec();
+    // From the draw on every step runs to the end; a counter already at its
+    // top simply stays there.
+    m_guess->run(choiceAt(level, choiceIndex), {[level] {
+                                                    const int drawn = drawSymbol(platform::random().next(), level);
+                                                    lastDrawnSymbol(level) = static_cast<qint16>(drawn);
+                                                    return drawn;
+                                                },
+                                                [this, level](int drawn) {
+                                                    showLevelPicture(resultBox(level), level, drawn);
+                                                    return resultBox(level);
+                                                },
+                                                [choiceIndex](int drawn) { return isRightSymbol(drawn, choiceIndex); },
+                                                [level](bool right) { countSymbolGuess(level, right); }});
 }
 
 void frmPsychicSymbolTestMain::mnuDifficulty_Click()

@@ -8,8 +8,10 @@
 // after each guess. It asks for the level through the option window.
 
 #include "shell/Form.h"
+#include "shell/GuessRunner.h"
 
 #include <array>
+#include <memory>
 
 class ClickLabel;
 class QAction;
@@ -111,6 +113,9 @@ private:
                             const char* resultName, QLabel*& label, const char* labelName, QPushButton*& score,
                             const char* scoreName);
 
+    SymbolChoice* choiceAt(int level, int index) const;
     // A guess at a level with the chosen choice's index.
     void Guess(int level, int choiceIndex);
+
+    std::unique_ptr<GuessRunner> m_guess;
 };

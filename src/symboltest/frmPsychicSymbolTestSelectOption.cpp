@@ -10,6 +10,7 @@
 #include "shell/Look.h"
 #include "shell/StandardMenus.h"
 #include "shell/TextBox.h"
+#include "shell/Widgets.h"
 #include "symboltest/SymbolControls.h"
 #include "symboltest/frmPsychicSymbolTestMain.h"
 #include "symboltest/modSymbolTest.h"
@@ -45,20 +46,9 @@ constexpr double kOkWidth = 1215;
 constexpr double kOkTop = 2340;
 constexpr double kButtonHeight = 375;
 
-QFrame* makePanel(QWidget* parent, const char* name, const QColor& colour)
-{
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    look::setBackground(panel, colour);
-    return panel;
-}
-
 QPushButton* makeOkButton(QWidget* parent, const char* name)
 {
-    auto* button = new QPushButton(QStringLiteral("&OK"), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(look::verdana(8.25));
-    look::setButtonFace(button, look::kGrey);
+    QPushButton* button = makeButton(parent, name, QStringLiteral("&OK"), look::verdana(8.25), look::kGrey);
     twips::place(button, twips::centredLeft(kWidth, kOkWidth), kOkTop, kOkWidth, kButtonHeight);
     return button;
 }
@@ -169,7 +159,7 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
 
 void frmPsychicSymbolTestSelectOption::showLevelPanel()
 {
-    bringToFront(fraSelectoption, {fraSelectoption, fraScore});
+    bringToFront(fraSelectoption, {fraSelectoption, fraScore}, nullptr);
     cmdOkScore->setDefault(false);
     cmdOk->setDefault(true);
     cmdOk->setFocus();
@@ -177,7 +167,7 @@ void frmPsychicSymbolTestSelectOption::showLevelPanel()
 
 void frmPsychicSymbolTestSelectOption::showScorePanel()
 {
-    bringToFront(fraScore, {fraSelectoption, fraScore});
+    bringToFront(fraScore, {fraSelectoption, fraScore}, nullptr);
     cmdOk->setDefault(false);
     cmdOkScore->setDefault(true);
     // On the score itself, so a screen reader reads it; Enter still means OK.

@@ -69,8 +69,8 @@ QString symbolScoreText(const LevelCounters& correct, const LevelCounters& attem
     const QLatin1String crlf("\r\n");
     QString text;
     for (std::size_t i = 0; i < kHeadings.size(); ++i) {
-        text += crlf + crlf + QLatin1String(kHeadings[i]) + QString::number(correct[i]) +
-                QLatin1String(" Correct Out Of ") + QString::number(attempts[i]) + QLatin1String(" Attempts");
+        text +=
+            crlf + crlf + QLatin1String(kHeadings[i]) + countPair(correct[i], attempts[i]) + QLatin1String(" Attempts");
     }
     return text;
 }

@@ -1,0 +1,150 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
+#include "shell/GuessRunner.h"
+
+#include "platform/Platform.h"
+#include "shell/Feedback.h"
+#include "shell/Form.h"
+#include "shell/Widgets.h"
+
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QWidget>
+
+namespace {
+
+bool g_running = false;
+
+struct RunningGuess {
+    RunningGuess() { g_running = true; }
+    ~RunningGuess() { g_running = false; }
+    RunningGuess(const RunningGuess&) = delete;
+    RunningGuess& operator=(const RunningGuess&) = delete;
+};
+
+bool isUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+    case QEvent::TabletMove:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Input that arrived while the program was "thinking" is dropped, as a
+// blocked program would; a close of a window asked for meanwhile still
+// arrives, so that it is not lost.
+class DropInput : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override { return isUserInput(event->type()); }
+};
+
+void deliverWhatCameDuringThePause()
+{
+    DropInput drop;
+    QCoreApplication::instance()->installEventFilter(&drop);
+    // Timers wait: their turn comes in the feedback window's event loop.
+    QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+    QCoreApplication::instance()->removeEventFilter(&drop);
+}
+
+bool stillOpen(const QPointer<QWidget>& window)
+{
+    if (!window)
+        return false;
+    auto* form = dynamic_cast<FormBase*>(window.data());
+    return !form || FormBase::loadedForms().contains(form);
+}
+
+// A choice that had the focus when its window went behind another one (a
+// modal window opening) does not get it back: the window keeps it instead.
+class ChoiceFocus : public QObject {
+public:
+    explicit ChoiceFocus(QWidget* window) : QObject(window), m_window(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason && m_window)
+            m_window->setFocus(Qt::OtherFocusReason);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPointer<QWidget> m_window;
+};
+
+} // namespace
+
+GuessRunner::GuessRunner(QWidget* window, PleaseWaitPanel* pleaseWait, QLabel* lblScore,
+                         std::function<void(const QString&)> feedback)
+    : m_window(window), m_pleaseWait(pleaseWait), m_lblScore(lblScore), m_feedback(std::move(feedback))
+{
+    // The window itself holds the focus when no control should, so that
+    // its keys (Enter, Esc) still work.
+    window->setFocusPolicy(Qt::ClickFocus);
+    m_choiceFocus = new ChoiceFocus(window);
+}
+
+void GuessRunner::addChoice(QWidget* choice)
+{
+    choice->setFocusPolicy(Qt::TabFocus);
+    choice->installEventFilter(m_choiceFocus);
+}
+
+bool GuessRunner::isRunning()
+{
+    return g_running;
+}
+
+bool GuessRunner::run(QWidget* choice, const GuessSteps& steps)
+{
+    if (g_running || !stillOpen(m_window) || (choice && !choice->isVisible()))
+        return false;
+    const RunningGuess running;
+
+    m_lblScore->clear();
+    m_pleaseWait->appear();
+    platform::pause().wait(m_window);
+    deliverWhatCameDuringThePause();
+    if (!stillOpen(m_window))
+        return false; // closed during the pause: the guess is abandoned
+
+    const int drawn = steps.draw();
+    QWidget* shown = steps.reveal ? steps.reveal(drawn) : nullptr;
+    const bool right = steps.judge(drawn);
+    m_lblScore->setText(outcomeWord(right));
+    steps.count(right);
+    m_pleaseWait->hide();
+    if (shown) {
+        // Heard before the feedback window takes the focus.
+        QAccessibleEvent revealed(shown, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&revealed);
+    }
+    // No choice keeps the focus to come back to after the feedback window.
+    if (QWidget* focus = m_window->focusWidget(); focus && focus != m_window)
+        m_window->setFocus(Qt::OtherFocusReason);
+    m_feedback(m_lblScore->text());
+    return true;
+}

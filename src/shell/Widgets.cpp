@@ -1,0 +1,167 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
+#include "shell/Widgets.h"
+
+#include "shell/Look.h"
+#include "shell/Twips.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+QLabel* makeLabel(QWidget* parent, QAnyStringView name, const QString& text, const QFont& font, const QColor& colour)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name.toString());
+    label->setFont(font);
+    look::setTextColour(label, colour);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, QAnyStringView name, const QString& caption, const QFont& font,
+                        const QColor& face)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name.toString());
+    button->setFont(font);
+    look::setButtonFace(button, face);
+    return button;
+}
+
+QFrame* makePanel(QWidget* parent, QAnyStringView name, const QColor& colour)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name.toString());
+    look::setBackground(panel, colour);
+    return panel;
+}
+
+namespace {
+
+const char* const kPleaseWaitText = "Please Wait ...";
+
+QAccessibleInterface* alertFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("PleaseWaitPanel") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
+    return nullptr;
+}
+
+QLabel* waitLine(QWidget* panel, const WaitLine& line, const QString& text)
+{
+    QLabel* label = makeLabel(panel, line.name, text, line.font, line.text);
+    if (line.background.isValid())
+        look::setBackground(label, line.background);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    twips::place(label, line.place.left(), line.place.top(), line.place.width(), line.place.height());
+    return label;
+}
+
+} // namespace
+
+PleaseWaitPanel::PleaseWaitPanel(QWidget* parent) : QFrame(parent)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(alertFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    setObjectName(QStringLiteral("picMessage"));
+    setAccessibleName(QString::fromLatin1(kPleaseWaitText));
+}
+
+void PleaseWaitPanel::appear()
+{
+    show();
+    raise();
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+PleaseWait buildPleaseWait(QWidget* window, const PleaseWaitLook& look)
+{
+    PleaseWait w{};
+    w.panel = new PleaseWaitPanel(window);
+    look::setBackground(w.panel, look.colour);
+    if (look.framed)
+        w.panel->setFrameShape(QFrame::Box);
+    twips::place(w.panel, look.place.left(), look.place.top(), look.place.width(), look.place.height());
+    w.wait = waitLine(w.panel, look.wait, QString::fromLatin1(kPleaseWaitText));
+    w.generating = waitLine(w.panel, look.generating, QString::fromLatin1(look.generatingText));
+    w.panel->setAccessibleDescription(w.generating->text());
+    w.panel->hide();
+    return w;
+}
+
+void bringToFront(QWidget* front, std::initializer_list<QWidget*> samePlace, QWidget* focusTo)
+{
+    front->raise();
+    front->show();
+    for (QWidget* other : samePlace) {
+        if (other != front)
+            other->hide();
+    }
+    if (!focusTo)
+        return;
+    QWidget* focus = focusTo->window()->focusWidget();
+    bool move = !focus || !focus->isVisibleTo(focus->window());
+    for (QWidget* panel : samePlace)
+        move = move || (focus && panel->isAncestorOf(focus));
+    if (move)
+        focusTo->setFocus(Qt::OtherFocusReason);
+}
+
+namespace {
+
+// Sees the keys that reach the window because no control took them.
+class WindowKeys : public QObject {
+public:
+    WindowKeys(QWidget* window, QPushButton* defaultButton, QPushButton* cancelButton)
+        : QObject(window), m_default(defaultButton), m_cancel(cancelButton)
+    {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        if (mods != Qt::NoModifier)
+            return false;
+        QPushButton* target = nullptr;
+        if (key->key() == Qt::Key_Escape)
+            target = m_cancel;
+        else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            target = m_default;
+        if (!target || !target->isVisible() || !target->isEnabled())
+            return QObject::eventFilter(watched, event);
+        target->click();
+        return true;
+    }
+
+private:
+    QPushButton* m_default;
+    QPushButton* m_cancel;
+};
+
+} // namespace
+
+void bindWindowKeys(QWidget* window, QPushButton* defaultButton, QPushButton* cancelButton)
+{
+    // A button takes Enter itself only as an "auto default" one, which
+    // outside dialogs has to be asked for.
+    const auto buttons = window->findChildren<QPushButton*>();
+    for (QPushButton* button : buttons)
+        button->setAutoDefault(true);
+    if (defaultButton)
+        defaultButton->setDefault(true); // drawn as the default
+    if (defaultButton || cancelButton)
+        window->installEventFilter(new WindowKeys(window, defaultButton, cancelButton));
+}

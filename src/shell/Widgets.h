@@ -1,0 +1,82 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+//
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The parts every window is assembled from, each built in one place: plain
+// labels, buttons and panels (always parent, name, text, type, colour), the
+// "Please Wait" panel of a guess, panels that share one place, and the
+// default and cancel keys of a window.
+
+#include <QAnyStringView>
+#include <QColor>
+#include <QFont>
+#include <QFrame>
+#include <QRectF>
+#include <QString>
+
+#include <initializer_list>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// A label in the given type and text colour; its background shows through.
+QLabel* makeLabel(QWidget* parent, QAnyStringView name, const QString& text, const QFont& font, const QColor& colour);
+// A captioned button with a plain face colour and black caption.
+QPushButton* makeButton(QWidget* parent, QAnyStringView name, const QString& caption, const QFont& font,
+                        const QColor& face);
+// A borderless panel filled with one colour.
+QFrame* makePanel(QWidget* parent, QAnyStringView name, const QColor& colour);
+
+// The panel shown while a guess is being judged. Screen readers meet it as
+// an alert, so it is announced when it appears.
+class PleaseWaitPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit PleaseWaitPanel(QWidget* parent);
+
+    // Shows the panel in front of everything in its window and tells
+    // screen readers.
+    void appear();
+};
+
+// How a test dresses its "Please Wait" panel: the panel and its two lines,
+// "Please Wait ..." above the test's own "generating" line. Places in twips,
+// the lines' relative to the panel; an invalid background lets the panel
+// show through.
+struct WaitLine {
+    const char* name;
+    QFont font;
+    QColor text;
+    QColor background;
+    QRectF place;
+};
+struct PleaseWaitLook {
+    QColor colour;
+    bool framed;
+    QRectF place;
+    WaitLine wait;
+    WaitLine generating;
+    const char* generatingText;
+};
+
+struct PleaseWait {
+    PleaseWaitPanel* panel;
+    QLabel* wait;
+    QLabel* generating;
+};
+
+// Builds the hidden "Please Wait" panel, named picMessage, in a play window.
+PleaseWait buildPleaseWait(QWidget* window, const PleaseWaitLook& look);
+
+// Brings `front` to the front of the panels that share its place and hides
+// the others, so that Tab and screen readers cannot reach what nobody sees.
+// A focus left in any of these panels, or on a hidden control, moves to
+// `focusTo`: a panel opens with nothing in it singled out.
+void bringToFront(QWidget* front, std::initializer_list<QWidget*> samePlace, QWidget* focusTo);
+
+// The keys of a window: Enter on a focused button presses that button;
+// Enter elsewhere presses `defaultButton` and Esc presses `cancelButton`
+// (either may be null). Call once the window's buttons exist.
+void bindWindowKeys(QWidget* window, QPushButton* defaultButton, QPushButton* cancelButton);
