@@ -103,14 +103,6 @@ QStringList unreachableMenuItems(const QList<QAction*>& bar)
     return missing;
 }
 
-// Whether a panel is the one in front of its overlapping siblings.
-bool inFront(QWidget* panel)
-{
-    QWidget* parent = panel->parentWidget();
-    QWidget* at = parent->childAt(panel->geometry().center());
-    return at && (at == panel || panel->isAncestorOf(at));
-}
-
 } // namespace
 
 class TestAccessibility : public QObject {
@@ -143,7 +135,6 @@ private slots:
     }
     void cleanup()
     {
-        modal::stopAnswering();
         CloseAllAndEnd();
         mdi.reset();
         QVERIFY(modal::leftoverTopLevels().isEmpty());
@@ -204,10 +195,11 @@ private slots:
 
     void symbolTestWindows()
     {
-        modal::keepAnswering(QStringLiteral("cmdOk")); // the level dialog: Beginner, OK
-        QTest::mouseClick(mdi->cmdSelectOption[2], Qt::LeftButton);
-        QTRY_VERIFY(SymbolLevelChosenForTest());
-        modal::stopAnswering();
+        {
+            const modal::AnswerEvery levelDialog(QStringLiteral("cmdOk")); // Beginner, OK
+            QTest::mouseClick(mdi->cmdSelectOption[2], Qt::LeftButton);
+            QTRY_VERIFY(SymbolLevelChosenForTest());
+        }
         frmPsychicSymbolTestMain& play = frmPsychicSymbolTestMain::get();
         check(&play);
         check(&frmPsychicSymbolTestSelectOption::get());
@@ -219,7 +211,7 @@ private slots:
         QApplication::setActiveWindow(mdi.get());
         QTRY_COMPARE(mdi->menuBar()->actions(), play.menuBarActions());
         bool scoreShown = false;
-        modal::answerNext(QStringLiteral("cmdOkScore"), [&](QWidget* w) {
+        const modal::Answer answer(QStringLiteral("cmdOkScore"), [&](QWidget* w) {
             auto* dialog = dynamic_cast<frmPsychicSymbolTestSelectOption*>(w);
             scoreShown = dialog && inFront(dialog->fraScore);
         });
@@ -228,7 +220,7 @@ private slots:
 
         QApplication::setActiveWindow(mdi.get()); // back from the dialog
         bool levelShown = false;
-        modal::answerNext(QStringLiteral("cmdOk"), [&](QWidget* w) {
+        const modal::Answer answer2(QStringLiteral("cmdOk"), [&](QWidget* w) {
             auto* dialog = dynamic_cast<frmPsychicSymbolTestSelectOption*>(w);
             levelShown = dialog && inFront(dialog->fraSelectoption);
         });

@@ -46,7 +46,7 @@ double timeGuess(QWidget* control)
 {
     QElapsedTimer timer;
     double shownAfter = -1;
-    modal::answerNext(QStringLiteral("TRY AGAIN"), [&](QWidget*) { shownAfter = timer.nsecsElapsed() / 1e6; });
+    const modal::Answer answer(QStringLiteral("TRY AGAIN"), [&](QWidget*) { shownAfter = timer.nsecsElapsed() / 1e6; });
     timer.start();
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
     return shownAfter;
@@ -71,7 +71,7 @@ double idleCpuPercent(int seconds)
 
 void chooseSymbolLevel(frmMDI& mdi, QRadioButton* frmPsychicSymbolTestSelectOption::*option)
 {
-    modal::answerNext(QStringLiteral("cmdOk"), [option](QWidget* w) {
+    const modal::Answer answer(QStringLiteral("cmdOk"), [option](QWidget* w) {
         auto* dialog = dynamic_cast<frmPsychicSymbolTestSelectOption*>(w);
         if (dialog)
             (dialog->*option)->setChecked(true);

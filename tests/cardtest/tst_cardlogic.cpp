@@ -14,12 +14,6 @@
 
 namespace {
 
-// An r that draws the given outcome of n, from the middle of its slice.
-double rFor(int outcome, int n)
-{
-    return (outcome - 1 + 0.5) / n;
-}
-
 constexpr double kTopR = 0.9999999; // as close to 1 as the generator gets
 
 } // namespace

@@ -34,11 +34,6 @@
 
 namespace {
 
-// An r that draws the given outcome of n (1..n), from the middle of its slice.
-double rFor(int outcome, int n)
-{
-    return (outcome - 1 + 0.5) / n;
-}
 // An r that chooses position 0..7.
 double rForPosition(int position)
 {
@@ -55,13 +50,6 @@ constexpr double kTopR = 0.9999999;
 const char* const kRight =
     "This is the Right Answer! Now take a deep breath, relax your mind and aim to predict the right answer again.";
 const char* const kWrong = "Incorrect: Don't lose hope! Relax, take a deep breath, keep a calm mind and guess again.";
-
-// The widget of the two that is seen where they overlap.
-bool inFront(QWidget* a, QWidget* b)
-{
-    const QObjectList& siblings = a->parentWidget()->children();
-    return siblings.indexOf(a) > siblings.indexOf(b);
-}
 
 struct Feedback {
     bool shown = false;
@@ -121,7 +109,6 @@ void CardTestWindowsTest::init()
 
 void CardTestWindowsTest::cleanup()
 {
-    modal::stopAnswering();
     CloseAllAndEnd();
     mdi.reset();
     modal::flushDeletes();
@@ -164,7 +151,7 @@ frmPsychicCardTestDisplay& CardTestWindowsTest::openRightCardGame(const QList<do
 Feedback CardTestWindowsTest::guess(QWidget* control)
 {
     Feedback seen;
-    modal::answerNext(QStringLiteral("TRY AGAIN"), [&seen](QWidget* w) {
+    const modal::Answer answer(QStringLiteral("TRY AGAIN"), [&seen](QWidget* w) {
         seen.shown = true;
         if (auto* label = w->findChild<QLabel*>(QStringLiteral("lblResult"))) {
             seen.text = label->text();
@@ -351,8 +338,8 @@ void CardTestWindowsTest::colourGuess()
     QVERIFY(!frmPsychicCardTestMain::get().isWindowVisible());
     QVERIFY(!mdi->picMain->isVisible());
     QVERIFY(inFront(play.fraPicKCards, play.fraTenRightCard));
-    QVERIFY(!play.fraTenRightCard->isVisible()); // nor reachable with Tab
-    QCOMPARE(play.focusWidget(), play.cmdBlackCard);
+    QVERIFY(!play.fraTenRightCard->isVisible());  // nor reachable with Tab
+    QCOMPARE(QApplication::focusWidget(), &play); // no card singled out
     QCOMPARE(play.picDeckOfCards->accessibleName(), QStringLiteral("Fortune teller"));
     QCOMPARE(play.cmdBlackCard->accessibleName(), QStringLiteral("Black card"));
     QCOMPARE(play.cmdRedCard->accessibleName(), QStringLiteral("Red card"));
@@ -428,7 +415,7 @@ void CardTestWindowsTest::rightCardDealAndGuesses()
     QVERIFY(!frmPsychicCardTestMain::get().isWindowVisible());
     QVERIFY(inFront(play.fraTenRightCard, play.fraPicKCards));
     QVERIFY(!play.fraPicKCards->isVisible());
-    QCOMPARE(play.focusWidget(), play.picCard[0]);
+    QCOMPARE(QApplication::focusWidget(), &play);
     QCOMPARE(dealtCards, (std::array<qint16, 9>{1, 6, 15, 18, 29, 30, 36, 47, 0}));
     QStringList faces;
     for (ClickLabel* card : play.picCard) {
@@ -581,41 +568,54 @@ void CardTestWindowsTest::exitsAndWelcomePanel()
 void CardTestWindowsTest::keyboardOnThePlayWindow()
 {
     frmPsychicCardTestDisplay& play = openRightCardGame({0, 0, 0, 0, 0, 0, 0, 0});
+    QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
     // Enter on a focused button presses that button, not Exit.
-    play.cmdRefresh->setFocus();
+    QVERIFY(tabTo(play.cmdRefresh));
     fake->random->script = {kTopR, kTopR, kTopR, kTopR, kTopR, kTopR, kTopR, kTopR};
-    QTest::keyClick(play.cmdRefresh, Qt::Key_Return);
+    pressKey(Qt::Key_Return);
     QVERIFY(frmPsychicCardTestDisplay::isLoaded());
     QCOMPARE(dealtCards[0], qint16(5));
 
-    // A card picture takes the focus and is chosen with Enter too.
-    play.picCard[4]->setFocus();
+    // A card picture is reached with Tab and chosen with Enter; afterwards no
+    // card keeps the focus.
+    QVERIFY(tabTo(play.picCard[4]));
     fake->random->script = {rForPosition(4)};
-    modal::answerNext(QStringLiteral("TRY AGAIN"));
-    QTest::keyClick(play.picCard[4], Qt::Key_Return);
+    {
+        const modal::Answer feedback(QStringLiteral("TRY AGAIN"));
+        pressKey(Qt::Key_Return);
+        QVERIFY(feedback.answered());
+    }
     modal::flushDeletes();
     QCOMPARE(cardCorrect[2], qint16(1));
     QVERIFY(frmPsychicCardTestDisplay::isLoaded());
+    QVERIFY(activate(mdi.get()));
+    QCOMPARE(QApplication::focusWidget(), &play);
 
     // Esc runs Exit.
-    QTest::keyClick(play.picCard[4], Qt::Key_Escape);
+    pressKey(Qt::Key_Escape);
     modal::flushDeletes();
     QVERIFY(!frmPsychicCardTestDisplay::isLoaded());
     QVERIFY(mdi->picMain->isVisible());
 
+    // Enter with no button focused runs Exit too.
+    openColourGame();
+    QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
+    pressKey(Qt::Key_Enter, Qt::KeypadModifier);
+    modal::flushDeletes();
+    QVERIFY(!frmPsychicCardTestDisplay::isLoaded());
+
     // Esc on the feedback window answers it like "TRY AGAIN".
     frmPsychicCardTestDisplay& again = openColourGame();
     fake->random->script = {rFor(1, 52)};
-    bool answered = false;
-    QTimer::singleShot(0, [&answered] {
-        if (QWidget* w = QApplication::activeModalWidget()) {
-            QTest::keyClick(w, Qt::Key_Escape);
-            answered = true;
-        }
-    });
-    QTest::mouseClick(again.cmdBlackCard, Qt::LeftButton);
+    {
+        const modal::Answer feedback(QString(), [](QWidget* w) {
+            // To its focused control, as the keyboard would.
+            QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape);
+        });
+        QTest::mouseClick(again.cmdBlackCard, Qt::LeftButton);
+        QVERIFY(feedback.answered());
+    }
     modal::flushDeletes();
-    QVERIFY(answered);
     QVERIFY(!frmPsychicCardTestResult::isLoaded());
     QVERIFY(frmPsychicCardTestDisplay::isLoaded());
 }

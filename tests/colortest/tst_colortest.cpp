@@ -61,12 +61,6 @@ const QList<QStringList> kExpectedNames{
 const QString kZeroScore = QStringLiteral("Beginner Level\r\n0 Correct Out Of 0\r\n\r\nIntermediate Level\r\n"
                                           "0 Correct Out Of 0\r\n\r\nExpert Level\r\n0 Correct Out Of 0");
 
-// An r that draws exactly d of n.
-double drawing(int d, int n)
-{
-    return (d - 0.5) / n;
-}
-
 void click(QWidget* widget)
 {
     QVERIFY2(widget->isVisible(), qPrintable(widget->objectName() + " is not visible"));
@@ -84,21 +78,6 @@ QList<QPushButton*> buttonsOf(frmPsychicColorTestDisplay& play, int level)
     else
         list = {play.cmdExpert.begin(), play.cmdExpert.end()};
     return list;
-}
-
-bool inFront(QWidget* panel)
-{
-    // Last among its siblings in the stacking order, and the only one shown.
-    const QList<QWidget*> siblings =
-        panel->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    for (QWidget* other : siblings)
-        if (other != panel && other->geometry() == panel->geometry() && other->isVisible())
-            return false;
-    const int mine = siblings.indexOf(panel);
-    for (int i = mine + 1; i < siblings.size(); ++i)
-        if (siblings[i]->geometry() == panel->geometry())
-            return false;
-    return panel->isVisible();
 }
 
 } // namespace
@@ -128,7 +107,7 @@ class TestColorTest : public QObject {
     {
         Verdict v;
         fake->random->script = {r};
-        modal::answerNext(QStringLiteral("TRY AGAIN"), [&](QWidget* w) {
+        const modal::Answer answer(QStringLiteral("TRY AGAIN"), [&](QWidget* w) {
             auto* label = w->findChild<QLabel*>(QStringLiteral("lblResult"));
             v.text = label->text();
             v.colour = label->palette().color(QPalette::WindowText);
@@ -152,7 +131,6 @@ private slots:
 
     void cleanup()
     {
-        modal::stopAnswering();
         CloseAllAndEnd();
         mdi.reset();
         modal::flushDeletes();
@@ -186,21 +164,23 @@ private slots:
 
     void judgingCountsOnlyItsLevelAndSaturates()
     {
-        QCOMPARE(judgeGuess(Intermediate, 9, 10), QStringLiteral("Correct"));
-        QCOMPARE(judgeGuess(Intermediate, 9, 9), QStringLiteral("Incorrect"));
+        QVERIFY(isRightGuess(9, 10));
+        QVERIFY(!isRightGuess(9, 9));
+        countGuess(Intermediate, true);
+        countGuess(Intermediate, false);
         QCOMPARE(colorCorrect, (Counters{0, 1, 0}));
         QCOMPARE(colorAttempts, (Counters{0, 2, 0}));
 
         colorCorrect[Expert] = 32767;
         colorAttempts[Expert] = 32767;
-        QCOMPARE(judgeGuess(Expert, 0, 1), QStringLiteral("Correct"));
+        countGuess(Expert, true);
         QCOMPARE(colorCorrect[Expert], qint16(32767));
         QCOMPARE(colorAttempts[Expert], qint16(32767));
     }
 
     void drawCoversOneToN()
     {
-        fake->random->script = {0.0, 0.999999, drawing(3, 10), 0.95};
+        fake->random->script = {0.0, 0.999999, rFor(3, 10), 0.95};
         QCOMPARE(drawColour(Beginner), 1);
         QCOMPARE(drawColour(Beginner), 5);
         QCOMPARE(drawColour(Intermediate), 3);
@@ -328,11 +308,11 @@ private slots:
             QCOMPARE(play->lblWait->text(), QStringLiteral("Please Wait ..."));
         };
 
-        QCOMPARE(guess(buttons.last(), drawing(n, n)).text, QString::fromLatin1(kRightAnswerText));
+        QCOMPARE(guess(buttons.last(), rFor(n, n)).text, QString::fromLatin1(kRightAnswerText));
         QCOMPARE(play->lblScore->text(), QStringLiteral("Correct"));
-        QCOMPARE(guess(buttons.last(), drawing(n - 1, n)).text, QString::fromLatin1(kWrongAnswerText));
-        QCOMPARE(guess(buttons.first(), drawing(1, n)).text, QString::fromLatin1(kRightAnswerText));
-        const Verdict wrong = guess(buttons.first(), drawing(2, n));
+        QCOMPARE(guess(buttons.last(), rFor(n - 1, n)).text, QString::fromLatin1(kWrongAnswerText));
+        QCOMPARE(guess(buttons.first(), rFor(1, n)).text, QString::fromLatin1(kRightAnswerText));
+        const Verdict wrong = guess(buttons.first(), rFor(2, n));
         QCOMPARE(wrong.text, QString::fromLatin1(kWrongAnswerText));
         QCOMPARE(play->lblScore->text(), QStringLiteral("Incorrect"));
 
@@ -350,10 +330,10 @@ private slots:
     {
         launch();
         frmPsychicColorTestDisplay* play = proceed(Expert);
-        const Verdict right = guess(play->cmdExpert[6], drawing(7, 20));
+        const Verdict right = guess(play->cmdExpert[6], rFor(7, 20));
         QCOMPARE(right.colour, QColor(0, 128, 0));
         QVERIFY(right.frameless);
-        const Verdict wrong = guess(play->cmdExpert[6], drawing(8, 20));
+        const Verdict wrong = guess(play->cmdExpert[6], rFor(8, 20));
         QCOMPARE(wrong.text, QString::fromLatin1(kWrongAnswerText));
         QCOMPARE(wrong.colour, QColor(128, 0, 0));
     }
@@ -364,7 +344,7 @@ private slots:
         colorAttempts[Beginner] = 32767;
         launch();
         frmPsychicColorTestDisplay* play = proceed(Beginner);
-        QCOMPARE(guess(play->cmdBeginner[2], drawing(3, 5)).text, QString::fromLatin1(kRightAnswerText));
+        QCOMPARE(guess(play->cmdBeginner[2], rFor(3, 5)).text, QString::fromLatin1(kRightAnswerText));
         QCOMPARE(colorCorrect, (Counters{32767, 0, 0}));
         QCOMPARE(colorAttempts, (Counters{32767, 0, 0}));
         QVERIFY(play->isWindowVisible());
@@ -388,7 +368,7 @@ private slots:
     {
         frmPsychicColorTestMain& home = launch();
         frmPsychicColorTestDisplay* play = proceed(Intermediate);
-        guess(play->cmdIntermediate[0], drawing(1, 10));
+        guess(play->cmdIntermediate[0], rFor(1, 10));
         click(play->cmdOK);
         modal::flushDeletes();
         QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
@@ -406,8 +386,8 @@ private slots:
     {
         frmPsychicColorTestMain& home = launch();
         frmPsychicColorTestDisplay* play = proceed(Beginner);
-        guess(play->cmdBeginner[4], drawing(5, 5));
-        guess(play->cmdBeginner[4], drawing(1, 5));
+        guess(play->cmdBeginner[4], rFor(5, 5));
+        guess(play->cmdBeginner[4], rFor(1, 5));
         click(play->cmdExit);
         QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
         QVERIFY(frmPsychicColorTestMain::isLoaded() && !home.isWindowVisible());
@@ -437,8 +417,8 @@ private slots:
         launch();
         play = proceed(Expert);
         play->cmdExpert[3]->setFocus();
-        fake->random->script = {drawing(4, 20)};
-        modal::answerNext(QStringLiteral("TRY AGAIN"));
+        fake->random->script = {rFor(4, 20)};
+        const modal::Answer answer(QStringLiteral("TRY AGAIN"));
         QTest::keyClick(play->cmdExpert[3], Qt::Key_Return);
         QVERIFY(frmPsychicColorTestDisplay::isLoaded());
         QCOMPARE(colorCorrect[Expert], qint16(1));

@@ -186,7 +186,7 @@ private slots:
         QVERIFY(fake->messageBoxes->shown.isEmpty()); // the update command never asks
         QVERIFY(fake->settings->values.isEmpty());    // nor touches the stored date
 
-        modal::answerNext("cmdOK");
+        const modal::Answer answer(QStringLiteral("cmdOK"));
         help.mnuAbout->trigger();
         QVERIFY(!frmAbout::isLoaded());
 
@@ -223,7 +223,7 @@ private slots:
         QCOMPARE(about.lblCoBrand->text(), QStringLiteral("Click here for more details."));
         QCOMPARE(about.size(), QSize(454, 258));
 
-        modal::answerNext("cmdOK", [](QWidget* w) {
+        const modal::Answer answer(QStringLiteral("cmdOK"), [](QWidget* w) {
             auto* about = static_cast<frmAbout*>(w);
             QTest::mouseClick(about->lblCoBrand, Qt::LeftButton);
             QTest::mouseClick(about->lblHomePage, Qt::LeftButton);
@@ -233,7 +233,7 @@ private slots:
         QVERIFY(!frmAbout::isLoaded());
 
         // Esc closes it as OK does.
-        modal::answerNext("cmdOK", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+        const modal::Answer answer2(QStringLiteral("cmdOK"), [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
         frmAbout::get().exec();
         QVERIFY(!frmAbout::isLoaded());
         modal::flushDeletes();
@@ -249,7 +249,7 @@ private slots:
         QVERIFY(FormBase::loadedForms().contains(&first));
 
         QPointer<frmProbe> watch(&first);
-        modal::answerNext("cmdClose"); // the handler unloads its own window
+        const modal::Answer answer(QStringLiteral("cmdClose")); // the handler unloads its own window
         first.exec();
         QCOMPARE(frmProbe::unloads, 1);
         QCOMPARE(frmProbe::afterUnload, 1);

@@ -33,8 +33,41 @@ bool ScriptedMessageBoxes::askYesNo(const QString& text)
     return answers.isEmpty() ? false : answers.takeFirst();
 }
 
+namespace {
+
+void missingService(const char* service)
+{
+    qFatal("The test used the platform service '%s' with no FakePlatform alive to stand in for it", service);
+}
+
+} // namespace
+
+double rFor(int outcome, int n)
+{
+    return (outcome - 1 + 0.5) / n;
+}
+
+namespace {
+QList<FakePlatform*>& alive()
+{
+    static QList<FakePlatform*> fakes; // oldest first
+    return fakes;
+}
+} // namespace
+
+FakePlatform::~FakePlatform()
+{
+    const qsizetype at = alive().indexOf(this);
+    if (at == alive().size() - 1)
+        platform::exchange(std::move(m_replaced));
+    else // a newer one replaced ours: it puts back what we replaced
+        alive()[at + 1]->m_replaced = std::move(m_replaced);
+    alive().removeAt(at);
+}
+
 FakePlatform::FakePlatform()
 {
+    platform::setMissingServiceHandler(missingService);
     platform::Services s;
     s.random = std::make_unique<ScriptedRandom>();
     s.pause = std::make_unique<InstantPause>();
@@ -54,5 +87,6 @@ FakePlatform::FakePlatform()
     messageBoxes = static_cast<ScriptedMessageBoxes*>(s.messageBoxes.get());
     clock = static_cast<FixedClock*>(s.clock.get());
     process = static_cast<RecordingProcess*>(s.process.get());
-    platform::install(std::move(s));
+    m_replaced = platform::exchange(std::move(s));
+    alive().append(this);
 }

@@ -3,8 +3,11 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Test doubles of every platform service, installed together. Keep one
-// FakePlatform alive for a test; its members point at the installed doubles.
+// Test doubles of every platform service, installed together. A FakePlatform
+// lives on the test's stack (or in its fixture from init to cleanup); its
+// members point at the installed doubles, and it puts back what it replaced
+// when it goes. A test that uses a service while none is installed stops
+// with a message naming the service, instead of reaching the real desktop.
 
 #include "platform/Platform.h"
 
@@ -110,6 +113,9 @@ public:
 class FakePlatform {
 public:
     FakePlatform();
+    ~FakePlatform();
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
 
     ScriptedRandom* random;
     InstantPause* pause;
@@ -120,4 +126,10 @@ public:
     ScriptedMessageBoxes* messageBoxes;
     FixedClock* clock;
     RecordingProcess* process;
+
+private:
+    platform::Services m_replaced;
 };
+
+// The r in [0, 1) that draws outcome 1..n, from the middle of its slice.
+double rFor(int outcome, int n);

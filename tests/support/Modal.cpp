@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTest>
-#include <QTimer>
 #include <QWidget>
 
 namespace modal {
@@ -19,7 +18,7 @@ bool clickButton(QWidget* window, const QString& button)
 {
     const auto buttons = window->findChildren<QAbstractButton*>();
     for (QAbstractButton* b : buttons) {
-        if (b->objectName() == button || b->text() == button || QString(b->text()).remove('&') == button) {
+        if (b->objectName() == button || b->text() == button || QString(b->text()).remove(u'&') == button) {
             QTest::mouseClick(b, Qt::LeftButton);
             return true;
         }
@@ -27,60 +26,45 @@ bool clickButton(QWidget* window, const QString& button)
     return false;
 }
 
-struct Answerer {
-    QString button;
-    int answered = 0;
-    QTimer* timer = nullptr;
-};
-Answerer* g_answerer = nullptr;
+QWidget* openModal()
+{
+    QWidget* window = QApplication::activeModalWidget();
+    return window && window->isVisible() ? window : nullptr;
+}
 
 } // namespace
 
-void answerNext(const QString& button, std::function<void(QWidget*)> inspect)
+Answer::Answer(const QString& button, std::function<void(QWidget*)> inspect)
+    : m_button(button), m_inspect(std::move(inspect))
 {
-    auto* timer = new QTimer;
-    timer->setInterval(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, button, inspect] {
-        QWidget* window = QApplication::activeModalWidget();
-        if (!window || !window->isVisible())
-            return; // not open yet: try again on the next turn
-        timer->stop();
-        timer->deleteLater();
-        if (inspect)
-            inspect(window);
-        if (!clickButton(window, button))
-            qWarning("modal::answerNext: no button '%s' in the modal window", qPrintable(button));
+    m_timer.setInterval(0);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+    m_timer.start();
+}
+
+Answer::~Answer() = default;
+
+void Answer::poll()
+{
+    QWidget* window = openModal();
+    if (!window)
+        return; // not open yet: try again on the next turn
+    m_timer.stop();
+    m_answered = true;
+    if (m_inspect)
+        m_inspect(window);
+    if (!m_button.isEmpty() && window->isVisible() && !clickButton(window, m_button))
+        qWarning("modal::Answer: no button '%s' in the modal window", qPrintable(m_button));
+}
+
+AnswerEvery::AnswerEvery(const QString& button) : m_button(button)
+{
+    m_timer.setInterval(0);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        if (QWidget* window = openModal(); window && clickButton(window, m_button))
+            ++m_count;
     });
-    timer->start();
-}
-
-void keepAnswering(const QString& button)
-{
-    if (!g_answerer)
-        g_answerer = new Answerer;
-    g_answerer->button = button;
-    g_answerer->answered = 0;
-    if (!g_answerer->timer) {
-        g_answerer->timer = new QTimer;
-        g_answerer->timer->setInterval(0);
-        QObject::connect(g_answerer->timer, &QTimer::timeout, [] {
-            QWidget* window = QApplication::activeModalWidget();
-            if (window && window->isVisible() && clickButton(window, g_answerer->button))
-                ++g_answerer->answered;
-        });
-    }
-    g_answerer->timer->start();
-}
-
-int stopAnswering()
-{
-    if (!g_answerer)
-        return 0;
-    const int answered = g_answerer->answered;
-    delete g_answerer->timer;
-    delete g_answerer;
-    g_answerer = nullptr;
-    return answered;
+    m_timer.start();
 }
 
 void flushDeletes()
@@ -105,3 +89,46 @@ QList<QWidget*> leftoverTopLevels()
 }
 
 } // namespace modal
+
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* to = QApplication::focusWidget();
+    if (!to)
+        to = QApplication::activeWindow();
+    if (!to)
+        qFatal("pressKey: no window is active to take the key");
+    QTest::keyClick(to, key, modifiers);
+}
+
+bool activate(QWidget* window)
+{
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+bool tabTo(QWidget* target)
+{
+    for (int i = 0; i < 80 && QApplication::focusWidget() != target; ++i)
+        pressKey(Qt::Key_Tab);
+    return QApplication::focusWidget() == target;
+}
+
+bool inFront(QWidget* a, QWidget* b)
+{
+    const QObjectList& siblings = a->parentWidget()->children();
+    return siblings.indexOf(a) > siblings.indexOf(b);
+}
+
+bool inFront(QWidget* panel)
+{
+    if (panel->isHidden())
+        return false;
+    const QObjectList& siblings = panel->parentWidget()->children();
+    const qsizetype at = siblings.indexOf(panel);
+    for (qsizetype i = at + 1; i < siblings.size(); ++i) {
+        auto* other = qobject_cast<QWidget*>(siblings[i]);
+        if (other && !other->isHidden() && other->geometry().intersects(panel->geometry()))
+            return false;
+    }
+    return true;
+}

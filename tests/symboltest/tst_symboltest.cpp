@@ -41,12 +41,6 @@
 
 namespace {
 
-// An r that draws symbol d (1..n): the middle of its slice of [0, 1).
-double rFor(int d, int n)
-{
-    return (d - 0.5) / n;
-}
-
 QString plainLines(QString text)
 {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -161,7 +155,6 @@ void TestSymbolTest::init()
 
 void TestSymbolTest::cleanup()
 {
-    modal::stopAnswering();
     CloseAllAndEnd();
     mdi.reset();
     modal::flushDeletes();
@@ -193,7 +186,7 @@ void TestSymbolTest::activateOtherThenPlayWindow()
 void TestSymbolTest::launch(const std::function<void(frmPsychicSymbolTestSelectOption&)>& choose)
 {
     int asked = 0;
-    modal::answerNext(QStringLiteral("cmdOk"), [&](QWidget* w) {
+    const modal::Answer answer(QStringLiteral("cmdOk"), [&](QWidget* w) {
         ++asked;
         QVERIFY(asOptions(w));
         if (choose)
@@ -209,7 +202,7 @@ void TestSymbolTest::launch(const std::function<void(frmPsychicSymbolTestSelectO
 QString TestSymbolTest::guess(SymbolChoice* choice, QColor* colour)
 {
     QString message;
-    modal::answerNext(QStringLiteral("TRY AGAIN"), [&](QWidget* w) {
+    const modal::Answer answer(QStringLiteral("TRY AGAIN"), [&](QWidget* w) {
         auto* label = w->findChild<QLabel*>(QStringLiteral("lblResult"));
         message = label->text();
         if (colour)
@@ -223,7 +216,7 @@ QString TestSymbolTest::score(const std::function<void()>& command)
 {
     QString text;
     bool scorePanel = false;
-    modal::answerNext(QStringLiteral("cmdOkScore"), [&](QWidget* w) {
+    const modal::Answer answer(QStringLiteral("cmdOkScore"), [&](QWidget* w) {
         frmPsychicSymbolTestSelectOption* options = asOptions(w);
         scorePanel = options && options->isScorePanelInFront() && options->fraScore->isVisible();
         text = options ? options->txtTotalScore->toPlainText() : QString();
@@ -418,7 +411,7 @@ void TestSymbolTest::dialogClosedWithoutOkAsksAgainOnNextActivation()
     QVERIFY(!frmPsychicSymbolTestSelectOption::isLoaded());
 
     int asked = 0;
-    modal::answerNext(QStringLiteral("cmdOk"), [&](QWidget* w) {
+    const modal::Answer answer(QStringLiteral("cmdOk"), [&](QWidget* w) {
         ++asked;
         QVERIFY(asOptions(w)->optBeginner->isChecked());
         QTest::mouseClick(asOptions(w)->optIntermediate, Qt::LeftButton);
@@ -590,15 +583,15 @@ void TestSymbolTest::choicesWorkFromTheKeyboard()
 {
     launch();
     SymbolChoice* star = play().cmdZener[3];
-    QCOMPARE(star->focusPolicy(), Qt::StrongFocus);
+    QCOMPARE(star->focusPolicy(), Qt::TabFocus); // a click does not single it out
     fake->random->script = {rFor(4, 5)};
-    modal::answerNext(QStringLiteral("TRY AGAIN"));
+    const modal::Answer answer(QStringLiteral("TRY AGAIN"));
     QTest::keyClick(star, Qt::Key_Space);
     QTRY_COMPARE(symbolAttempts[0], qint16(1));
     QCOMPARE(symbolCorrect[0], qint16(1));
 
     fake->random->script = {rFor(1, 5)};
-    modal::answerNext(QStringLiteral("TRY AGAIN"));
+    const modal::Answer answer2(QStringLiteral("TRY AGAIN"));
     QTest::keyClick(star, Qt::Key_Return);
     QTRY_COMPARE(symbolAttempts[0], qint16(2));
     QCOMPARE(symbolCorrect[0], qint16(1));
@@ -629,7 +622,7 @@ void TestSymbolTest::levelOfDifficultyPutsTheMysteryBoxBack()
 
     // Back, choosing Beginner (the default) again.
     bool asked = false;
-    modal::answerNext(QStringLiteral("cmdOk"), [&](QWidget* w) {
+    const modal::Answer answer(QStringLiteral("cmdOk"), [&](QWidget* w) {
         frmPsychicSymbolTestSelectOption* o = asOptions(w);
         asked = o && !o->isScorePanelInFront() && o->optBeginner->isChecked();
         // Already covered while the dialog asks.
@@ -644,7 +637,7 @@ void TestSymbolTest::levelOfDifficultyPutsTheMysteryBoxBack()
     QCOMPARE(play().picZenerSymbol->accessibleName(), QStringLiteral("Star"));
 
     // Ctrl+D's command, choosing the same level: the box is covered again.
-    modal::answerNext(QStringLiteral("cmdOk"));
+    const modal::Answer answer2(QStringLiteral("cmdOk"));
     play().mnuDifficulty->trigger();
     QCOMPARE(play().frontPanel(), play().fraBeginner);
     for (SymbolBox* box : {play().picZenerSymbol, play().PicIntermediateResult, play().picExpertResult}) {
@@ -673,7 +666,7 @@ void TestSymbolTest::scoreOkThenLevelOfDifficulty()
 
     bool levelPanel = false;
     QString behind;
-    modal::answerNext(QStringLiteral("cmdOk"), [&](QWidget* w) {
+    const modal::Answer answer(QStringLiteral("cmdOk"), [&](QWidget* w) {
         frmPsychicSymbolTestSelectOption* o = asOptions(w);
         levelPanel = o->fraSelectoption->isVisible() && !o->fraScore->isVisible() && o->optBeginner->isChecked();
         behind = o->txtTotalScore->toPlainText();
@@ -696,8 +689,8 @@ void TestSymbolTest::allFourScoreCommandsGiveTheSameText()
         fake->random->script = {draws[i]};
         guess(play().cmdZener[picks[i]]);
     }
-    modal::answerNext(QStringLiteral("cmdOk"),
-                      [](QWidget* w) { QTest::mouseClick(asOptions(w)->optExpert, Qt::LeftButton); });
+    const modal::Answer answer(QStringLiteral("cmdOk"),
+                               [](QWidget* w) { QTest::mouseClick(asOptions(w)->optExpert, Qt::LeftButton); });
     play().cmdBack_Click();
     fake->random->script = {rFor(10, 10)};
     guess(play().picExpert[0]);
