@@ -11,8 +11,8 @@
 
 #include <QAccessible>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QWidget>
