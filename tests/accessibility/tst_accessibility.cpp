@@ -263,7 +263,7 @@ private slots:
         pressFocused();
         QCOMPARE(QApplication::focusWidget(), color.cmdScore);
 
-        modal::answerNext(QStringLiteral("cmdOk")); // the level dialog: Beginner, OK
+        const modal::Answer levelDialog(QStringLiteral("cmdOk")); // Beginner, OK
         QTest::mouseClick(mdi->cmdSelectOption[2], Qt::LeftButton);
         QTRY_VERIFY(SymbolLevelChosenForTest());
         frmPsychicSymbolTestMain& symbol = frmPsychicSymbolTestMain::get();
@@ -271,7 +271,7 @@ private slots:
         QTRY_VERIFY(symbol.cmdScore->isVisible());
         symbol.cmdScore->setFocus(Qt::TabFocusReason);
         bool read = false;
-        modal::answerNext(QStringLiteral("cmdOkScore"), [&](QWidget* w) {
+        const modal::Answer scoreDialog(QStringLiteral("cmdOkScore"), [&](QWidget* w) {
             auto* dialog = dynamic_cast<frmPsychicSymbolTestSelectOption*>(w);
             QVERIFY(dialog);
             checkScoreText(dialog->txtTotalScore);

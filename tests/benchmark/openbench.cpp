@@ -67,13 +67,16 @@ private:
     const QElapsedTimer& m_clock;
 };
 
-void answerSymbolLevel(QRadioButton* frmPsychicSymbolTestSelectOption::*option)
-{
-    modal::answerNext(QStringLiteral("cmdOk"), [option](QWidget* w) {
-        if (auto* dialog = dynamic_cast<frmPsychicSymbolTestSelectOption*>(w))
-            (dialog->*option)->setChecked(true);
-    });
-}
+// Answers the symbol test's level dialog with `option` while it lives.
+class SymbolLevelAnswer : public modal::Answer {
+public:
+    explicit SymbolLevelAnswer(QRadioButton* frmPsychicSymbolTestSelectOption::*option)
+        : modal::Answer(QStringLiteral("cmdOk"), [option](QWidget* w) {
+              if (auto* dialog = dynamic_cast<frmPsychicSymbolTestSelectOption*>(w))
+                  (dialog->*option)->setChecked(true);
+          })
+    {}
+};
 
 template <typename Window>
 double timeOpen(QPushButton* launcher)
@@ -111,7 +114,7 @@ int main(int argc, char* argv[])
         const char* when = round == 0 ? "first" : "again";
         const double card = timeOpen<frmPsychicCardTestMain>(mdi->cmdSelectOption[0]);
         const double color = timeOpen<frmPsychicColorTestMain>(mdi->cmdSelectOption[1]);
-        answerSymbolLevel(&frmPsychicSymbolTestSelectOption::optBeginner);
+        const SymbolLevelAnswer beginner(&frmPsychicSymbolTestSelectOption::optBeginner);
         const double symbol = timeOpen<frmPsychicSymbolTestMain>(mdi->cmdSelectOption[2]);
         std::printf("  %s: card home %5.1f ms, color home %5.1f ms, symbol play %5.1f ms\n", when, card, color, symbol);
         QTest::qWait(200);
@@ -126,7 +129,7 @@ int main(int argc, char* argv[])
         return level == 0 ? play.cmdBeginner[0] : level == 1 ? play.cmdIntermediate[0] : play.cmdExpert[0];
     };
     const auto symbolLevel = [&mdi](QRadioButton* frmPsychicSymbolTestSelectOption::*option, int level) {
-        answerSymbolLevel(option);
+        const SymbolLevelAnswer chosen(option);
         QTest::mouseClick(mdi->cmdSelectOption[2], Qt::LeftButton);
         QTest::qWait(50);
         frmPsychicSymbolTestMain& play = frmPsychicSymbolTestMain::get();
@@ -156,7 +159,7 @@ int main(int argc, char* argv[])
     };
     const int gameCount = int(std::size(games));
 
-    modal::keepAnswering(QStringLiteral("TRY AGAIN"));
+    const modal::AnswerEvery feedback(QStringLiteral("TRY AGAIN"));
     // One guess in each game first, so every window and picture has been
     // made once; then the rest of the 1,000 shared out over the games.
     double afterFirst = 0;
@@ -173,7 +176,7 @@ int main(int argc, char* argv[])
             QTest::mouseClick(control, Qt::LeftButton);
     }
     const double afterAll = peakMiB();
-    const int answered = modal::stopAnswering();
+    const int answered = feedback.count();
 
     std::printf("Peak memory (VmHWM), instant pause, %d guesses answered:\n", answered);
     std::printf("  after the first guess                  %6.1f MiB\n", afterFirst);
