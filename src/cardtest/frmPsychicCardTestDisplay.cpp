@@ -189,7 +189,8 @@ void frmPsychicCardTestDisplay::buildPleaseWait()
     picMessage = wait.panel;
     Label7 = wait.wait;
     Label6 = wait.generating;
-    m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicCardTestResult>());
+    m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicCardTestResult>(),
+                                            [this] { return cmdExit; });
     m_guess->addChoice(cmdBlackCard);
     m_guess->addChoice(cmdRedCard);
     for (ClickLabel* card : picCard)
@@ -220,12 +221,12 @@ void frmPsychicCardTestDisplay::Form_Unload()
 
 void frmPsychicCardTestDisplay::bringColourCardGameToFront()
 {
-    bringToFront(fraPicKCards, {fraPicKCards, fraTenRightCard}, this);
+    bringToFront(fraPicKCards, {fraPicKCards, fraTenRightCard}, cmdExit);
 }
 
 void frmPsychicCardTestDisplay::bringRightCardGameToFront()
 {
-    bringToFront(fraTenRightCard, {fraPicKCards, fraTenRightCard}, this);
+    bringToFront(fraTenRightCard, {fraPicKCards, fraTenRightCard}, cmdExit);
 }
 
 void frmPsychicCardTestDisplay::showDeal()

@@ -127,9 +127,6 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
                  &frmPsychicColorTestDisplay::cmdIntermediate_Click);
     buildPalette(this, fraExpert, cmdExpert, Expert, QStringLiteral("cmdExpert"),
                  &frmPsychicColorTestDisplay::cmdExpert_Click);
-    // The first panel listed is in front until the home window chooses.
-    bringLevelToFront(Beginner);
-
     lblScore = new QLabel(QStringLiteral("lblScore"), this);
     lblScore->setObjectName(QStringLiteral("lblScore"));
     lblScore->hide();
@@ -146,7 +143,8 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     picMessage = wait.panel;
     lblWait = wait.wait;
     lblGenerating = wait.generating;
-    m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicColorTestResult>());
+    m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicColorTestResult>(),
+                                            [this] { return cmdExit; });
     for (QPushButton* colour : cmdBeginner)
         m_guess->addChoice(colour);
     for (QPushButton* colour : cmdIntermediate)
@@ -169,6 +167,8 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     picLinks = strips.picLinks;
     lblFullBrand = strips.lblFullBrand;
     lblCobrand = strips.lblCobrand;
+    // The first panel listed is in front until the home window chooses.
+    bringLevelToFront(Beginner);
 
     const MenuBar bar = buildMenuBar(
         this, {backCommand([this] { mnuFileBack_Click(); }), exitCommand([this] { mnuExit_Click(); })},
@@ -195,7 +195,7 @@ QFrame* frmPsychicColorTestDisplay::levelPanel(int level) const
 
 void frmPsychicColorTestDisplay::bringLevelToFront(int level)
 {
-    ::bringToFront(levelPanel(level), {fraBeginner, fraIntermediate, fraExpert}, this);
+    ::bringToFront(levelPanel(level), {fraBeginner, fraIntermediate, fraExpert}, cmdExit);
 }
 
 void frmPsychicColorTestDisplay::Form_Load()

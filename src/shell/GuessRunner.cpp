@@ -80,32 +80,30 @@ bool stillOpen(const QPointer<QWidget>& window)
 // modal window opening) does not get it back: the window keeps it instead.
 class ChoiceFocus : public QObject {
 public:
-    explicit ChoiceFocus(QWidget* window) : QObject(window), m_window(window) {}
+    ChoiceFocus(QWidget* window, std::function<QWidget*()> rest) : QObject(window), m_rest(std::move(rest)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::FocusOut &&
-            static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason && m_window)
-            m_window->setFocus(Qt::OtherFocusReason);
+            static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) {
+            if (QWidget* rest = m_rest())
+                rest->setFocus(Qt::OtherFocusReason);
+        }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    QPointer<QWidget> m_window;
+    std::function<QWidget*()> m_rest;
 };
 
 } // namespace
 
 GuessRunner::GuessRunner(QWidget* window, PleaseWaitPanel* pleaseWait, QLabel* lblScore,
-                         std::function<void(const QString&)> feedback)
-    : m_window(window), m_pleaseWait(pleaseWait), m_lblScore(lblScore), m_feedback(std::move(feedback))
-{
-    // The window itself holds the focus when no control should, so that
-    // its keys (Enter, Esc) still work.
-    window->setFocusPolicy(Qt::ClickFocus);
-    m_choiceFocus = new ChoiceFocus(window);
-}
+                         std::function<void(const QString&)> feedback, std::function<QWidget*()> restingFocus)
+    : m_window(window), m_pleaseWait(pleaseWait), m_lblScore(lblScore), m_feedback(std::move(feedback)),
+      m_rest(std::move(restingFocus)), m_choiceFocus(new ChoiceFocus(window, m_rest))
+{}
 
 void GuessRunner::addChoice(QWidget* choice)
 {
@@ -143,8 +141,7 @@ bool GuessRunner::run(QWidget* choice, const GuessSteps& steps)
         QAccessible::updateAccessibility(&revealed);
     }
     // No choice keeps the focus to come back to after the feedback window.
-    if (QWidget* focus = m_window->focusWidget(); focus && focus != m_window)
-        m_window->setFocus(Qt::OtherFocusReason);
+    m_rest()->setFocus(Qt::OtherFocusReason);
     m_feedback(m_lblScore->text());
     return true;
 }

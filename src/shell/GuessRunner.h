@@ -37,13 +37,15 @@ class GuessRunner {
 public:
     // `window` is the play window, `pleaseWait` its waiting panel, `lblScore`
     // its hidden outcome holder; `feedback` shows the feedback window for an
-    // outcome word and returns once it is closed.
+    // outcome word and returns once it is closed. `restingFocus` names the
+    // control (never a choice) that holds the focus when no choice may.
     GuessRunner(QWidget* window, PleaseWaitPanel* pleaseWait, QLabel* lblScore,
-                std::function<void(const QString& outcome)> feedback);
+                std::function<void(const QString& outcome)> feedback, std::function<QWidget*()> restingFocus);
 
     // Makes `choice` one of the window's choices: it takes the focus from the
-    // keyboard only (Tab), so no choice is singled out by a click or when a
-    // window below a closing one gets the focus back.
+    // keyboard only (Tab), and gives it to the resting control when its
+    // window goes behind another one, so no choice is singled out by a click
+    // or when the window gets the focus back.
     void addChoice(QWidget* choice);
 
     // Runs one guess made with `choice`. False, and nothing done, when a
@@ -59,6 +61,7 @@ private:
     PleaseWaitPanel* m_pleaseWait;
     QLabel* m_lblScore;
     std::function<void(const QString&)> m_feedback;
+    std::function<QWidget*()> m_rest;
     QObject* m_choiceFocus;
 };
 

@@ -109,8 +109,11 @@ void bringToFront(QWidget* front, std::initializer_list<QWidget*> samePlace, QWi
     }
     if (!focusTo)
         return;
-    QWidget* focus = focusTo->window()->focusWidget();
-    bool move = !focus || !focus->isVisibleTo(focus->window());
+    // The control the panels' window last gave the focus to, whether or not
+    // that window is active now.
+    QWidget* owner = front->parentWidget();
+    QWidget* focus = owner->focusWidget();
+    bool move = !focus || !focus->isVisibleTo(owner);
     for (QWidget* panel : samePlace)
         move = move || (focus && panel->isAncestorOf(focus));
     if (move)

@@ -123,7 +123,7 @@ frmPsychicSymbolTestMain::frmPsychicSymbolTestMain()
     buildMenus();
 
     // At creation the cover is in front and no level is being played.
-    bringToFront(raCover, {raCover, fraBeginner, fraIntermediate, fraExpert}, this);
+    bringToFront(raCover, {raCover, fraBeginner, fraIntermediate, fraExpert}, cmdBack);
 }
 
 void frmPsychicSymbolTestMain::buildBars()
@@ -174,7 +174,8 @@ void frmPsychicSymbolTestMain::buildMessage()
     picMessage = wait.panel;
     Label7 = wait.wait;
     Label6 = wait.generating;
-    m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicSymbolTestResult>());
+    m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicSymbolTestResult>(),
+                                            [this] { return restingFocus(); });
     for (int level = kBeginner; level <= kExpert; ++level) {
         for (int i = 0; i < symbolsAtLevel(level); ++i)
             m_guess->addChoice(choiceAt(level, i));
@@ -324,7 +325,7 @@ SymbolBox* frmPsychicSymbolTestMain::resultBox(int level) const
 void frmPsychicSymbolTestMain::bringLevelToFront(int level)
 {
     if (QFrame* panel = levelPanel(level))
-        bringToFront(panel, {raCover, fraBeginner, fraIntermediate, fraExpert}, this);
+        bringToFront(panel, {raCover, fraBeginner, fraIntermediate, fraExpert}, scoreButton(level));
 }
 
 QFrame* frmPsychicSymbolTestMain::frontPanel() const
@@ -347,6 +348,22 @@ void frmPsychicSymbolTestMain::PicIntermediate_Click(int index)
 void frmPsychicSymbolTestMain::picExpert_Click(int index)
 {
     Guess(kExpert, index);
+}
+
+QPushButton* frmPsychicSymbolTestMain::scoreButton(int level) const
+{
+    return level == kBeginner ? cmdScore : level == kIntermediate ? cmdIntermediateScore : cmdExpertScore;
+}
+
+QWidget* frmPsychicSymbolTestMain::restingFocus() const
+{
+    // The Score button of the level in play, or Back while none is.
+    QFrame* front = frontPanel();
+    for (int level = kBeginner; level <= kExpert; ++level) {
+        if (levelPanel(level) == front)
+            return scoreButton(level);
+    }
+    return cmdBack;
 }
 
 SymbolChoice* frmPsychicSymbolTestMain::choiceAt(int level, int index) const

@@ -114,6 +114,9 @@ private:
                             const char* scoreName);
 
     SymbolChoice* choiceAt(int level, int index) const;
+    QPushButton* scoreButton(int level) const;
+    // Where the focus rests when no choice may hold it.
+    QWidget* restingFocus() const;
     // A guess at a level with the chosen choice's index.
     void Guess(int level, int choiceIndex);
 

@@ -338,8 +338,8 @@ void CardTestWindowsTest::colourGuess()
     QVERIFY(!frmPsychicCardTestMain::get().isWindowVisible());
     QVERIFY(!mdi->picMain->isVisible());
     QVERIFY(inFront(play.fraPicKCards, play.fraTenRightCard));
-    QVERIFY(!play.fraTenRightCard->isVisible());  // nor reachable with Tab
-    QCOMPARE(QApplication::focusWidget(), &play); // no card singled out
+    QVERIFY(!play.fraTenRightCard->isVisible());         // nor reachable with Tab
+    QCOMPARE(QApplication::focusWidget(), play.cmdExit); // no card singled out
     QCOMPARE(play.picDeckOfCards->accessibleName(), QStringLiteral("Fortune teller"));
     QCOMPARE(play.cmdBlackCard->accessibleName(), QStringLiteral("Black card"));
     QCOMPARE(play.cmdRedCard->accessibleName(), QStringLiteral("Red card"));
@@ -415,7 +415,7 @@ void CardTestWindowsTest::rightCardDealAndGuesses()
     QVERIFY(!frmPsychicCardTestMain::get().isWindowVisible());
     QVERIFY(inFront(play.fraTenRightCard, play.fraPicKCards));
     QVERIFY(!play.fraPicKCards->isVisible());
-    QCOMPARE(QApplication::focusWidget(), &play);
+    QCOMPARE(QApplication::focusWidget(), play.cmdExit);
     QCOMPARE(dealtCards, (std::array<qint16, 9>{1, 6, 15, 18, 29, 30, 36, 47, 0}));
     QStringList faces;
     for (ClickLabel* card : play.picCard) {
@@ -589,7 +589,7 @@ void CardTestWindowsTest::keyboardOnThePlayWindow()
     QCOMPARE(cardCorrect[2], qint16(1));
     QVERIFY(frmPsychicCardTestDisplay::isLoaded());
     QVERIFY(activate(mdi.get()));
-    QCOMPARE(QApplication::focusWidget(), &play);
+    QCOMPARE(QApplication::focusWidget(), play.cmdExit);
 
     // Esc runs Exit.
     pressKey(Qt::Key_Escape);
@@ -597,8 +597,10 @@ void CardTestWindowsTest::keyboardOnThePlayWindow()
     QVERIFY(!frmPsychicCardTestDisplay::isLoaded());
     QVERIFY(mdi->picMain->isVisible());
 
-    // Enter with no button focused runs Exit too.
-    openColourGame();
+    // A game opens with Exit, the default button, holding the focus: no card
+    // is singled out, and Enter runs Exit.
+    frmPsychicCardTestDisplay& colourGame = openColourGame();
+    QCOMPARE(colourGame.focusWidget(), colourGame.cmdExit);
     QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
     pressKey(Qt::Key_Enter, Qt::KeypadModifier);
     modal::flushDeletes();
