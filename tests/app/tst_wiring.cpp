@@ -95,7 +95,7 @@ Opener colorPlay(int level)
 Opener symbolPlay(int level)
 {
     return [level](frmMDI& mdi) {
-        modal::answerNext(QStringLiteral("cmdOk"), [level](QWidget* w) {
+        const modal::Answer levelDialog(QStringLiteral("cmdOk"), [level](QWidget* w) {
             auto* options = dynamic_cast<frmPsychicSymbolTestSelectOption*>(w);
             Q_ASSERT(options);
             click(std::array<QRadioButton*, 3>{options->optBeginner, options->optIntermediate,
@@ -156,7 +156,6 @@ private slots:
     }
     void cleanup()
     {
-        modal::stopAnswering();
         CloseAllAndEnd();
         mdi.reset();
         modal::flushDeletes();
