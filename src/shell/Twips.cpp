@@ -61,38 +61,52 @@ void placeCentred(QWidget* window)
 // again, frame included, as soon as the frame arrives, once.
 class FrameWatcher : public QObject {
 public:
-    explicit FrameWatcher(QWidget* window) : QObject(window)
+    explicit FrameWatcher(QWidget* window) : QObject(window), m_window(window)
     {
         setObjectName(QStringLiteral("twipsFrameWatcher"));
         window->installEventFilter(this);
+        // The window manager tells the frame in its own time; look again for
+        // a while as well as at the window's own events.
+        auto* timer = new QTimer(this);
+        timer->setInterval(50);
+        connect(timer, &QTimer::timeout, this, [this] {
+            if (++m_ticks > 40)
+                finish();
+            else
+                check();
+        });
+        timer->start();
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
-        auto* window = static_cast<QWidget*>(watched);
-        if (m_done)
-            return false;
-        if (event->type() == QEvent::Hide) {
+        if (event->type() == QEvent::Hide)
             finish();
-        } else if (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Paint ||
-                   event->type() == QEvent::WindowActivate) {
-            // The frame is asked for lazily; by the first paint or activation
-            // the window manager has told it.
-            if (window->frameGeometry().size() != window->size()) {
-                placeCentred(window);
-                finish();
-            }
-        }
+        else if (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Paint ||
+                 event->type() == QEvent::WindowActivate)
+            check();
         return false;
     }
 
 private:
+    void check()
+    {
+        if (m_done || !m_window->isVisible() || m_window->frameGeometry().size() == m_window->size())
+            return;
+        placeCentred(m_window);
+        finish();
+    }
     void finish()
     {
+        if (m_done)
+            return;
         m_done = true;
         deleteLater();
     }
+
+    QWidget* m_window;
+    int m_ticks = 0;
     bool m_done = false;
 };
 
