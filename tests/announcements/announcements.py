@@ -40,6 +40,8 @@ EVENTS = [
 FOCUS = "object:state-changed:focused"
 # What must never be announced as focused while a control has the focus.
 FRAMES = {"frame", "internal frame", "window", "dialog", "filler", "panel", "desktop frame"}
+CARD_NAME = r"(Ace|King|Queen|Jack|Two|Three|Four|Five|Six|Seven|Eight|Nine|Ten) of (Clubs|Spades|Diamonds|Hearts)"
+REVEAL = os.environ.get("VELTRANE_EXPECT_REVEAL")
 RIGHT = "This is the Right Answer!"
 WRONG = "Incorrect: Don't lose hope!"
 
@@ -233,6 +235,13 @@ def run(ear):
     ear.wait_for(0, focus_on("push button", "Psychic Color Test"), "the first launcher at start-up", timeout=15)
     tab_cycle(ear, "main window")
 
+    # The About window, from the Help menu, and back.
+    start = len(ear.events)
+    ear.key("alt+h a")
+    ear.wait_for(start, lambda e: e.is_focus() and e.role not in FRAMES, "About: a focused control")
+    tab_cycle(ear, "About window")
+    close_play_window(ear, "About window closed by Esc", "Escape", "Psychic (Color|Symbol|Card) Test")
+
     # The card test: home, Score, the colour-card game, a guess, Exit.
     tab_to(ear, "push button", "Psychic Card Test", "main window")
     start = len(ear.events)
@@ -247,8 +256,14 @@ def run(ear):
     ear.wait_for(start, lambda e: e.is_focus() and e.role not in FRAMES, "card play window: a focused control")
     tab_cycle(ear, "card play window")
     tab_to(ear, "push button", "(?i).*black.*", "card play window")
-    guess(ear, "card guess", reveal=os.environ.get("VELTRANE_EXPECT_REVEAL") and r"(Ace|King|Queen|Jack|Two|Three|Four|Five|Six|Seven|Eight|Nine|Ten) of (Clubs|Spades|Diamonds|Hearts)")
-    close_play_window(ear, "card play window closed by Esc", "Escape", "Psychic (Color|Symbol|Card) Test|.*Card.*|Score|Exit")
+    guess(ear, "card guess", reveal=REVEAL and CARD_NAME)
+    close_play_window(ear, "card play window closed by Back", "alt+b", "Pick The Right (Color )?Card|Score|Exit")
+    tab_to(ear, "push button", "Pick The Right Card", "card home window")
+    start = len(ear.events)
+    ear.key("space")
+    ear.wait_for(start, lambda e: e.is_focus() and e.role not in FRAMES, "card play window: a focused control")
+    tab_cycle(ear, "card play window, the right-card game")
+    close_play_window(ear, "card play window closed by Esc", "Escape", "Psychic (Color|Symbol|Card) Test")
 
     # The colour test: home, Score, Proceed, a guess, Back.
     tab_to(ear, "push button", "Psychic Color Test", "main window")
@@ -280,7 +295,7 @@ def run(ear):
     ear.wait_for(start, lambda e: e.is_focus() and e.role not in FRAMES, "symbol play window: a focused control")
     tab_cycle(ear, "symbol play window")
     tab_to(ear, "push button", "(?i)circle", "symbol play window")
-    guess(ear, "symbol guess", reveal=os.environ.get("VELTRANE_EXPECT_REVEAL") and r"Circle|Cross|Waves|Square|Star")
+    guess(ear, "symbol guess", reveal=REVEAL and r"Circle|Cross|Waves|Square|Star")
     tab_to(ear, "push button", "Score", "symbol play window")
     score_panel(ear, "symbol score dialog", "space", "Return", 3)
     close_play_window(ear, "symbol play window closed by Esc", "alt+e", "Psychic (Color|Symbol|Card) Test|.*")
