@@ -297,9 +297,11 @@ void frmPsychicCardTestMain::cmdScore_Click()
         fraScore->show();
         cmdRightCard->hide();
         cmdPickCards->hide();
+        // Focus first: a screen reader reads the text box when the focus
+        // arrives, and takes a text change in the focused box as no news.
+        txtScore->setFocus();
         txtScore->setText(scoreText(cardCorrect, cardAttempts));
         cmdScore->setText(QString::fromLatin1(kOkCaption));
-        txtScore->setFocus(); // read out by screen readers
     } else {
         fraScore->hide();
         cmdRightCard->show();

@@ -199,9 +199,11 @@ void frmPsychicColorTestMain::cmdScore_Click()
         deselect(option);
     if (cmdScore->text() == kScoreCaption) {
         bringToFront(fraScore, {fraLevel, fraScore}, cmdScore);
+        // Focus first: a screen reader reads the text box when the focus
+        // arrives, and takes a text change in the focused box as no news.
+        txtScore->setFocus();
         txtScore->setText(modColorTest::scoreText());
         cmdScore->setText(kOkCaption);
-        txtScore->setFocus(); // read out by screen readers
     } else {
         bringToFront(fraLevel, {fraLevel, fraScore}, cmdScore);
         cmdScore->setText(kScoreCaption);

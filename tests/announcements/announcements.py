@@ -33,6 +33,7 @@ EVENTS = [
     "object:property-change:accessible-name",
     "object:property-change:accessible-description",
     "object:text-changed:insert",
+    "object:text-caret-moved",
     "object:state-changed:showing",
     "object:announcement",
     "window:activate",
@@ -186,6 +187,15 @@ def score_panel(ear, where, score_keys, back_keys, lines):
     start = len(ear.events)
     ear.key(score_keys)
     text = ear.wait_for(start, focus_on("text", "Score"), f"{where}: focus on the score text")
+    # A screen reader takes text and caret changes of a box that has the
+    # focus by the time it hears them as the focus arriving, and then says
+    # nothing when the focus event comes: within the active window, the
+    # focus must come first.
+    before = ear.events[start:ear.events.index(text)]
+    activations = [i for i, e in enumerate(before) if e.kind == "window:activate"]
+    for event in before[activations[-1] if activations else 0:]:
+        if event.name == "Score" and event.kind.startswith(("object:text-changed", "object:text-caret-moved")):
+            raise Failure(f"{where}: {event} came before the focus on the score text")
     found = text.description.count("Correct Out Of")
     if found != lines or text.description.startswith("\n"):
         raise Failure(f"{where}: the score text is described as {text.description!r}")
