@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 
 namespace {
@@ -21,6 +23,21 @@ FormBase::~FormBase() = default;
 QList<FormBase*> FormBase::loadedForms()
 {
     return registry();
+}
+
+void FormBase::activateFrontSubWindow(QMdiArea* area)
+{
+    if (!area)
+        return;
+    const QList<QMdiSubWindow*> windows = area->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        if (!(*it)->isVisible())
+            continue;
+        area->setActiveSubWindow(*it);
+        if (QWidget* focus = (*it)->widget() ? (*it)->widget()->focusWidget() : nullptr)
+            focus->setFocus(Qt::OtherFocusReason);
+        return;
+    }
 }
 
 void FormBase::registerLoaded()

@@ -10,6 +10,7 @@
 
 #include "shell/MdiHost.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QList>
@@ -43,6 +44,10 @@ public:
 
     // Every loaded window, in the order it was loaded.
     static QList<FormBase*> loadedForms();
+
+    // Gives the focus to the front one of the visible child windows, once
+    // the one that had it is hidden, so it never stays with a hidden control.
+    static void activateFrontSubWindow(QMdiArea* area);
 
 protected:
     void addMenuBarMenu(QMenu* menu);
@@ -118,10 +123,14 @@ public:
     }
     void hideWindow()
     {
-        if constexpr (kDialog)
+        if constexpr (kDialog) {
             this->hide();
-        else if (m_sub)
+        } else if (m_sub) {
+            const bool hadFocus = m_sub->isAncestorOf(QApplication::focusWidget());
             m_sub->hide();
+            if (hadFocus)
+                activateFrontSubWindow(m_sub->mdiArea());
+        }
     }
     bool isWindowVisible() const
     {

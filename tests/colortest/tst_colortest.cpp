@@ -18,7 +18,10 @@
 #include "support/FakePlatform.h"
 #include "support/Modal.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -404,24 +407,89 @@ private slots:
     void escapeAndEnterExitThePlayWindow()
     {
         launch();
+        proceed(Beginner);
+        QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
+        pressKey(Qt::Key_Escape);
+        QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
+    }
+
+    // Each level opens with Exit holding the focus, no colour singled out;
+    // Tab never lands on a colour of a hidden level, and a colour chosen by
+    // keyboard counts at the level shown.
+    void keysWorkOnTheLevelShown_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::newRow("Beginner") << int(Beginner);
+        QTest::newRow("Intermediate") << int(Intermediate);
+        QTest::newRow("Expert") << int(Expert);
+    }
+    void keysWorkOnTheLevelShown()
+    {
+        QFETCH(int, level);
+        launch();
+        frmPsychicColorTestDisplay* play = proceed(level);
+        QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
+        QCOMPARE(QApplication::focusWidget(), play->cmdExit);
+        for (int i = 0; i < 40; ++i) {
+            pressKey(Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget()->isVisible());
+        }
+        auto* last = play->levelPanel(level)->findChildren<QPushButton*>().last();
+        QVERIFY(tabTo(last));
+        fake->random->script = {rFor(colourCount(level), colourCount(level))};
+        {
+            const modal::Answer feedback(QStringLiteral("TRY AGAIN"));
+            pressKey(Qt::Key_Return);
+            QVERIFY(feedback.answered());
+        }
+        Counters expected{};
+        expected[level] = 1;
+        QCOMPARE(colorAttempts, expected);
+        QCOMPARE(colorCorrect, expected);
+
+        // Back from the feedback window the focus is on Exit again: Enter runs it.
+        QVERIFY(activate(mdi.get()));
+        QCOMPARE(QApplication::focusWidget(), play->cmdExit);
+        pressKey(Qt::Key_Return);
+        QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
+    }
+
+    // While a guess runs no other one starts, whatever asks: here a screen
+    // reader's press on another colour and a click on a third, both during
+    // the pause.
+    void noSecondGuessWhileOneRuns()
+    {
+        launch();
+        frmPsychicColorTestDisplay* play = proceed(Intermediate);
+        fake->random->script = {rFor(1, 10), rFor(2, 10), rFor(3, 10)};
+        fake->pause->during = [play](QWidget*) {
+            QAccessibleInterface* other = QAccessible::queryAccessibleInterface(play->cmdIntermediate[1]);
+            other->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QTRY_VERIFY(!play->cmdIntermediate[1]->isDown()); // the press has been made
+            play->cmdIntermediate[2]->click();
+        };
+        const modal::AnswerEvery feedback(QStringLiteral("TRY AGAIN"));
+        click(play->cmdIntermediate[0]);
+        modal::flushDeletes();
+        QCOMPARE(feedback.count(), 1);
+        QCOMPARE(fake->pause->count, 1);
+        QCOMPARE(colorAttempts, (Counters{0, 1, 0}));
+        QCOMPARE(colorCorrect, (Counters{0, 1, 0}));
+    }
+
+    // A close of the main window asked for during the pause is honoured when
+    // the pause ends: the guess is abandoned and the program ends.
+    void closeOfTheMainWindowDuringThePause()
+    {
+        launch();
         frmPsychicColorTestDisplay* play = proceed(Beginner);
-        QTest::keyClick(play, Qt::Key_Escape);
+        fake->pause->during = [this](QWidget*) { QCoreApplication::postEvent(mdi->windowHandle(), new QCloseEvent); };
+        const modal::AnswerEvery feedback(QStringLiteral("TRY AGAIN"));
+        click(play->cmdBeginner[0]);
+        QCOMPARE(feedback.count(), 0);
+        QCOMPARE(colorAttempts, (Counters{0, 0, 0}));
         QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
-
-        launch();
-        play = proceed(Beginner);
-        QTest::keyClick(play, Qt::Key_Return);
-        QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
-
-        // Enter on a focused colour is that guess, not Exit.
-        launch();
-        play = proceed(Expert);
-        play->cmdExpert[3]->setFocus();
-        fake->random->script = {rFor(4, 20)};
-        const modal::Answer answer(QStringLiteral("TRY AGAIN"));
-        QTest::keyClick(play->cmdExpert[3], Qt::Key_Return);
-        QVERIFY(frmPsychicColorTestDisplay::isLoaded());
-        QCOMPARE(colorCorrect[Expert], qint16(1));
+        QCOMPARE(fake->process->ends, 1);
     }
 };
 

@@ -102,6 +102,7 @@ void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
 
 bool activate(QWidget* window)
 {
+    modal::flushDeletes(); // the closed window goes first
     window->activateWindow();
     return QTest::qWaitForWindowActive(window);
 }
