@@ -269,6 +269,32 @@ private slots:
         QVERIFY(FormBase::loadedForms().size() <= 1); // at most a hidden home window
     }
 
+    // Each symbol level has its own "&Score"; the hidden levels' buttons
+    // must not answer Alt+S instead of the one shown.
+    void scoreMnemonicOfEverySymbolLevel_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::newRow("Beginner") << 0;
+        QTest::newRow("Intermediate") << 1;
+        QTest::newRow("Expert") << 2;
+    }
+    void scoreMnemonicOfEverySymbolLevel()
+    {
+        QFETCH(int, level);
+        openMain();
+        const Opened w = symbolPlay(level)(*mdi);
+        QTRY_VERIFY(focusIn(w.window));
+        bool scoreShown = false;
+        const modal::Answer score(QStringLiteral("cmdOkScore"), [&scoreShown](QWidget* dialog) {
+            auto* options = dynamic_cast<frmPsychicSymbolTestSelectOption*>(dialog);
+            scoreShown = options && options->isScorePanelInFront();
+        });
+        QTest::keyClick(focusIn(w.window), Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(score.answered());
+        QVERIFY(scoreShown);
+        QCOMPARE(frmPsychicSymbolTestMain::get().frontPanel(), frmPsychicSymbolTestMain::get().levelPanel(level));
+    }
+
     // Only the three test links underline under the pointer.
     void welcomeLabelsUnderline_data()
     {
