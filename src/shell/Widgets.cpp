@@ -48,7 +48,7 @@ const char* const kPleaseWaitText = "Please Wait ...";
 QAccessibleInterface* alertFactory(const QString& className, QObject* object)
 {
     if (className == QLatin1String("PleaseWaitPanel") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     return nullptr;
 }
 

@@ -30,7 +30,8 @@ QPushButton* makeButton(QWidget* parent, QAnyStringView name, const QString& cap
 QFrame* makePanel(QWidget* parent, QAnyStringView name, const QColor& colour);
 
 // The panel shown while a guess is being judged. Screen readers meet it as
-// an alert, so it is announced when it appears.
+// a notification, which Orca reads out when it appears (an alert it would
+// only list).
 class PleaseWaitPanel : public QFrame {
     Q_OBJECT
 public:

@@ -219,7 +219,7 @@ def guess(ear, where, reveal=None, unshown=()):
     names what the window does not show (`unshown`)."""
     start = len(ear.events)
     ear.key("space", settle=0.1, focus_within=0)
-    wait = ear.wait_for(start, lambda e: e.role == "alert" and e.kind == "object:state-changed:showing"
+    wait = ear.wait_for(start, lambda e: e.role in ("alert", "notification") and e.kind == "object:state-changed:showing"
                         and e.name.startswith("Please Wait"), f"{where}: \"Please Wait ...\" as an alert")
     button = ear.wait_for(start, focus_on("push button", "TRY AGAIN"), f"{where}: the verdict", timeout=8)
     if not (button.description.startswith(RIGHT) or button.description.startswith(WRONG)):
