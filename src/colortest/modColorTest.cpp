@@ -16,19 +16,19 @@ Counters colorAttempts{};
 
 namespace {
 
-const std::vector<PaletteColour> kBeginner{
+const std::vector<PaletteColour> kBeginnerPalette{
     {255, 255, 128, "Light yellow"}, {255, 128, 128, "Salmon pink"}, {255, 128, 255, "Light magenta"},
     {128, 255, 255, "Light cyan"},   {0, 64, 0, "Dark green"},
 };
 
-const std::vector<PaletteColour> kIntermediate{
+const std::vector<PaletteColour> kIntermediatePalette{
     {192, 255, 192, "Pale green"},   {255, 192, 192, "Pale pink"}, {255, 255, 192, "Pale yellow"},
     {192, 255, 255, "Pale cyan"},    {192, 192, 255, "Lavender"},  {255, 128, 128, "Salmon pink"},
     {255, 192, 128, "Light orange"}, {0, 128, 0, "Green"},         {192, 0, 192, "Purple"},
     {53, 138, 189, "Steel blue"},
 };
 
-const std::vector<PaletteColour> kExpert{
+const std::vector<PaletteColour> kExpertPalette{
     {255, 192, 128, "Light orange"},
     {255, 192, 192, "Pale pink"},
     {255, 0, 0, "Red"},
@@ -63,11 +63,11 @@ const std::vector<PaletteColour>& palette(int level)
 {
     switch (validLevel(level)) {
     case Beginner:
-        return kBeginner;
+        return kBeginnerPalette;
     case Intermediate:
-        return kIntermediate;
+        return kIntermediatePalette;
     default:
-        return kExpert;
+        return kExpertPalette;
     }
 }
 

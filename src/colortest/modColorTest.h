@@ -7,6 +7,8 @@
 // counters per level, the draw of the hidden colour, the judging of a guess
 // and the score text the home window shows.
 
+#include "shell/Levels.h"
+
 #include <QColor>
 #include <QString>
 #include <QtGlobal>
@@ -16,9 +18,11 @@
 
 namespace modColorTest {
 
-// Levels are numbered as the home window's options are.
-enum Level : int { Beginner = 0, Intermediate = 1, Expert = 2 };
-constexpr int kLevelCount = 3;
+using ::Beginner;
+using ::Expert;
+using ::Intermediate;
+using ::kLevelCount;
+using ::Level;
 
 // One colour of a palette: its exact face colour and the name a screen
 // reader announces for it.

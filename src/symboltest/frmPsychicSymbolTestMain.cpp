@@ -74,7 +74,7 @@ const std::array<Spot, 10> kExpertSpots{{{120, 1560},
 
 // The prompt sits under the "Result" frame where the choices leave a full
 // line free: above the Beginner zig-zag, below the two lower rows.
-constexpr std::array<double, kSymbolLevels> kPromptTops{2220, 4710, 4710};
+constexpr std::array<double, kLevelCount> kPromptTops{2220, 4710, 4710};
 
 QPushButton* greyButton(QWidget* parent, const char* name, const char* caption)
 {
@@ -176,7 +176,7 @@ void frmPsychicSymbolTestMain::buildMessage()
     Label6 = wait.generating;
     m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicSymbolTestResult>(),
                                             [this] { return restingFocus(); });
-    for (int level = kBeginner; level <= kExpert; ++level) {
+    for (int level = Beginner; level <= Expert; ++level) {
         for (int i = 0; i < symbolsAtLevel(level); ++i)
             m_guess->addChoice(choiceAt(level, i));
     }
@@ -216,21 +216,21 @@ void frmPsychicSymbolTestMain::buildLevelPanels()
     raCover = makePanel(this, "raCover", kPink);
     twips::place(raCover, 0, kPlayTop, kWidth, kPlayHeight);
 
-    fraBeginner = buildLevelPanel(kBeginner, "fraBeginner", Frame6, "Frame6", picZenerSymbol, "picZenerSymbol", Label1,
+    fraBeginner = buildLevelPanel(Beginner, "fraBeginner", Frame6, "Frame6", picZenerSymbol, "picZenerSymbol", Label1,
                                   "Label1", cmdScore, "cmdScore");
-    buildChoices(fraBeginner, kBeginner, "cmdZener", cmdZener, kBeginnerSpots, [this](int i) { cmdZener_Click(i); });
+    buildChoices(fraBeginner, Beginner, "cmdZener", cmdZener, kBeginnerSpots, [this](int i) { cmdZener_Click(i); });
     connect(cmdScore, &QPushButton::clicked, this, [this] { cmdScore_Click(); });
 
     fraIntermediate =
-        buildLevelPanel(kIntermediate, "fraIntermediate", Frame7, "Frame7", PicIntermediateResult,
+        buildLevelPanel(Intermediate, "fraIntermediate", Frame7, "Frame7", PicIntermediateResult,
                         "PicIntermediateResult", Label2, "Label2", cmdIntermediateScore, "cmdIntermediateScore");
-    buildChoices(fraIntermediate, kIntermediate, "PicIntermediate", PicIntermediate, kIntermediateSpots,
+    buildChoices(fraIntermediate, Intermediate, "PicIntermediate", PicIntermediate, kIntermediateSpots,
                  [this](int i) { PicIntermediate_Click(i); });
     connect(cmdIntermediateScore, &QPushButton::clicked, this, [this] { cmdIntermediateScore_Click(); });
 
-    fraExpert = buildLevelPanel(kExpert, "fraExpert", Frame8, "Frame8", picExpertResult, "picExpertResult", Label3,
+    fraExpert = buildLevelPanel(Expert, "fraExpert", Frame8, "Frame8", picExpertResult, "picExpertResult", Label3,
                                 "Label3", cmdExpertScore, "cmdExpertScore");
-    buildChoices(fraExpert, kExpert, "picExpert", picExpert, kExpertSpots, [this](int i) { picExpert_Click(i); });
+    buildChoices(fraExpert, Expert, "picExpert", picExpert, kExpertSpots, [this](int i) { picExpert_Click(i); });
     connect(cmdExpertScore, &QPushButton::clicked, this, [this] { cmdExpertScore_Click(); });
 
     // Tab goes through the choices in symbol order, then Score.
@@ -297,11 +297,11 @@ void frmPsychicSymbolTestMain::Form_Activate()
 QFrame* frmPsychicSymbolTestMain::levelPanel(int level) const
 {
     switch (level) {
-    case kBeginner:
+    case Beginner:
         return fraBeginner;
-    case kIntermediate:
+    case Intermediate:
         return fraIntermediate;
-    case kExpert:
+    case Expert:
         return fraExpert;
     default:
         return nullptr;
@@ -311,11 +311,11 @@ QFrame* frmPsychicSymbolTestMain::levelPanel(int level) const
 SymbolBox* frmPsychicSymbolTestMain::resultBox(int level) const
 {
     switch (level) {
-    case kBeginner:
+    case Beginner:
         return picZenerSymbol;
-    case kIntermediate:
+    case Intermediate:
         return PicIntermediateResult;
-    case kExpert:
+    case Expert:
         return picExpertResult;
     default:
         return nullptr;
@@ -339,27 +339,27 @@ QFrame* frmPsychicSymbolTestMain::frontPanel() const
 
 void frmPsychicSymbolTestMain::cmdZener_Click(int index)
 {
-    Guess(kBeginner, index);
+    Guess(Beginner, index);
 }
 void frmPsychicSymbolTestMain::PicIntermediate_Click(int index)
 {
-    Guess(kIntermediate, index);
+    Guess(Intermediate, index);
 }
 void frmPsychicSymbolTestMain::picExpert_Click(int index)
 {
-    Guess(kExpert, index);
+    Guess(Expert, index);
 }
 
 QPushButton* frmPsychicSymbolTestMain::scoreButton(int level) const
 {
-    return level == kBeginner ? cmdScore : level == kIntermediate ? cmdIntermediateScore : cmdExpertScore;
+    return level == Beginner ? cmdScore : level == Intermediate ? cmdIntermediateScore : cmdExpertScore;
 }
 
 QWidget* frmPsychicSymbolTestMain::restingFocus() const
 {
     // The Score button of the level in play, or Back while none is.
     QFrame* front = frontPanel();
-    for (int level = kBeginner; level <= kExpert; ++level) {
+    for (int level = Beginner; level <= Expert; ++level) {
         if (levelPanel(level) == front)
             return scoreButton(level);
     }
@@ -370,9 +370,9 @@ SymbolChoice* frmPsychicSymbolTestMain::choiceAt(int level, int index) const
 {
     const auto i = static_cast<std::size_t>(index);
     switch (level) {
-    case kBeginner:
+    case Beginner:
         return cmdZener.at(i);
-    case kIntermediate:
+    case Intermediate:
         return PicIntermediate.at(i);
     default:
         return picExpert.at(i);
@@ -400,7 +400,7 @@ void frmPsychicSymbolTestMain::mnuDifficulty_Click()
 {
     frmPsychicSymbolTestSelectOption& options = frmPsychicSymbolTestSelectOption::get();
     options.showLevelPanel();
-    for (int level = 0; level < kSymbolLevels; ++level)
+    for (int level = 0; level < kLevelCount; ++level)
         showMysteryBox(resultBox(level));
     options.exec();
 }

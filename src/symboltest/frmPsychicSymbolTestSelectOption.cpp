@@ -189,11 +189,11 @@ void frmPsychicSymbolTestSelectOption::cmdOk_Click()
 {
     int level = -1;
     if (optBeginner->isChecked())
-        level = kBeginner;
+        level = Beginner;
     else if (optIntermediate->isChecked())
-        level = kIntermediate;
+        level = Intermediate;
     else if (optExpert->isChecked())
-        level = kExpert;
+        level = Expert;
 
     // Set first: the play window becomes active again as soon as this closes,
     // and must not ask again.

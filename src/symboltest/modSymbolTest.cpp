@@ -20,12 +20,12 @@ qint16 expertSymbol = 0;
 
 bool isSymbolLevel(int level)
 {
-    return level >= 0 && level < kSymbolLevels;
+    return level >= 0 && level < kLevelCount;
 }
 
 int symbolsAtLevel(int level)
 {
-    static constexpr std::array<int, kSymbolLevels> kSymbols{5, 8, 10};
+    static constexpr std::array<int, kLevelCount> kSymbols{5, 8, 10};
     return isSymbolLevel(level) ? kSymbols[static_cast<std::size_t>(level)] : 0;
 }
 
@@ -33,9 +33,9 @@ qint16& lastDrawnSymbol(int level)
 {
     Q_ASSERT(isSymbolLevel(level));
     switch (level) {
-    case kIntermediate:
+    case Intermediate:
         return intermediateSymbol;
-    case kExpert:
+    case Expert:
         return expertSymbol;
     default:
         return beginnerSymbol;
@@ -64,8 +64,8 @@ void countSymbolGuess(int level, bool right)
 
 QString symbolScoreText(const LevelCounters& correct, const LevelCounters& attempts)
 {
-    static constexpr std::array<const char*, kSymbolLevels> kHeadings{"Beginner level :-  ", "Intermediate Level :-  ",
-                                                                      "Expert level :-  "};
+    static constexpr std::array<const char*, kLevelCount> kHeadings{"Beginner level :-  ", "Intermediate Level :-  ",
+                                                                    "Expert level :-  "};
     const QLatin1String crlf("\r\n");
     QString text;
     for (std::size_t i = 0; i < kHeadings.size(); ++i) {

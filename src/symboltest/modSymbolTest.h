@@ -7,6 +7,8 @@
 // live for the whole run and are never saved, and the rules of a guess (how
 // many symbols a level offers, the draw, the judgement, the score text).
 
+#include "shell/Levels.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -17,13 +19,10 @@
 // the play window asks for one when it becomes active while this is false.
 extern bool SymbolLevelChosen;
 
-// Level indexes, shared by the option window, the play window and the score.
-constexpr int kBeginner = 0;
-constexpr int kIntermediate = 1;
-constexpr int kExpert = 2;
-constexpr int kSymbolLevels = 3;
+// Level indexes (Beginner, Intermediate, Expert), shared by the option
+// window, the play window and the score.
 
-using LevelCounters = std::array<qint16, kSymbolLevels>;
+using LevelCounters = std::array<qint16, kLevelCount>;
 
 // Correct guesses and attempts per level; they only ever grow, and stop at 32767.
 extern LevelCounters symbolCorrect;

@@ -246,61 +246,61 @@ void TestSymbolTest::scoreTextIsExact()
 
 void TestSymbolTest::drawJudgeAndCount()
 {
-    QCOMPARE(symbolsAtLevel(kBeginner), 5);
-    QCOMPARE(symbolsAtLevel(kIntermediate), 8);
-    QCOMPARE(symbolsAtLevel(kExpert), 10);
+    QCOMPARE(symbolsAtLevel(Beginner), 5);
+    QCOMPARE(symbolsAtLevel(Intermediate), 8);
+    QCOMPARE(symbolsAtLevel(Expert), 10);
     QCOMPARE(symbolsAtLevel(3), 0);
-    for (int level = 0; level < kSymbolLevels; ++level) {
+    for (int level = 0; level < kLevelCount; ++level) {
         const int n = symbolsAtLevel(level);
         QCOMPARE(drawSymbol(0.0, level), 1);
         QCOMPARE(drawSymbol(0.999999, level), n);
         for (int d = 1; d <= n; ++d)
             QCOMPARE(drawSymbol(rFor(d, n), level), d);
     }
-    QCOMPARE(drawSymbol(0.6, kBeginner), 4); // int(0.6 * 5 + 1)
+    QCOMPARE(drawSymbol(0.6, Beginner), 4); // int(0.6 * 5 + 1)
 
     QVERIFY(isRightSymbol(1, 0));
     QVERIFY(isRightSymbol(10, 9));
     QVERIFY(!isRightSymbol(2, 2));
 
-    countSymbolGuess(kIntermediate, true);
-    countSymbolGuess(kIntermediate, false);
-    countSymbolGuess(kExpert, false);
+    countSymbolGuess(Intermediate, true);
+    countSymbolGuess(Intermediate, false);
+    countSymbolGuess(Expert, false);
     QCOMPARE(symbolCorrect, (LevelCounters{0, 1, 0}));
     QCOMPARE(symbolAttempts, (LevelCounters{0, 2, 1}));
 
-    QCOMPARE(&lastDrawnSymbol(kBeginner), &beginnerSymbol);
-    QCOMPARE(&lastDrawnSymbol(kIntermediate), &intermediateSymbol);
-    QCOMPARE(&lastDrawnSymbol(kExpert), &expertSymbol);
+    QCOMPARE(&lastDrawnSymbol(Beginner), &beginnerSymbol);
+    QCOMPARE(&lastDrawnSymbol(Intermediate), &intermediateSymbol);
+    QCOMPARE(&lastDrawnSymbol(Expert), &expertSymbol);
 }
 
 void TestSymbolTest::countersStopAt32767()
 {
     symbolCorrect = {32767, 32766, 0};
     symbolAttempts = {32767, 32767, 32767};
-    countSymbolGuess(kBeginner, true);
-    countSymbolGuess(kIntermediate, true);
-    countSymbolGuess(kExpert, true);
+    countSymbolGuess(Beginner, true);
+    countSymbolGuess(Intermediate, true);
+    countSymbolGuess(Expert, true);
     QCOMPARE(symbolCorrect, (LevelCounters{32767, 32767, 1}));
     QCOMPARE(symbolAttempts, (LevelCounters{32767, 32767, 32767}));
 }
 
 void TestSymbolTest::imageListsFollowTheLevelTable()
 {
-    QCOMPARE(namesOfList(kBeginner), QStringList({"Circle", "Cross", "Square", "Star", "Waves", "Mystery box"}));
-    QCOMPARE(namesOfList(kIntermediate),
+    QCOMPARE(namesOfList(Beginner), QStringList({"Circle", "Cross", "Square", "Star", "Waves", "Mystery box"}));
+    QCOMPARE(namesOfList(Intermediate),
              QStringList({"Circle", "Cross", "Square", "Star", "Triple swirl", "Celtic knot", "Hexagram", "Pyramid"}));
-    QCOMPARE(namesOfList(kExpert), QStringList({"Circle", "Cross", "Square", "Star", "Mandala", "Celtic knot",
-                                                "Triquetra", "Ring", "Hexagram", "Pyramid"}));
-    QCOMPARE(*pictureOfList(kBeginner, kMysteryBoxPicture), Symbol::MysteryBox);
-    QVERIFY(!pictureOfList(kBeginner, 0));
-    QVERIFY(!pictureOfList(kExpert, 11));
+    QCOMPARE(namesOfList(Expert), QStringList({"Circle", "Cross", "Square", "Star", "Mandala", "Celtic knot",
+                                               "Triquetra", "Ring", "Hexagram", "Pyramid"}));
+    QCOMPARE(*pictureOfList(Beginner, kMysteryBoxPicture), Symbol::MysteryBox);
+    QVERIFY(!pictureOfList(Beginner, 0));
+    QVERIFY(!pictureOfList(Expert, 11));
     QVERIFY(!pictureOfList(3, 1));
 
     QCOMPARE(IMGBiggener().count(), 6);
     QCOMPARE(IMGIntermediate().count(), 8);
     QCOMPARE(IMGExpert().count(), 10);
-    for (int level = 0; level < kSymbolLevels; ++level) {
+    for (int level = 0; level < kLevelCount; ++level) {
         QCOMPARE(levelPictures(level).count(), listSize(level));
         QVERIFY(listSize(level) >= symbolsAtLevel(level));
     }
@@ -322,7 +322,7 @@ void TestSymbolTest::picturesAreDrawnOnceAndShared()
 
     // Within a list no two numbers show the same picture, and symbols shared
     // between lists look the same in each.
-    for (int level = 0; level < kSymbolLevels; ++level) {
+    for (int level = 0; level < kLevelCount; ++level) {
         const PictureStore& list = levelPictures(level);
         for (int a = 1; a <= list.count(); ++a)
             for (int b = a + 1; b <= list.count(); ++b)
@@ -379,7 +379,7 @@ void TestSymbolTest::launchAsksForTheLevelOnce()
     QCOMPARE(play().frontPanel(), play().fraExpert);
     QVERIFY(play().fraExpert->isVisible());
     QVERIFY(!play().raCover->isVisible());
-    QCOMPARE(accessibleNames(play().picExpert), namesOfList(kExpert));
+    QCOMPARE(accessibleNames(play().picExpert), namesOfList(Expert));
     for (SymbolChoice* choice : play().picExpert)
         QVERIFY(choice->isVisible());
     QVERIFY(!frmPsychicSymbolTestSelectOption::isLoaded()); // OK unloads it
@@ -420,7 +420,7 @@ void TestSymbolTest::dialogClosedWithoutOkAsksAgainOnNextActivation()
     QTRY_COMPARE(asked, 1);
     QVERIFY(SymbolLevelChosen);
     QCOMPARE(play().frontPanel(), play().fraIntermediate);
-    QCOMPARE(accessibleNames(play().PicIntermediate), namesOfList(kIntermediate));
+    QCOMPARE(accessibleNames(play().PicIntermediate), namesOfList(Intermediate));
 }
 
 void TestSymbolTest::noOptionSelectedWarnsAndKeepsTheCover()
