@@ -24,7 +24,7 @@ struct TestEntry {
     const char* iconName;
     // The welcome link: its index (lblCaption), colour and top in twips.
     int linkIndex;
-    QColor linkColour;
+    QColor linkColor;
     double linkTop;
     // Shows the test's first window, placed; owned by the test.
     void (*launch)();

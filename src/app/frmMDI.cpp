@@ -54,7 +54,7 @@ constexpr double kContainerMargin = 240;
 // The welcome panel's plain lines; the test links follow from the catalogue.
 struct CaptionStyle {
     const char* text;
-    QColor colour;
+    QColor color;
     double points;
     double top;
 };
@@ -112,7 +112,7 @@ void frmMDI::buildBars()
     lblQuorvaneBanner->setObjectName(QStringLiteral("lblQuorvaneBanner"));
     lblQuorvaneBanner->setFont(look::verdana(8.25));
     lblQuorvaneBanner->setAlignment(Qt::AlignCenter);
-    look::setTextColour(lblQuorvaneBanner, Qt::black);
+    look::setTextColor(lblQuorvaneBanner, Qt::black);
     connect(lblQuorvaneBanner, &ClickLabel::clicked, this, [] { OpenHomePage(); });
 
     Picture1 = new QWidget(central);
@@ -179,7 +179,7 @@ void frmMDI::buildBars()
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setFont(look::verdana(8.25));
     Label7->setWordWrap(true);
-    look::setTextColour(Label7, Qt::black);
+    look::setTextColor(Label7, Qt::black);
     connect(Label7, &ClickLabel::clicked, this, [] { OpenFullyBrandedPage(); });
 
     // Tab follows the screen from the welcome links on: the bottom bar's link,
@@ -204,11 +204,11 @@ void frmMDI::buildWelcomePanel()
 
     const std::vector<TestEntry>& tests = testCatalogue();
     lblCaption.assign(kPlainCaptions.size() + tests.size(), nullptr);
-    auto add = [this](int index, const QString& text, const QColor& colour, double points, double top, bool link) {
+    auto add = [this](int index, const QString& text, const QColor& color, double points, double top, bool link) {
         auto* label = new ClickLabel(text, picMain);
         label->setObjectName(QStringLiteral("lblCaption_%1").arg(index));
         label->setFont(look::verdana(points));
-        look::setTextColour(label, colour);
+        look::setTextColor(label, color);
         label->setLink(link);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         if (index == 1) {
@@ -226,13 +226,13 @@ void frmMDI::buildWelcomePanel()
     };
     for (std::size_t i = 0; i < kPlainCaptions.size(); ++i) {
         const CaptionStyle& caption = kPlainCaptions[i];
-        add(static_cast<int>(i), QString::fromUtf8(caption.text), caption.colour, caption.points, caption.top, false);
+        add(static_cast<int>(i), QString::fromUtf8(caption.text), caption.color, caption.points, caption.top, false);
     }
     // The links read top to bottom in catalogue order; so does Tab.
     QWidget* previous = nullptr;
     for (const TestEntry& test : tests) {
         ClickLabel* link =
-            add(test.linkIndex, QString::fromLatin1(test.caption), test.linkColour, kLinkPoints, test.linkTop, true);
+            add(test.linkIndex, QString::fromLatin1(test.caption), test.linkColor, kLinkPoints, test.linkTop, true);
         if (previous)
             setTabOrder(previous, link);
         previous = link;

@@ -25,7 +25,7 @@ CardStrips buildCardStrips(QWidget* window, double left, double width, double ba
     s.Label61 = makeLabel61(s.Frame2);
     s.Label61->setFont(look::verdana(8.25));
     s.Label61->setAlignment(Qt::AlignCenter);
-    look::setTextColour(s.Label61, Qt::black);
+    look::setTextColor(s.Label61, Qt::black);
     twips::place(s.Label61, 120, 60, width - 240, bannerHeight - 120);
 
     s.Frame5 = new Panel(window, "Frame5");
@@ -37,7 +37,7 @@ CardStrips buildCardStrips(QWidget* window, double left, double width, double ba
     for (ClickLabel* link : {s.lblFullBrand, s.lblCobrand}) {
         link->setFont(look::verdana(6.75));
         link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        look::setTextColour(link, Qt::black);
+        look::setTextColor(link, Qt::black);
     }
     return s;
 }

@@ -67,7 +67,7 @@ frmPsychicCardTestDisplay::frmPsychicCardTestDisplay()
 
     buildTopAndBottom();
     // Created back to front: the right-card game is in front at first.
-    buildColourCardGame();
+    buildColorCardGame();
     buildRightCardGame();
     fraPicKCards->hide();
     buildMenus();
@@ -110,7 +110,7 @@ void frmPsychicCardTestDisplay::buildTopAndBottom()
     connect(cmdExit, &QPushButton::clicked, this, &frmPsychicCardTestDisplay::cmdExit_Click);
 }
 
-void frmPsychicCardTestDisplay::buildColourCardGame()
+void frmPsychicCardTestDisplay::buildColorCardGame()
 {
     fraPicKCards = makeGamePanel(this, "fraPicKCards", "Pick The Right Color Card");
 
@@ -121,7 +121,7 @@ void frmPsychicCardTestDisplay::buildColourCardGame()
     Label1->setWordWrap(true);
     twips::place(Label1, 240, 600, 6720, 600);
 
-    auto colourButton = [this](const char* name, const QColor& face, const char* accessibleName, double left) {
+    auto colorButton = [this](const char* name, const QColor& face, const char* accessibleName, double left) {
         auto* button = new QPushButton(fraPicKCards);
         button->setObjectName(QString::fromLatin1(name));
         look::setSolidButton(button, face);
@@ -130,9 +130,9 @@ void frmPsychicCardTestDisplay::buildColourCardGame()
         twips::place(button, left, 2400, 1575, 2175);
         return button;
     };
-    cmdBlackCard = colourButton("cmdBlackCard", Qt::black, "Black card", 2760);
+    cmdBlackCard = colorButton("cmdBlackCard", Qt::black, "Black card", 2760);
     connect(cmdBlackCard, &QPushButton::clicked, this, &frmPsychicCardTestDisplay::cmdBlackCard_Click);
-    cmdRedCard = colourButton("cmdRedCard", kRed, "Red card", 4680);
+    cmdRedCard = colorButton("cmdRedCard", kRed, "Red card", 4680);
     connect(cmdRedCard, &QPushButton::clicked, this, &frmPsychicCardTestDisplay::cmdRedCard_Click);
 
     picDeckOfCards = makePictureBox(fraPicKCards, "picDeckOfCards");
@@ -219,7 +219,7 @@ void frmPsychicCardTestDisplay::Form_Unload()
     showWelcomePanel();
 }
 
-void frmPsychicCardTestDisplay::bringColourCardGameToFront()
+void frmPsychicCardTestDisplay::bringColorCardGameToFront()
 {
     bringToFront(fraPicKCards, {fraPicKCards, fraTenRightCard}, cmdExit);
 }
@@ -235,7 +235,7 @@ void frmPsychicCardTestDisplay::showDeal()
         showIMGTencardFace(picCard[i], dealtCards[i]);
 }
 
-void frmPsychicCardTestDisplay::colourGuess(QWidget* button, CardColour guess)
+void frmPsychicCardTestDisplay::colorGuess(QWidget* button, CardColor guess)
 {
     m_guess->run(button, {[] {
                               // Drawn only now, after the guess was made.
@@ -246,18 +246,18 @@ void frmPsychicCardTestDisplay::colourGuess(QWidget* button, CardColour guess)
                               showIMGCardsFace(picDeckOfCards, card);
                               return picDeckOfCards;
                           },
-                          [guess](int card) { return isColourGuessRight(guess, card); },
-                          [](bool right) { countGuess(kColourCardSlot, right); }});
+                          [guess](int card) { return isColorGuessRight(guess, card); },
+                          [](bool right) { countGuess(kColorCardSlot, right); }});
 }
 
 void frmPsychicCardTestDisplay::cmdBlackCard_Click()
 {
-    colourGuess(cmdBlackCard, CardColour::Black);
+    colorGuess(cmdBlackCard, CardColor::Black);
 }
 
 void frmPsychicCardTestDisplay::cmdRedCard_Click()
 {
-    colourGuess(cmdRedCard, CardColour::Red);
+    colorGuess(cmdRedCard, CardColor::Red);
 }
 
 void frmPsychicCardTestDisplay::picCard_Click(int index)

@@ -20,7 +20,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
-enum class CardColour;
+enum class CardColor;
 
 class frmPsychicCardTestDisplay : public Form<frmPsychicCardTestDisplay, QWidget> {
 public:
@@ -59,7 +59,7 @@ public:
     QMenu* mnuHelp;
     QAction* mkmoney;
 
-    void bringColourCardGameToFront();
+    void bringColorCardGameToFront();
     void bringRightCardGameToFront();
     // Shows the current deal (dealtCards) in the eight card pictures.
     void showDeal();
@@ -79,12 +79,12 @@ protected:
 
 private:
     void buildTopAndBottom();
-    void buildColourCardGame();
+    void buildColorCardGame();
     void buildRightCardGame();
     void buildPleaseWait();
     void buildMenus();
 
-    void colourGuess(QWidget* button, CardColour guess);
+    void colorGuess(QWidget* button, CardColor guess);
 
     std::unique_ptr<GuessRunner> m_guess;
 };

@@ -152,7 +152,7 @@ void frmPsychicCardTestMain::buildMainPanel()
     txtScore->setFont(look::verdana(9.75));
     txtScore->setReadOnly(true); // a report, not an input
     look::setBackground(txtScore, kScoreBack);
-    look::setTextColour(txtScore, kScoreText);
+    look::setTextColor(txtScore, kScoreText);
     twips::place(txtScore, 120, 330, 7935, 1485);
 
     cmdPickCards = makeButton(fraMain, "cmdPickCards", QStringLiteral("Pick The Right Color Card"), look::verdana(12),
@@ -218,12 +218,12 @@ void frmPsychicCardTestMain::placeWelcomeLine()
 void frmPsychicCardTestMain::Timer1_Timer()
 {
     // One draw per component, in this order.
-    const int red = colourComponent(platform::random().next());
-    const int green = colourComponent(platform::random().next());
-    const int blue = colourComponent(platform::random().next());
+    const int red = colorComponent(platform::random().next());
+    const int green = colorComponent(platform::random().next());
+    const int blue = colorComponent(platform::random().next());
     m_welcomeLeft = nextWelcomeLeft(m_welcomeLeft, kWelcomeLineWidth, kWelcomePanelWidth);
     placeWelcomeLine();
-    look::setTextColour(lblWelCome, QColor(red, green, blue));
+    look::setTextColor(lblWelCome, QColor(red, green, blue));
 }
 
 // The caption sizes itself to its text and stays centred under the buttons.
@@ -275,7 +275,7 @@ void frmPsychicCardTestMain::cmdRightCard_MouseMove()
 void frmPsychicCardTestMain::cmdPickCards_Click()
 {
     frmPsychicCardTestDisplay& play = frmPsychicCardTestDisplay::get();
-    play.bringColourCardGameToFront();
+    play.bringColorCardGameToFront();
     hideWindow(); // stays loaded; its timer keeps running
     play.showWindow();
 }

@@ -49,11 +49,11 @@ int drawDeckCard(double r)
     return platform::drawOneOf(r, kCardsInDeck);
 }
 
-bool isColourGuessRight(CardColour guess, int card)
+bool isColorGuessRight(CardColor guess, int card)
 {
     const bool black = card >= 1 && card <= kLastBlackCard;
     const bool red = card > kLastBlackCard && card <= kCardsInDeck;
-    return guess == CardColour::Black ? black : red;
+    return guess == CardColor::Black ? black : red;
 }
 
 int dealCard(double r, int low, int high)
@@ -89,11 +89,11 @@ QString scoreText(const std::array<qint16, 4>& correct, const std::array<qint16,
         return QString::fromLatin1(game) + QLatin1String(" :-  ") + countPair(correct[i], attempts[i]) +
                QLatin1String(" Attempts");
     };
-    return line("Pick The Right Color Card", kColourCardSlot) + QStringLiteral("\r\n\r\n") +
+    return line("Pick The Right Color Card", kColorCardSlot) + QStringLiteral("\r\n\r\n") +
            line("Pick The Right Card", kRightCardSlot);
 }
 
-int colourComponent(double r)
+int colorComponent(double r)
 {
     return platform::drawOneOf(r, 255);
 }

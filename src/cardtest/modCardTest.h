@@ -13,7 +13,7 @@
 #include <array>
 
 // Score slots, one per game; slots 1 and 3 belong to no game.
-constexpr int kColourCardSlot = 0;
+constexpr int kColorCardSlot = 0;
 constexpr int kRightCardSlot = 2;
 
 // Counts of right guesses and of all guesses per slot, for the life of the
@@ -42,13 +42,13 @@ void countGuess(int slot, bool correct);
 
 // --- Colour-card game -------------------------------------------------------
 
-enum class CardColour { Black, Red };
+enum class CardColor { Black, Red };
 
 // A card number 1..52 of the photographed deck from a uniform r.
 int drawDeckCard(double r);
 
 // Black cards are numbered 1..26, red ones 27..52.
-bool isColourGuessRight(CardColour guess, int card);
+bool isColorGuessRight(CardColor guess, int card);
 
 // --- Right-card game ---------------------------------------------------------
 
@@ -90,4 +90,4 @@ constexpr double nextWelcomeLeft(double left, double lineWidth, double panelWidt
 }
 
 // One colour component 1..255 from a uniform r: int(r * 255 + 1).
-int colourComponent(double r);
+int colorComponent(double r);

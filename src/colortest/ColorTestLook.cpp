@@ -30,14 +30,14 @@ QFrame* navyPanel(QWidget* parent, const QString& name)
 void styleLink(ClickLabel* link, double points)
 {
     link->setFont(look::verdana(points));
-    look::setTextColour(link, kLinkBlue);
+    look::setTextColor(link, kLinkBlue);
     link->setAlignment(Qt::AlignCenter);
 }
 
-QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, double points, const QColor& colour,
+QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, double points, const QColor& color,
                   Qt::Alignment alignment)
 {
-    QLabel* label = makeLabel(parent, name, text, look::verdana(points), colour);
+    QLabel* label = makeLabel(parent, name, text, look::verdana(points), color);
     label->setWordWrap(true);
     label->setAlignment(alignment);
     return label;

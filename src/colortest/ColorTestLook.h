@@ -40,7 +40,7 @@ struct LinkStrips {
 LinkStrips buildLinkStrips(QWidget* window, double width, double height, double linksTop);
 
 // A word-wrapped static label in bold Verdana.
-QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, double points, const QColor& colour,
+QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, double points, const QColor& color,
                   Qt::Alignment alignment);
 
 // The light grey of the windows' captioned buttons, and their type.

@@ -70,7 +70,7 @@ constexpr std::array<Grid, 3> kGrids{{
 QRectF buttonRect(int level, int index)
 {
     const Grid& g = kGrids[level];
-    const int rows = (modColorTest::colourCount(level) + g.columns - 1) / g.columns;
+    const int rows = (modColorTest::colorCount(level) + g.columns - 1) / g.columns;
     const double blockWidth = g.columns * g.width + (g.columns - 1) * g.gap;
     const double blockHeight = rows * g.height + (rows - 1) * g.gap;
     const double left = (kPanelWidth - blockWidth) / 2;
@@ -84,14 +84,14 @@ template <std::size_t N, typename Handler>
 void buildPalette(frmPsychicColorTestDisplay* window, QFrame* panel, std::array<QPushButton*, N>& buttons, int level,
                   const QString& name, Handler handler)
 {
-    const auto& colours = modColorTest::palette(level);
-    Q_ASSERT(colours.size() == N);
+    const auto& colors = modColorTest::palette(level);
+    Q_ASSERT(colors.size() == N);
     for (int i = 0; i < int(N); ++i) {
         auto* button = new QPushButton(panel);
         button->setObjectName(QStringLiteral("%1_%2").arg(name).arg(i));
-        look::setSolidButton(button, colours[i].colour());
+        look::setSolidButton(button, colors[i].color());
         button->setCursor(look::handCursor());
-        button->setAccessibleName(QString::fromLatin1(colours[i].name));
+        button->setAccessibleName(QString::fromLatin1(colors[i].name));
         const QRectF r = buttonRect(level, i);
         twips::place(button, r.left(), r.top(), r.width(), r.height());
         QObject::connect(button, &QPushButton::clicked, window, [window, handler, i] { (window->*handler)(i); });
@@ -145,12 +145,12 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     lblGenerating = wait.generating;
     m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicColorTestResult>(),
                                             [this] { return cmdExit; });
-    for (QPushButton* colour : cmdBeginner)
-        m_guess->addChoice(colour);
-    for (QPushButton* colour : cmdIntermediate)
-        m_guess->addChoice(colour);
-    for (QPushButton* colour : cmdExpert)
-        m_guess->addChoice(colour);
+    for (QPushButton* color : cmdBeginner)
+        m_guess->addChoice(color);
+    for (QPushButton* color : cmdIntermediate)
+        m_guess->addChoice(color);
+    for (QPushButton* color : cmdExpert)
+        m_guess->addChoice(color);
 
     const double buttonsLeft = (kWidth - 2 * kButtonWidth - kButtonGap) / 2;
     cmdOK = makeButton(this, "cmdOK", QStringLiteral("&Back"), buttonFont(), kButtonFace);
@@ -225,16 +225,16 @@ void frmPsychicColorTestDisplay::cmdExpert_Click(int index)
 
 void frmPsychicColorTestDisplay::guess(int level, int index)
 {
-    QPushButton* colour = level == Beginner       ? cmdBeginner.at(index)
-                          : level == Intermediate ? cmdIntermediate.at(index)
-                                                  : cmdExpert.at(index);
-    m_guess->run(colour, {[this, level] {
-                              m_drawn[level] = static_cast<qint16>(modColorTest::drawColour(level));
-                              return int(m_drawn[level]);
-                          },
-                          nullptr, // the drawn colour is never shown
-                          [index](int drawn) { return modColorTest::isRightGuess(index, drawn); },
-                          [level](bool right) { modColorTest::countGuess(level, right); }});
+    QPushButton* color = level == Beginner       ? cmdBeginner.at(index)
+                         : level == Intermediate ? cmdIntermediate.at(index)
+                                                 : cmdExpert.at(index);
+    m_guess->run(color, {[this, level] {
+                             m_drawn[level] = static_cast<qint16>(modColorTest::drawColor(level));
+                             return int(m_drawn[level]);
+                         },
+                         nullptr, // the drawn colour is never shown
+                         [index](int drawn) { return modColorTest::isRightGuess(index, drawn); },
+                         [level](bool right) { modColorTest::countGuess(level, right); }});
 }
 
 void frmPsychicColorTestDisplay::cmdOk_Click()

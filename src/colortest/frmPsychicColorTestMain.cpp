@@ -111,7 +111,7 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     fraScore->setObjectName(QStringLiteral("fraScore"));
     fraScore->setFont(look::verdana(9.75));
     look::setBackground(fraScore, kNavy);
-    look::setTextColour(fraScore, Qt::white);
+    look::setTextColor(fraScore, Qt::white);
     twips::place(fraScore, kRightPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
     txtScore = new TextBox(fraScore);
     txtScore->setObjectName(QStringLiteral("txtScore"));

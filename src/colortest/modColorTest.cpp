@@ -16,19 +16,19 @@ Counters colorAttempts{};
 
 namespace {
 
-const std::vector<PaletteColour> kBeginnerPalette{
+const std::vector<PaletteColor> kBeginnerPalette{
     {255, 255, 128, "Light yellow"}, {255, 128, 128, "Salmon pink"}, {255, 128, 255, "Light magenta"},
     {128, 255, 255, "Light cyan"},   {0, 64, 0, "Dark green"},
 };
 
-const std::vector<PaletteColour> kIntermediatePalette{
+const std::vector<PaletteColor> kIntermediatePalette{
     {192, 255, 192, "Pale green"},   {255, 192, 192, "Pale pink"}, {255, 255, 192, "Pale yellow"},
     {192, 255, 255, "Pale cyan"},    {192, 192, 255, "Lavender"},  {255, 128, 128, "Salmon pink"},
     {255, 192, 128, "Light orange"}, {0, 128, 0, "Green"},         {192, 0, 192, "Purple"},
     {53, 138, 189, "Steel blue"},
 };
 
-const std::vector<PaletteColour> kExpertPalette{
+const std::vector<PaletteColor> kExpertPalette{
     {255, 192, 128, "Light orange"},
     {255, 192, 192, "Pale pink"},
     {255, 0, 0, "Red"},
@@ -59,7 +59,7 @@ int validLevel(int level)
 
 } // namespace
 
-const std::vector<PaletteColour>& palette(int level)
+const std::vector<PaletteColor>& palette(int level)
 {
     switch (validLevel(level)) {
     case Beginner:
@@ -71,7 +71,7 @@ const std::vector<PaletteColour>& palette(int level)
     }
 }
 
-int colourCount(int level)
+int colorCount(int level)
 {
     return static_cast<int>(palette(level).size());
 }
@@ -98,9 +98,9 @@ QString scoreText()
     return scoreText(colorCorrect, colorAttempts);
 }
 
-int drawColour(int level)
+int drawColor(int level)
 {
-    return platform::drawOneOf(colourCount(level));
+    return platform::drawOneOf(colorCount(level));
 }
 
 bool isRightGuess(int index, int drawn)

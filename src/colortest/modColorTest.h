@@ -26,19 +26,19 @@ using ::Level;
 
 // One colour of a palette: its exact face colour and the name a screen
 // reader announces for it.
-struct PaletteColour {
+struct PaletteColor {
     int red;
     int green;
     int blue;
     const char* name;
 
-    QColor colour() const { return QColor(red, green, blue); }
+    QColor color() const { return QColor(red, green, blue); }
 };
 
 // The colours offered at a level, in button order: index k stands for the
 // number k + 1. 5 at Beginner, 10 at Intermediate, 20 at Expert.
-const std::vector<PaletteColour>& palette(int level);
-int colourCount(int level);
+const std::vector<PaletteColor>& palette(int level);
+int colorCount(int level);
 
 // "Beginner", "Intermediate", "Expert".
 QString levelCaption(int level);
@@ -53,7 +53,7 @@ QString scoreText(const Counters& correct, const Counters& attempts);
 QString scoreText(); // from the running counters
 
 // The hidden colour for one guess, 1..N, from the program's generator.
-int drawColour(int level);
+int drawColor(int level);
 
 // Button `index` stands for the number index + 1.
 bool isRightGuess(int index, int drawn);

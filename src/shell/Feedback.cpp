@@ -42,7 +42,7 @@ void showVerdict(QLabel* lblResult, const QString& outcome)
 {
     const bool right = outcome == QLatin1String(kCorrectWord);
     lblResult->setText(QString::fromLatin1(right ? kRightAnswerText : kWrongAnswerText));
-    look::setTextColour(lblResult, right ? look::kRightAnswer : look::kWrongAnswer);
+    look::setTextColor(lblResult, right ? look::kRightAnswer : look::kWrongAnswer);
 }
 
 FeedbackControls buildFeedbackWindow(QDialog* window, const QColor& background, const QColor& buttonFace)

@@ -26,12 +26,12 @@ namespace {
 
 constexpr int kRingWidth = 2;
 
-void drawRing(QPainter* painter, const QRect& rect, const QColor& colour)
+void drawRing(QPainter* painter, const QRect& rect, const QColor& color)
 {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setPen(Qt::NoPen);
-    painter->setBrush(colour);
+    painter->setBrush(color);
     const QRegion outer(rect);
     painter->setClipRegion(outer.subtracted(QRegion(rect.adjusted(kRingWidth, kRingWidth, -kRingWidth, -kRingWidth))));
     painter->drawRect(rect);
@@ -56,7 +56,7 @@ public:
             return;
         case PE_FrameFocusRect:
             // Option buttons: around the caption, against the panel behind.
-            drawRing(painter, option->rect, ringColour(option->palette.color(QPalette::Window)));
+            drawRing(painter, option->rect, ringColor(option->palette.color(QPalette::Window)));
             return;
         default:
             QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -79,7 +79,7 @@ public:
             if (option->state & State_HasFocus) {
                 const int inset = kEdge + 1;
                 drawRing(painter, option->rect.adjusted(inset, inset, -inset, -inset),
-                         ringColour(option->palette.color(QPalette::Button)));
+                         ringColor(option->palette.color(QPalette::Button)));
             }
             return;
         }
@@ -146,7 +146,7 @@ double contrastRatio(const QColor& a, const QColor& b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QColor ringColour(const QColor& against)
+QColor ringColor(const QColor& against)
 {
     return contrastRatio(Qt::black, against) >= contrastRatio(Qt::white, against) ? QColor(Qt::black)
                                                                                   : QColor(Qt::white);
@@ -161,21 +161,21 @@ QFont verdana(double points, bool bold)
     return font;
 }
 
-void setBackground(QWidget* widget, const QColor& colour)
+void setBackground(QWidget* widget, const QColor& color)
 {
     QPalette p = widget->palette();
-    p.setColor(QPalette::Window, colour);
-    p.setColor(QPalette::Base, colour);
+    p.setColor(QPalette::Window, color);
+    p.setColor(QPalette::Base, color);
     widget->setPalette(p);
     widget->setAutoFillBackground(true);
 }
 
-void setTextColour(QWidget* widget, const QColor& colour)
+void setTextColor(QWidget* widget, const QColor& color)
 {
     QPalette p = widget->palette();
-    p.setColor(QPalette::WindowText, colour);
-    p.setColor(QPalette::Text, colour);
-    p.setColor(QPalette::ButtonText, colour);
+    p.setColor(QPalette::WindowText, color);
+    p.setColor(QPalette::Text, color);
+    p.setColor(QPalette::ButtonText, color);
     widget->setPalette(p);
 }
 

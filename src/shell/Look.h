@@ -20,8 +20,8 @@ namespace look {
 QFont verdana(double points, bool bold = true);
 
 // Solid background colour for a panel or window.
-void setBackground(QWidget* widget, const QColor& colour);
-void setTextColour(QWidget* widget, const QColor& colour);
+void setBackground(QWidget* widget, const QColor& color);
+void setTextColor(QWidget* widget, const QColor& color);
 
 // A captioned button with a solid face of exactly this colour: a raised
 // edge, sunken while pressed, and a focus ring that never tints the face.
@@ -34,7 +34,7 @@ void setOptionLook(QAbstractButton* option);
 // WCAG 2.1 contrast ratio of two colours, from 1 to 21.
 double contrastRatio(const QColor& a, const QColor& b);
 // Black or white, whichever stands out more against the colour.
-QColor ringColour(const QColor& against);
+QColor ringColor(const QColor& against);
 
 const QCursor& handCursor();
 QIcon appIcon();

@@ -14,12 +14,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-QLabel* makeLabel(QWidget* parent, QAnyStringView name, const QString& text, const QFont& font, const QColor& colour)
+QLabel* makeLabel(QWidget* parent, QAnyStringView name, const QString& text, const QFont& font, const QColor& color)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name.toString());
     label->setFont(font);
-    look::setTextColour(label, colour);
+    look::setTextColor(label, color);
     return label;
 }
 
@@ -33,11 +33,11 @@ QPushButton* makeButton(QWidget* parent, QAnyStringView name, const QString& cap
     return button;
 }
 
-QFrame* makePanel(QWidget* parent, QAnyStringView name, const QColor& colour)
+QFrame* makePanel(QWidget* parent, QAnyStringView name, const QColor& color)
 {
     auto* panel = new QFrame(parent);
     panel->setObjectName(name.toString());
-    look::setBackground(panel, colour);
+    look::setBackground(panel, color);
     return panel;
 }
 
@@ -88,7 +88,7 @@ PleaseWait buildPleaseWait(QWidget* window, const PleaseWaitLook& look)
 {
     PleaseWait w{};
     w.panel = new PleaseWaitPanel(window);
-    look::setBackground(w.panel, look.colour);
+    look::setBackground(w.panel, look.color);
     if (look.framed)
         w.panel->setFrameShape(QFrame::Box);
     twips::place(w.panel, look.place.left(), look.place.top(), look.place.width(), look.place.height());

@@ -22,12 +22,12 @@ class QPushButton;
 class QWidget;
 
 // A label in the given type and text colour; its background shows through.
-QLabel* makeLabel(QWidget* parent, QAnyStringView name, const QString& text, const QFont& font, const QColor& colour);
+QLabel* makeLabel(QWidget* parent, QAnyStringView name, const QString& text, const QFont& font, const QColor& color);
 // A captioned button with a plain face colour and black caption.
 QPushButton* makeButton(QWidget* parent, QAnyStringView name, const QString& caption, const QFont& font,
                         const QColor& face);
 // A borderless panel filled with one colour.
-QFrame* makePanel(QWidget* parent, QAnyStringView name, const QColor& colour);
+QFrame* makePanel(QWidget* parent, QAnyStringView name, const QColor& color);
 
 // The panel shown while a guess is being judged. Screen readers meet it as
 // a notification, which Orca reads out when it appears (an alert it would
@@ -54,7 +54,7 @@ struct WaitLine {
     QRectF place;
 };
 struct PleaseWaitLook {
-    QColor colour;
+    QColor color;
     bool framed;
     QRectF place;
     WaitLine wait;

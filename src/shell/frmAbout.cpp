@@ -22,7 +22,7 @@ QLabel* whiteLabel(QWidget* parent, const QString& text, const QFont& font, cons
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
-    look::setTextColour(label, Qt::white);
+    look::setTextColor(label, Qt::white);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -35,7 +35,7 @@ ClickLabel* cyanLink(QWidget* parent, const QString& text, const char* name)
     QFont font = look::verdana(8.25, false);
     font.setUnderline(true);
     link->setFont(font);
-    look::setTextColour(link, kCyan);
+    look::setTextColor(link, kCyan);
     return link;
 }
 } // namespace

@@ -133,7 +133,7 @@ void frmPsychicSymbolTestMain::buildBars()
     Label61 = makeLabel61(Frame2);
     Label61->setFont(look::verdana(8.25));
     Label61->setAlignment(Qt::AlignCenter);
-    look::setTextColour(Label61, QColor(255, 255, 0));
+    look::setTextColor(Label61, QColor(255, 255, 0));
     twips::place(Label61, 120, 60, kWidth - 240, kTopBarHeight - 120);
 
     // The verdict holder lies behind the bottom bar and is never seen.
@@ -147,11 +147,11 @@ void frmPsychicSymbolTestMain::buildBars()
     const double buttonsLeft = kWidth - 2 * kBarButtonWidth - 240;
     lblCobrand = makeCobrandLabel(Frame5);
     lblCobrand->setFont(look::verdana(6.75));
-    look::setTextColour(lblCobrand, QColor(255, 255, 0));
+    look::setTextColor(lblCobrand, QColor(255, 255, 0));
     twips::place(lblCobrand, 120, 45, buttonsLeft - 240, 435);
     lblFullBrand = makeFullBrandLabel(Frame5);
     lblFullBrand->setFont(look::verdana(6.75));
-    look::setTextColour(lblFullBrand, QColor(0, 255, 255));
+    look::setTextColor(lblFullBrand, QColor(0, 255, 255));
     twips::place(lblFullBrand, 120, 495, buttonsLeft - 240, 435);
 
     cmdBack = greyButton(Frame5, "cmdBack", "&Back");
@@ -203,7 +203,7 @@ QFrame* frmPsychicSymbolTestMain::buildLevelPanel(int level, const char* name, Q
     label->setObjectName(QString::fromLatin1(labelName));
     label->setFont(look::verdana(9.75));
     label->setAlignment(Qt::AlignCenter);
-    look::setTextColour(label, kNavy);
+    look::setTextColor(label, kNavy);
     twips::place(label, 0, kPromptTops[static_cast<std::size_t>(level)], kWidth, kLabelHeight);
 
     score = greyButton(panel, scoreName, "&Score");

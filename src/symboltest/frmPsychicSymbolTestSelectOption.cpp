@@ -85,7 +85,7 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     Label61 = makeLabel61(Frame3);
     Label61->setFont(look::verdana(8.25));
     Label61->setAlignment(Qt::AlignCenter);
-    look::setTextColour(Label61, QColor(255, 255, 0));
+    look::setTextColor(Label61, QColor(255, 255, 0));
     twips::place(Label61, 120, 60, kWidth - 240, kTopBarHeight - 120);
 
     // The level panel.
@@ -99,7 +99,7 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     Label1->setFont(look::verdana(8.25));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setWordWrap(true);
-    look::setTextColour(Label1, kNavy);
+    look::setTextColor(Label1, kNavy);
     twips::place(Label1, kMargin, 120, kWidth - 2 * kMargin, 495);
 
     Frame2 = new QGroupBox(QStringLiteral("Select an Option"), fraSelectoption);
@@ -128,7 +128,7 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     txtTotalScore->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtTotalScore->setTabChangesFocus(true);
     look::setBackground(txtTotalScore, kPink);
-    look::setTextColour(txtTotalScore, Qt::black);
+    look::setTextColor(txtTotalScore, Qt::black);
     twips::place(txtTotalScore, kMargin, 120, kWidth - 2 * kMargin, 2100);
     // The box reports the pointer moving over it even with no button down.
     txtTotalScore->viewport()->setMouseTracking(true);
@@ -147,11 +147,11 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     twips::place(fraFullBrand, 0, kTopBarHeight + kPanelHeight, kWidth, kBottomBarHeight);
     lblFullBrand = makeFullBrandLabel(fraFullBrand);
     lblFullBrand->setFont(look::verdana(6.75));
-    look::setTextColour(lblFullBrand, QColor(0, 255, 255));
+    look::setTextColor(lblFullBrand, QColor(0, 255, 255));
     twips::place(lblFullBrand, 120, 60, kWidth - 240, 510);
     lblCobrand = makeCobrandLabel(fraFullBrand);
     lblCobrand->setFont(look::verdana(6.75));
-    look::setTextColour(lblCobrand, QColor(255, 255, 0));
+    look::setTextColor(lblCobrand, QColor(255, 255, 0));
     twips::place(lblCobrand, 120, 630, kWidth - 240, 510);
 
     showLevelPanel();

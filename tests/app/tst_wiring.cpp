@@ -65,7 +65,7 @@ Opened cardHome(frmMDI& mdi)
     click(mdi.cmdSelectOption[0]);
     return opened<frmPsychicCardTestMain>();
 }
-Opened cardColourGame(frmMDI& mdi)
+Opened cardColorGame(frmMDI& mdi)
 {
     cardHome(mdi);
     click(frmPsychicCardTestMain::get().cmdPickCards);
@@ -113,7 +113,7 @@ void addEveryTestWindow()
 {
     QTest::addColumn<Opener>("open");
     QTest::newRow("card home") << Opener(cardHome);
-    QTest::newRow("card play, colour game") << Opener(cardColourGame);
+    QTest::newRow("card play, colour game") << Opener(cardColorGame);
     QTest::newRow("card play, right card") << Opener(cardRightCardGame);
     QTest::newRow("color home") << Opener(colorHome);
     QTest::newRow("color play, Beginner") << colorPlay(0);
@@ -216,7 +216,7 @@ private slots:
     void cardWelcomeLineRunsWhileHidden_data()
     {
         QTest::addColumn<Opener>("open");
-        QTest::newRow("colour game") << Opener(cardColourGame);
+        QTest::newRow("colour game") << Opener(cardColorGame);
         QTest::newRow("right card") << Opener(cardRightCardGame);
     }
     void cardWelcomeLineRunsWhileHidden()
@@ -234,7 +234,7 @@ private slots:
     void escapeRunsExitInEveryPlayWindow_data()
     {
         QTest::addColumn<Opener>("open");
-        QTest::newRow("card play, colour game") << Opener(cardColourGame);
+        QTest::newRow("card play, colour game") << Opener(cardColorGame);
         QTest::newRow("card play, right card") << Opener(cardRightCardGame);
         QTest::newRow("color play, Beginner") << colorPlay(0);
         QTest::newRow("color play, Intermediate") << colorPlay(1);
@@ -327,7 +327,7 @@ private slots:
         QTest::newRow("symbol options") << ModalOpener(
             [](frmMDI& mdi) { click(mdi.cmdSelectOption[2]); }); // asks for a level on opening
         QTest::newRow("card feedback") << ModalOpener([](frmMDI& mdi) {
-            cardColourGame(mdi);
+            cardColorGame(mdi);
             click(frmPsychicCardTestDisplay::get().cmdBlackCard);
         });
     }

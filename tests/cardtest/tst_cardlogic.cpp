@@ -114,23 +114,23 @@ private slots:
         QVERIFY(!isRightCardGuess(dealt, 6, 7));
     }
 
-    void colourJudgingMatchesTheFaces()
+    void colorJudgingMatchesTheFaces()
     {
         QCOMPARE(drawDeckCard(0.0), 1);
         QCOMPARE(drawDeckCard(rFor(26, 52)), 26);
         QCOMPARE(drawDeckCard(rFor(27, 52)), 27);
         QCOMPARE(drawDeckCard(kTopR), 52);
 
-        QVERIFY(isColourGuessRight(CardColour::Black, 26));
-        QVERIFY(!isColourGuessRight(CardColour::Black, 27));
-        QVERIFY(isColourGuessRight(CardColour::Red, 27));
-        QVERIFY(!isColourGuessRight(CardColour::Red, 26));
+        QVERIFY(isColorGuessRight(CardColor::Black, 26));
+        QVERIFY(!isColorGuessRight(CardColor::Black, 27));
+        QVERIFY(isColorGuessRight(CardColor::Red, 27));
+        QVERIFY(!isColorGuessRight(CardColor::Red, 26));
 
         // The card the player sees is the card that was judged.
         for (int n = 1; n <= 52; ++n) {
             const Card card = cardOfIMGCards(n);
-            QCOMPARE(isColourGuessRight(CardColour::Black, n), isBlack(card));
-            QCOMPARE(isColourGuessRight(CardColour::Red, n), isRed(card));
+            QCOMPARE(isColorGuessRight(CardColor::Black, n), isBlack(card));
+            QCOMPARE(isColorGuessRight(CardColor::Red, n), isRed(card));
         }
         QCOMPARE(cardName(cardOfIMGCards(13)), QStringLiteral("King of Clubs"));
         QCOMPARE(cardName(cardOfIMGCards(14)), QStringLiteral("Ace of Spades"));
@@ -140,8 +140,8 @@ private slots:
 
     void countersSaturate()
     {
-        countGuess(kColourCardSlot, true);
-        countGuess(kColourCardSlot, false);
+        countGuess(kColorCardSlot, true);
+        countGuess(kColorCardSlot, false);
         countGuess(kRightCardSlot, false);
         QCOMPARE(cardCorrect, (std::array<qint16, 4>{1, 0, 0, 0}));
         QCOMPARE(cardAttempts, (std::array<qint16, 4>{2, 0, 1, 0}));
@@ -188,12 +188,12 @@ private slots:
         QCOMPARE(ticks, 328);
     }
 
-    void colourComponents()
+    void colorComponents()
     {
-        QCOMPARE(colourComponent(0.0), 1);
-        QCOMPARE(colourComponent(0.5), 128);
-        QCOMPARE(colourComponent(kTopR), 255);
-        QCOMPARE(colourComponent(1.0), 255);
+        QCOMPARE(colorComponent(0.0), 1);
+        QCOMPARE(colorComponent(0.5), 128);
+        QCOMPARE(colorComponent(kTopR), 255);
+        QCOMPARE(colorComponent(1.0), 255);
     }
 };
 

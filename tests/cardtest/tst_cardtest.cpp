@@ -54,7 +54,7 @@ const char* const kWrong = "Incorrect: Don't lose hope! Relax, take a deep breat
 struct Feedback {
     bool shown = false;
     QString text;
-    QColor colour;
+    QColor color;
     bool frameless = false;
     bool applicationModal = false;
     QSize size;
@@ -71,11 +71,11 @@ private slots:
     void cleanup();
 
     void homeWindowOnLaunch();
-    void welcomeLineMovesAndChangesColour();
+    void welcomeLineMovesAndChangesColor();
     void hoverCaption();
     void scoreToggle();
-    void colourGuess_data();
-    void colourGuess();
+    void colorGuess_data();
+    void colorGuess();
     void pleaseWaitDuringTheGuess();
     void rightCardDealAndGuesses();
     void positionsSixAndSevenSharingCard42();
@@ -87,7 +87,7 @@ private slots:
 
 private:
     frmPsychicCardTestMain& launch();
-    frmPsychicCardTestDisplay& openColourGame();
+    frmPsychicCardTestDisplay& openColorGame();
     frmPsychicCardTestDisplay& openRightCardGame(const QList<double>& deal);
     // Clicks a guess control and answers the feedback window, recording it.
     Feedback guess(QWidget* control);
@@ -130,7 +130,7 @@ frmPsychicCardTestMain& CardTestWindowsTest::launch()
     return *home;
 }
 
-frmPsychicCardTestDisplay& CardTestWindowsTest::openColourGame()
+frmPsychicCardTestDisplay& CardTestWindowsTest::openColorGame()
 {
     QTest::mouseClick(launch().cmdPickCards, Qt::LeftButton);
     frmPsychicCardTestDisplay* play = frmPsychicCardTestDisplay::ifLoaded();
@@ -155,7 +155,7 @@ Feedback CardTestWindowsTest::guess(QWidget* control)
         seen.shown = true;
         if (auto* label = w->findChild<QLabel*>(QStringLiteral("lblResult"))) {
             seen.text = label->text();
-            seen.colour = label->palette().color(QPalette::WindowText);
+            seen.color = label->palette().color(QPalette::WindowText);
         }
         seen.frameless = w->windowFlags().testFlag(Qt::FramelessWindowHint);
         seen.applicationModal = QApplication::activeModalWidget() == w && w->windowModality() == Qt::ApplicationModal;
@@ -197,7 +197,7 @@ void CardTestWindowsTest::homeWindowOnLaunch()
     QCOMPARE(home.mnuExit->text(), QStringLiteral("E&xit"));
 }
 
-void CardTestWindowsTest::welcomeLineMovesAndChangesColour()
+void CardTestWindowsTest::welcomeLineMovesAndChangesColor()
 {
     QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
     frmPsychicCardTestMain& home = frmPsychicCardTestMain::get();
@@ -235,8 +235,8 @@ void CardTestWindowsTest::welcomeLineMovesAndChangesColour()
     again.Timer1_Timer();
     QCOMPARE(again.welcomeLeft(), -4155.0);
     QCOMPARE(again.lblWelCome->x(), -277);
-    const QColor colour = again.lblWelCome->palette().color(QPalette::WindowText);
-    QCOMPARE(colour, QColor(77, 77, 77)); // int(0.3 * 255 + 1)
+    const QColor color = again.lblWelCome->palette().color(QPalette::WindowText);
+    QCOMPARE(color, QColor(77, 77, 77)); // int(0.3 * 255 + 1)
 }
 
 void CardTestWindowsTest::hoverCaption()
@@ -253,18 +253,18 @@ void CardTestWindowsTest::hoverCaption()
             at = widget->rect().center();
         QTest::mouseMove(window, window->mapFromGlobal(widget->mapToGlobal(at)));
     };
-    const QString colourCaption = QStringLiteral("Click To Play Pick The Right Card"); // the same words for both
+    const QString colorCaption = QStringLiteral("Click To Play Pick The Right Card"); // the same words for both
     const QString cardCaption = QStringLiteral("Click To Play Pick The Right Card");
 
     moveTo(home.cmdPickCards);
-    QCOMPARE(home.lblCaption->text(), colourCaption);
+    QCOMPARE(home.lblCaption->text(), colorCaption);
     // Over the other controls the caption stays.
     for (QWidget* w : {static_cast<QWidget*>(home.Label3), static_cast<QWidget*>(home.Label2),
                        static_cast<QWidget*>(home.lblWelCome), static_cast<QWidget*>(home.cmdScore),
                        static_cast<QWidget*>(home.Frame5), static_cast<QWidget*>(home.Frame2),
                        static_cast<QWidget*>(home.lblCobrand)}) {
         moveTo(w);
-        QVERIFY2(home.lblCaption->text() == colourCaption, qPrintable(w->objectName()));
+        QVERIFY2(home.lblCaption->text() == colorCaption, qPrintable(w->objectName()));
     }
     // The bare orange panel clears it (below the Score button).
     moveTo(home.fraMain, QPoint(10, home.fraMain->height() - 10));
@@ -309,7 +309,7 @@ void CardTestWindowsTest::scoreToggle()
                                                    "Pick The Right Card :-  1 Correct Out Of 12 Attempts"));
 }
 
-void CardTestWindowsTest::colourGuess_data()
+void CardTestWindowsTest::colorGuess_data()
 {
     QTest::addColumn<bool>("black");
     QTest::addColumn<int>("card");
@@ -326,14 +326,14 @@ void CardTestWindowsTest::colourGuess_data()
     QTest::newRow("black, 40") << true << 40 << false << "Ace of Hearts";
 }
 
-void CardTestWindowsTest::colourGuess()
+void CardTestWindowsTest::colorGuess()
 {
     QFETCH(bool, black);
     QFETCH(int, card);
     QFETCH(bool, right);
     QFETCH(QString, face);
 
-    frmPsychicCardTestDisplay& play = openColourGame();
+    frmPsychicCardTestDisplay& play = openColorGame();
     QVERIFY(play.isWindowVisible());
     QVERIFY(!frmPsychicCardTestMain::get().isWindowVisible());
     QVERIFY(!mdi->picMain->isVisible());
@@ -359,7 +359,7 @@ void CardTestWindowsTest::colourGuess()
 
     QVERIFY(feedback.shown);
     QCOMPARE(feedback.text, QString::fromLatin1(right ? kRight : kWrong));
-    QCOMPARE(feedback.colour, right ? QColor(0, 128, 0) : QColor(128, 0, 0));
+    QCOMPARE(feedback.color, right ? QColor(0, 128, 0) : QColor(128, 0, 0));
     QVERIFY(feedback.frameless);
     QVERIFY(feedback.applicationModal);
     QCOMPARE(feedback.size, QSize(313, 113));
@@ -379,7 +379,7 @@ void CardTestWindowsTest::colourGuess()
 
 void CardTestWindowsTest::pleaseWaitDuringTheGuess()
 {
-    frmPsychicCardTestDisplay& play = openColourGame();
+    frmPsychicCardTestDisplay& play = openColorGame();
     fake->random->script = {rFor(5, 52)};
     bool checked = false;
     fake->pause->during = [&](QWidget* window) {
@@ -439,7 +439,7 @@ void CardTestWindowsTest::rightCardDealAndGuesses()
     Feedback second = guess(play.picCard[2]);
     QCOMPARE(cardDrawn, qint16(5));
     QCOMPARE(second.text, QString::fromLatin1(kWrong));
-    QCOMPARE(second.colour, QColor(128, 0, 0));
+    QCOMPARE(second.color, QColor(128, 0, 0));
     QCOMPARE(play.lblScore->text(), QStringLiteral("Incorrect"));
     // The revealed card is the chosen one, one of the eight on show.
     QCOMPARE(play.picTenCardResult->accessibleName(), QStringLiteral("Four of Hearts"));
@@ -501,7 +501,7 @@ void CardTestWindowsTest::refreshDealsAnewWithoutCounting()
 
 void CardTestWindowsTest::backKeepsCountsAndResetsPictures()
 {
-    frmPsychicCardTestDisplay& play = openColourGame();
+    frmPsychicCardTestDisplay& play = openColorGame();
     fake->random->script = {rFor(30, 52)};
     guess(play.cmdRedCard);
     QCOMPARE(play.picDeckOfCards->accessibleName(), QStringLiteral("Four of Diamonds"));
@@ -538,7 +538,7 @@ void CardTestWindowsTest::backKeepsCountsAndResetsPictures()
 void CardTestWindowsTest::exitsAndWelcomePanel()
 {
     // The play window's Exit leaves the home window loaded but hidden.
-    frmPsychicCardTestDisplay& play = openColourGame();
+    frmPsychicCardTestDisplay& play = openColorGame();
     QTest::mouseClick(play.cmdExit, Qt::LeftButton);
     modal::flushDeletes();
     QVERIFY(!frmPsychicCardTestDisplay::isLoaded());
@@ -559,7 +559,7 @@ void CardTestWindowsTest::exitsAndWelcomePanel()
     modal::flushDeletes();
     QVERIFY(!frmPsychicCardTestMain::isLoaded());
     QVERIFY(mdi->picMain->isVisible());
-    openColourGame().mnuExit->trigger();
+    openColorGame().mnuExit->trigger();
     modal::flushDeletes();
     QVERIFY(!frmPsychicCardTestDisplay::isLoaded());
     QVERIFY(mdi->picMain->isVisible());
@@ -599,15 +599,15 @@ void CardTestWindowsTest::keyboardOnThePlayWindow()
 
     // A game opens with Exit, the default button, holding the focus: no card
     // is singled out, and Enter runs Exit.
-    frmPsychicCardTestDisplay& colourGame = openColourGame();
-    QCOMPARE(colourGame.focusWidget(), colourGame.cmdExit);
+    frmPsychicCardTestDisplay& colorGame = openColorGame();
+    QCOMPARE(colorGame.focusWidget(), colorGame.cmdExit);
     QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
     pressKey(Qt::Key_Enter, Qt::KeypadModifier);
     modal::flushDeletes();
     QVERIFY(!frmPsychicCardTestDisplay::isLoaded());
 
     // Esc on the feedback window answers it like "TRY AGAIN".
-    frmPsychicCardTestDisplay& again = openColourGame();
+    frmPsychicCardTestDisplay& again = openColorGame();
     fake->random->script = {rFor(1, 52)};
     {
         const modal::Answer feedback(QString(), [](QWidget* w) {
@@ -624,7 +624,7 @@ void CardTestWindowsTest::keyboardOnThePlayWindow()
 
 void CardTestWindowsTest::countersStopAt32767()
 {
-    frmPsychicCardTestDisplay& play = openColourGame();
+    frmPsychicCardTestDisplay& play = openColorGame();
     cardCorrect[0] = 32767;
     cardAttempts[0] = 32767;
     fake->random->script = {rFor(3, 52)};

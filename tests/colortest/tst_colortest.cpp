@@ -38,12 +38,12 @@ namespace {
 
 struct Verdict {
     QString text;
-    QColor colour;
+    QColor color;
     bool frameless = false;
 };
 
 // Expected palettes, written out as a user would read them off the screen.
-const QList<QList<QRgb>> kExpectedColours{
+const QList<QList<QRgb>> kExpectedColors{
     {qRgb(255, 255, 128), qRgb(255, 128, 128), qRgb(255, 128, 255), qRgb(128, 255, 255), qRgb(0, 64, 0)},
     {qRgb(192, 255, 192), qRgb(255, 192, 192), qRgb(255, 255, 192), qRgb(192, 255, 255), qRgb(192, 192, 255),
      qRgb(255, 128, 128), qRgb(255, 192, 128), qRgb(0, 128, 0), qRgb(192, 0, 192), qRgb(53, 138, 189)},
@@ -113,7 +113,7 @@ class TestColorTest : public QObject {
         const modal::Answer answer(QStringLiteral("TRY AGAIN"), [&](QWidget* w) {
             auto* label = w->findChild<QLabel*>(QStringLiteral("lblResult"));
             v.text = label->text();
-            v.colour = label->palette().color(QPalette::WindowText);
+            v.color = label->palette().color(QPalette::WindowText);
             v.frameless = w->windowFlags().testFlag(Qt::FramelessWindowHint);
             if (auto* play = frmPsychicColorTestDisplay::ifLoaded())
                 QVERIFY(play->picMessage->isHidden());
@@ -146,12 +146,12 @@ private slots:
 
     // ---- the rules as data --------------------------------------------
 
-    void palettesHoldTheTabledColoursInOrder()
+    void palettesHoldTheTabledColorsInOrder()
     {
         for (int level = Beginner; level <= Expert; ++level) {
-            QCOMPARE(colourCount(level), kExpectedColours[level].size());
-            for (int i = 0; i < colourCount(level); ++i) {
-                QCOMPARE(palette(level)[i].colour().rgb(), kExpectedColours[level][i]);
+            QCOMPARE(colorCount(level), kExpectedColors[level].size());
+            for (int i = 0; i < colorCount(level); ++i) {
+                QCOMPARE(palette(level)[i].color().rgb(), kExpectedColors[level][i]);
                 QCOMPARE(QString::fromLatin1(palette(level)[i].name), kExpectedNames[level][i]);
             }
         }
@@ -184,10 +184,10 @@ private slots:
     void drawCoversOneToN()
     {
         fake->random->script = {0.0, 0.999999, rFor(3, 10), 0.95};
-        QCOMPARE(drawColour(Beginner), 1);
-        QCOMPARE(drawColour(Beginner), 5);
-        QCOMPARE(drawColour(Intermediate), 3);
-        QCOMPARE(drawColour(Expert), 20);
+        QCOMPARE(drawColor(Beginner), 1);
+        QCOMPARE(drawColor(Beginner), 5);
+        QCOMPARE(drawColor(Intermediate), 3);
+        QCOMPARE(drawColor(Expert), 20);
     }
 
     // ---- home window --------------------------------------------------
@@ -263,12 +263,12 @@ private slots:
 
         // The faces really are the tabled colours, named for screen readers.
         const QList<QPushButton*> buttons = buttonsOf(*play, level);
-        QCOMPARE(buttons.size(), kExpectedColours[level].size());
+        QCOMPARE(buttons.size(), kExpectedColors[level].size());
         for (int i = 0; i < buttons.size(); ++i) {
             QPushButton* b = buttons[i];
             const QImage face = b->grab().toImage();
-            QCOMPARE(face.pixel(face.width() / 2, face.height() / 2), kExpectedColours[level][i]);
-            QCOMPARE(face.pixel(face.width() / 4, face.height() / 4), kExpectedColours[level][i]);
+            QCOMPARE(face.pixel(face.width() / 2, face.height() / 2), kExpectedColors[level][i]);
+            QCOMPARE(face.pixel(face.width() / 4, face.height() / 4), kExpectedColors[level][i]);
             QCOMPARE(b->accessibleName(), kExpectedNames[level][i]);
             QVERIFY(b->text().isEmpty());
             QCOMPARE(b->cursor().shape(), Qt::BitmapCursor);
@@ -299,7 +299,7 @@ private slots:
     void lastAndFirstButtonsAreRightOnlyForTheirNumber()
     {
         QFETCH(int, level);
-        const int n = colourCount(level);
+        const int n = colorCount(level);
         launch();
         frmPsychicColorTestDisplay* play = proceed(level);
         const QList<QPushButton*> buttons = buttonsOf(*play, level);
@@ -334,11 +334,11 @@ private slots:
         launch();
         frmPsychicColorTestDisplay* play = proceed(Expert);
         const Verdict right = guess(play->cmdExpert[6], rFor(7, 20));
-        QCOMPARE(right.colour, QColor(0, 128, 0));
+        QCOMPARE(right.color, QColor(0, 128, 0));
         QVERIFY(right.frameless);
         const Verdict wrong = guess(play->cmdExpert[6], rFor(8, 20));
         QCOMPARE(wrong.text, QString::fromLatin1(kWrongAnswerText));
-        QCOMPARE(wrong.colour, QColor(128, 0, 0));
+        QCOMPARE(wrong.color, QColor(128, 0, 0));
     }
 
     void aSaturatedCounterStillCompletesTheGuess()
@@ -436,7 +436,7 @@ private slots:
         }
         auto* last = play->levelPanel(level)->findChildren<QPushButton*>().last();
         QVERIFY(tabTo(last));
-        fake->random->script = {rFor(colourCount(level), colourCount(level))};
+        fake->random->script = {rFor(colorCount(level), colorCount(level))};
         {
             const modal::Answer feedback(QStringLiteral("TRY AGAIN"));
             pressKey(Qt::Key_Return);

@@ -206,7 +206,7 @@ private slots:
         // Whatever the face, the ring colour stands out from it.
         for (int v = 0; v < 256; v += 5)
             for (const QColor& c : {QColor(v, v, v), QColor(v, 0, 255 - v), QColor(0, 0, 64), QColor(255, v, 0)})
-                QVERIFY2(look::contrastRatio(look::ringColour(c), c) >= 4.5, qPrintable(c.name()));
+                QVERIFY2(look::contrastRatio(look::ringColor(c), c) >= 4.5, qPrintable(c.name()));
     }
 
     void buttonFaces()

@@ -132,7 +132,7 @@ private:
     // Launches the symbol test; `choose` sees the option dialog, then OK.
     void launch(const std::function<void(frmPsychicSymbolTestSelectOption&)>& choose = {});
     // Clicks a choice and answers the feedback window; returns its message.
-    QString guess(SymbolChoice* choice, QColor* colour = nullptr);
+    QString guess(SymbolChoice* choice, QColor* color = nullptr);
     // Runs a Score command and returns the text it shows.
     QString score(const std::function<void()>& command);
 
@@ -199,14 +199,14 @@ void TestSymbolTest::launch(const std::function<void(frmPsychicSymbolTestSelectO
     QVERIFY(SymbolLevelChosen);
 }
 
-QString TestSymbolTest::guess(SymbolChoice* choice, QColor* colour)
+QString TestSymbolTest::guess(SymbolChoice* choice, QColor* color)
 {
     QString message;
     const modal::Answer answer(QStringLiteral("TRY AGAIN"), [&](QWidget* w) {
         auto* label = w->findChild<QLabel*>(QStringLiteral("lblResult"));
         message = label->text();
-        if (colour)
-            *colour = label->palette().color(QPalette::WindowText);
+        if (color)
+            *color = label->palette().color(QPalette::WindowText);
     });
     QTest::mouseClick(choice, Qt::LeftButton);
     return message;
@@ -480,13 +480,13 @@ void TestSymbolTest::correctGuessCountsBothAtItsLevelOnly()
                     w.picMessage->parentWidget()->children().last() == w.picMessage && w.lblScore->text().isEmpty();
     };
     fake->random->script = {rFor(3, 5)};
-    QColor colour;
-    const QString message = guess(play().cmdZener[2], &colour);
+    QColor color;
+    const QString message = guess(play().cmdZener[2], &color);
 
     QVERIFY(waitShown);
     QCOMPARE(fake->pause->count, 1);
     QCOMPARE(message, QString::fromLatin1(kRightAnswerText));
-    QCOMPARE(colour, QColor(0, 128, 0));
+    QCOMPARE(color, QColor(0, 128, 0));
     QCOMPARE(play().lblScore->text(), QStringLiteral("Correct"));
     QVERIFY(!play().lblScore->isVisible());
     QVERIFY(!play().picMessage->isVisible());
@@ -507,10 +507,10 @@ void TestSymbolTest::wrongGuessCountsOnlyTheAttempt()
 {
     launch([](frmPsychicSymbolTestSelectOption& o) { QTest::mouseClick(o.optIntermediate, Qt::LeftButton); });
     fake->random->script = {rFor(1, 8)};
-    QColor colour;
-    const QString message = guess(play().PicIntermediate[4], &colour); // the triple swirl
+    QColor color;
+    const QString message = guess(play().PicIntermediate[4], &color); // the triple swirl
     QCOMPARE(message, QString::fromLatin1(kWrongAnswerText));
-    QCOMPARE(colour, QColor(128, 0, 0));
+    QCOMPARE(color, QColor(128, 0, 0));
     QCOMPARE(play().lblScore->text(), QStringLiteral("Incorrect"));
     QCOMPARE(symbolCorrect, (LevelCounters{0, 0, 0}));
     QCOMPARE(symbolAttempts, (LevelCounters{0, 1, 0}));
@@ -521,8 +521,8 @@ void TestSymbolTest::wrongGuessCountsOnlyTheAttempt()
 
     // The next verdict replaces the last one entirely.
     fake->random->script = {rFor(5, 8)};
-    QCOMPARE(guess(play().PicIntermediate[4], &colour), QString::fromLatin1(kRightAnswerText));
-    QCOMPARE(colour, QColor(0, 128, 0));
+    QCOMPARE(guess(play().PicIntermediate[4], &color), QString::fromLatin1(kRightAnswerText));
+    QCOMPARE(color, QColor(0, 128, 0));
     QCOMPARE(play().PicIntermediateResult->accessibleName(), QStringLiteral("Triple swirl"));
     QCOMPARE(symbolCorrect, (LevelCounters{0, 1, 0}));
     QCOMPARE(symbolAttempts, (LevelCounters{0, 2, 0}));
