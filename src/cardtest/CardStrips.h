@@ -6,9 +6,16 @@
 // The lavender strips across the top and bottom of both card test windows:
 // the forum banner above, the two advertising links below.
 
+#include <QColor>
+
 class ClickLabel;
 class Panel;
 class QWidget;
+
+// What both card test windows share: the light orange of their panels and
+// the left edge of the panels and strips (twips).
+const QColor kCardPanelColor(255, 192, 128);
+constexpr double kCardPanelLeft = 120;
 
 struct CardStrips {
     Panel* Frame2;

@@ -26,13 +26,11 @@
 
 namespace {
 
-const QColor kLightOrange(255, 192, 128);
 const QColor kRed(255, 0, 0);
 const QColor kDarkBlue(4, 13, 89);
 
 constexpr double kWindowWidth = 9255;
 constexpr double kWindowHeight = 7455;
-constexpr double kPanelLeft = 120;
 constexpr double kPanelWidth = 9015; // the game panels and the strips above and below them
 constexpr double kGameTop = 960;
 constexpr double kGameHeight = 5295;
@@ -42,8 +40,8 @@ QGroupBox* makeGamePanel(QWidget* parent, const char* name, const char* caption)
     auto* panel = new QGroupBox(QString::fromLatin1(caption), parent);
     panel->setObjectName(QString::fromLatin1(name));
     panel->setFont(look::verdana(9));
-    look::setBackground(panel, kLightOrange);
-    twips::place(panel, kPanelLeft, kGameTop, kPanelWidth, kGameHeight);
+    look::setBackground(panel, kCardPanelColor);
+    twips::place(panel, kCardPanelLeft, kGameTop, kPanelWidth, kGameHeight);
     return panel;
 }
 
@@ -92,7 +90,8 @@ frmPsychicCardTestDisplay::frmPsychicCardTestDisplay()
 
 void frmPsychicCardTestDisplay::buildTopAndBottom()
 {
-    const CardStrips strips = buildCardStrips(this, kPanelLeft, kPanelWidth, 780, kGameTop + kGameHeight + 75, 1050);
+    const CardStrips strips =
+        buildCardStrips(this, kCardPanelLeft, kPanelWidth, 780, kGameTop + kGameHeight + 75, 1050);
     Frame2 = strips.Frame2;
     Label61 = strips.Label61;
     Frame5 = strips.Frame5;

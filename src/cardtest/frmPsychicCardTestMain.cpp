@@ -28,14 +28,12 @@
 
 namespace {
 
-const QColor kLightOrange(255, 192, 128);
 const QColor kScoreBack(255, 224, 192);
 const QColor kScoreText(64, 0, 0);
 const QColor kBlue(0, 0, 255);
 
 constexpr double kWindowWidth = 9120;
 constexpr double kWindowHeight = 6555;
-constexpr double kPanelLeft = 120;
 constexpr double kPanelWidth = 8895; // fraMain and the strips above and below it
 constexpr double kMainTop = 840;
 constexpr double kMainHeight = 4935;
@@ -87,7 +85,7 @@ frmPsychicCardTestMain::frmPsychicCardTestMain()
 
 void frmPsychicCardTestMain::buildTopAndBottom()
 {
-    const CardStrips strips = buildCardStrips(this, kPanelLeft, kPanelWidth, 720, kMainTop + kMainHeight + 60, 660);
+    const CardStrips strips = buildCardStrips(this, kCardPanelLeft, kPanelWidth, 720, kMainTop + kMainHeight + 60, 660);
     Frame2 = strips.Frame2;
     Label61 = strips.Label61;
     Frame5 = strips.Frame5;
@@ -106,8 +104,8 @@ void frmPsychicCardTestMain::buildTopAndBottom()
 void frmPsychicCardTestMain::buildMainPanel()
 {
     fraMain = new Panel(this, "fraMain");
-    look::setBackground(fraMain, kLightOrange);
-    twips::place(fraMain, kPanelLeft, kMainTop, kPanelWidth, kMainHeight);
+    look::setBackground(fraMain, kCardPanelColor);
+    twips::place(fraMain, kCardPanelLeft, kMainTop, kPanelWidth, kMainHeight);
     connect(fraMain, &Panel::mouseMoved, this, &frmPsychicCardTestMain::fraMain_MouseMove);
 
     // Created back to front: the black band behind the welcome line, the
@@ -142,7 +140,7 @@ void frmPsychicCardTestMain::buildMainPanel()
     fraScore = new QGroupBox(QStringLiteral("Score"), fraMain);
     fraScore->setObjectName(QStringLiteral("fraScore"));
     fraScore->setFont(look::verdana(9.75));
-    look::setBackground(fraScore, kLightOrange);
+    look::setBackground(fraScore, kCardPanelColor);
     twips::place(fraScore, 360, 1710, 8175, 1935);
     fraScore->hide();
 

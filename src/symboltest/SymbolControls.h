@@ -7,9 +7,16 @@
 // (a choice) and the "Result" box that reveals the drawn symbol.
 
 #include <QAbstractButton>
+#include <QColor>
 #include <QFrame>
 
 class QGroupBox;
+
+// What both symbol test windows share: their pink and navy, and the height
+// of the black banner bar across their top (twips).
+const QColor kSymbolPink(255, 128, 255);
+const QColor kSymbolNavy(0, 0, 128);
+constexpr double kSymbolTopBarHeight = 615;
 
 class PictureStore;
 

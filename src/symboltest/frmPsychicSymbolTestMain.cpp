@@ -30,14 +30,11 @@
 
 namespace {
 
-const QColor kPink(255, 128, 255);
 const QColor kMagenta(255, 0, 255);
-const QColor kNavy(0, 0, 128);
 
 // Layout, in twips.
 constexpr double kWidth = 9495;
 constexpr double kHeight = 7215;
-constexpr double kTopBarHeight = 615;
 constexpr double kPlayTop = 600;
 constexpr double kPlayHeight = 5655;
 constexpr double kBottomBarTop = 6240;
@@ -129,12 +126,12 @@ frmPsychicSymbolTestMain::frmPsychicSymbolTestMain()
 void frmPsychicSymbolTestMain::buildBars()
 {
     Frame2 = makePanel(this, "Frame2", Qt::black);
-    twips::place(Frame2, 0, 0, kWidth, kTopBarHeight);
+    twips::place(Frame2, 0, 0, kWidth, kSymbolTopBarHeight);
     Label61 = makeLabel61(Frame2);
     Label61->setFont(look::verdana(8.25));
     Label61->setAlignment(Qt::AlignCenter);
     look::setTextColor(Label61, QColor(255, 255, 0));
-    twips::place(Label61, 120, 60, kWidth - 240, kTopBarHeight - 120);
+    twips::place(Label61, 120, 60, kWidth - 240, kSymbolTopBarHeight - 120);
 
     // The verdict holder lies behind the bottom bar and is never seen.
     lblScore = new QLabel(QStringLiteral("lblScore"), this);
@@ -186,13 +183,13 @@ QFrame* frmPsychicSymbolTestMain::buildLevelPanel(int level, const char* name, Q
                                                   SymbolBox*& result, const char* resultName, QLabel*& label,
                                                   const char* labelName, QPushButton*& score, const char* scoreName)
 {
-    QFrame* panel = makePanel(this, name, kPink);
+    QFrame* panel = makePanel(this, name, kSymbolPink);
     twips::place(panel, 0, kPlayTop, kWidth, kPlayHeight);
 
     frame = new QGroupBox(QStringLiteral("Result"), panel);
     frame->setObjectName(QString::fromLatin1(frameName));
     frame->setFont(look::verdana(8.25));
-    styleFramedGroup(frame, kPink);
+    styleFramedGroup(frame, kSymbolPink);
     twips::place(frame, twips::centredLeft(kWidth, kResultFrameWidth), kResultFrameTop, kResultFrameWidth,
                  kResultFrameHeight);
     result = new SymbolBox(frame, QString::fromLatin1(resultName));
@@ -203,7 +200,7 @@ QFrame* frmPsychicSymbolTestMain::buildLevelPanel(int level, const char* name, Q
     label->setObjectName(QString::fromLatin1(labelName));
     label->setFont(look::verdana(9.75));
     label->setAlignment(Qt::AlignCenter);
-    look::setTextColor(label, kNavy);
+    look::setTextColor(label, kSymbolNavy);
     twips::place(label, 0, kPromptTops[static_cast<std::size_t>(level)], kWidth, kLabelHeight);
 
     score = greyButton(panel, scoreName, "&Score");
@@ -213,7 +210,7 @@ QFrame* frmPsychicSymbolTestMain::buildLevelPanel(int level, const char* name, Q
 
 void frmPsychicSymbolTestMain::buildLevelPanels()
 {
-    raCover = makePanel(this, "raCover", kPink);
+    raCover = makePanel(this, "raCover", kSymbolPink);
     twips::place(raCover, 0, kPlayTop, kWidth, kPlayHeight);
 
     fraBeginner = buildLevelPanel(Beginner, "fraBeginner", Frame6, "Frame6", picZenerSymbol, "picZenerSymbol", Label1,

@@ -31,15 +31,12 @@
 namespace {
 
 const QColor kLightPink(255, 192, 255);
-const QColor kPink(255, 128, 255);
-const QColor kNavy(0, 0, 128);
 
 // Layout, in twips. Both panels fill the band between the two bars.
 constexpr double kWidth = 7800;
-constexpr double kTopBarHeight = 615;
 constexpr double kPanelHeight = 2895;
 constexpr double kBottomBarHeight = 1200;
-constexpr double kHeight = kTopBarHeight + kPanelHeight + kBottomBarHeight;
+constexpr double kHeight = kSymbolTopBarHeight + kPanelHeight + kBottomBarHeight;
 constexpr double kMargin = 240;
 constexpr double kOptionFrameWidth = 3015;
 constexpr double kOkWidth = 1215;
@@ -81,16 +78,16 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     setFixedSize(twips::toPixels(kWidth), twips::toPixels(kHeight));
 
     Frame3 = makePanel(this, "Frame3", Qt::black);
-    twips::place(Frame3, 0, 0, kWidth, kTopBarHeight);
+    twips::place(Frame3, 0, 0, kWidth, kSymbolTopBarHeight);
     Label61 = makeLabel61(Frame3);
     Label61->setFont(look::verdana(8.25));
     Label61->setAlignment(Qt::AlignCenter);
     look::setTextColor(Label61, QColor(255, 255, 0));
-    twips::place(Label61, 120, 60, kWidth - 240, kTopBarHeight - 120);
+    twips::place(Label61, 120, 60, kWidth - 240, kSymbolTopBarHeight - 120);
 
     // The level panel.
     fraSelectoption = makePanel(this, "fraSelectoption", kLightPink);
-    twips::place(fraSelectoption, 0, kTopBarHeight, kWidth, kPanelHeight);
+    twips::place(fraSelectoption, 0, kSymbolTopBarHeight, kWidth, kPanelHeight);
 
     Label1 =
         new QLabel(QStringLiteral("Improve your Psychic Abilities by taking the Sorvek Psychic Symbol Test Software"),
@@ -99,13 +96,13 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     Label1->setFont(look::verdana(8.25));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setWordWrap(true);
-    look::setTextColor(Label1, kNavy);
+    look::setTextColor(Label1, kSymbolNavy);
     twips::place(Label1, kMargin, 120, kWidth - 2 * kMargin, 495);
 
     Frame2 = new QGroupBox(QStringLiteral("Select an Option"), fraSelectoption);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setFont(look::verdana(8.25));
-    styleFramedGroup(Frame2, kPink);
+    styleFramedGroup(Frame2, kSymbolPink);
     twips::place(Frame2, twips::centredLeft(kWidth, kOptionFrameWidth), 720, kOptionFrameWidth, 1455);
     optBeginner = makeOption(Frame2, "optBeginner", "Beginner", 360);
     optIntermediate = makeOption(Frame2, "optIntermediate", "Intermediate", 720);
@@ -118,7 +115,7 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     // The score panel, in the same place.
     fraScore = makePanel(this, "fraScore", kLightPink);
     fraScore->setAccessibleName(QStringLiteral("Score"));
-    twips::place(fraScore, 0, kTopBarHeight, kWidth, kPanelHeight);
+    twips::place(fraScore, 0, kSymbolTopBarHeight, kWidth, kPanelHeight);
 
     txtTotalScore = new QPlainTextEdit(fraScore);
     txtTotalScore->setObjectName(QStringLiteral("txtTotalScore"));
@@ -127,7 +124,7 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     txtTotalScore->setReadOnly(true);
     txtTotalScore->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtTotalScore->setTabChangesFocus(true);
-    look::setBackground(txtTotalScore, kPink);
+    look::setBackground(txtTotalScore, kSymbolPink);
     look::setTextColor(txtTotalScore, Qt::black);
     twips::place(txtTotalScore, kMargin, 120, kWidth - 2 * kMargin, 2100);
     // The box reports the pointer moving over it even with no button down.
@@ -144,7 +141,7 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     connect(cmdOkScore, &QPushButton::clicked, this, [this] { cmdOkScore_Click(); });
 
     fraFullBrand = makePanel(this, "fraFullBrand", Qt::black);
-    twips::place(fraFullBrand, 0, kTopBarHeight + kPanelHeight, kWidth, kBottomBarHeight);
+    twips::place(fraFullBrand, 0, kSymbolTopBarHeight + kPanelHeight, kWidth, kBottomBarHeight);
     lblFullBrand = makeFullBrandLabel(fraFullBrand);
     lblFullBrand->setFont(look::verdana(6.75));
     look::setTextColor(lblFullBrand, QColor(0, 255, 255));
