@@ -241,14 +241,14 @@ void frmMDI::buildWelcomePanel()
 
 void frmMDI::buildMenus()
 {
-    mnuFile = buildFileMenu(this);
-    mnuExit = addMenuCommand(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, &frmMDI::mnuExit_Click);
-    mnuHelp =
-        buildHelpMenu(this, UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuSep1"), QStringLiteral("mnuSep2"))
-            .mnuHelp;
-    mkmoney = buildMakeMoneyAction(this);
-    m_ownMenuBar = {mnuFile->menuAction(), mnuHelp->menuAction(), mkmoney};
+    const MenuBar bar =
+        buildMenuBar(this, {exitCommand([this] { mnuExit_Click(); })}, UpdateCaption::CheckForSoftwareUpdate,
+                     QStringLiteral("mnuSep1"), QStringLiteral("mnuSep2"));
+    mnuFile = bar.mnuFile;
+    mnuExit = bar.file[0];
+    mnuHelp = bar.help.mnuHelp;
+    mkmoney = bar.mkmoney;
+    m_ownMenuBar = bar.actions();
     menuBar()->addActions(m_ownMenuBar);
 }
 
