@@ -195,6 +195,11 @@ void CardTestWindowsTest::homeWindowOnLaunch()
         menuBar << action->text();
     QCOMPARE(menuBar, QStringList({"&File", "&Help", "Make Money &Online"}));
     QCOMPARE(home.mnuExit->text(), QStringLiteral("E&xit"));
+    // However it is shown, a child window is seen with its frame.
+    home.hideWindow();
+    home.show();
+    QVERIFY(home.subWindow()->isVisible());
+    QVERIFY(home.isVisible());
 }
 
 void CardTestWindowsTest::welcomeLineMovesAndChangesColor()
