@@ -121,12 +121,16 @@ bool GuessRunner::run(QWidget* choice, const GuessSteps& steps)
     if (g_running || !stillOpen(m_window) || (choice && !choice->isVisible()))
         return false;
     const RunningGuess running;
+    // The pause runs events, and a window closed in it (a signal, a screen
+    // reader's press on Exit) may be deleted there, taking this runner with
+    // it: after the pause only this copy is looked at until it is known alive.
+    const QPointer<QWidget> window = m_window;
 
     m_lblScore->clear();
     m_pleaseWait->appear();
-    platform::pause().wait(m_window);
+    platform::pause().wait(window);
     deliverWhatCameDuringThePause();
-    if (!stillOpen(m_window))
+    if (!stillOpen(window))
         return false; // closed during the pause: the guess is abandoned
 
     const int drawn = steps.draw();

@@ -24,6 +24,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -409,6 +410,21 @@ void CardTestWindowsTest::pleaseWaitDuringTheGuess()
     QCOMPARE(fake->random->script.size(), 1);
     QCOMPARE(cardAttempts[0], qint16(1));
     QVERIFY(mdi->picMain->isVisible());
+
+    // The real pause runs events, so a window closed in it (a signal, a
+    // screen reader's press on Exit) is deleted before the pause ends.
+    frmPsychicCardTestDisplay& again = openColorGame();
+    fake->pause->during = [](QWidget*) {
+        frmPsychicCardTestDisplay::unloadIfLoaded();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    fake->random->script = {rFor(5, 52)};
+    QPointer<QPushButton> black = again.cmdBlackCard;
+    black->click();
+    QVERIFY(!black);
+    QVERIFY(!frmPsychicCardTestResult::isLoaded());
+    QCOMPARE(fake->random->script.size(), 1);
+    QCOMPARE(cardAttempts[0], qint16(1));
 }
 
 void CardTestWindowsTest::rightCardDealAndGuesses()
