@@ -11,6 +11,7 @@
 #include "shell/Look.h"
 #include "shell/Panel.h"
 #include "shell/StandardMenus.h"
+#include "shell/Widgets.h"
 #include "shell/modHelp.h"
 
 #include <QAbstractButton>
@@ -193,6 +194,8 @@ void frmMDI::buildBars()
     layout->addWidget(mdiArea, 1);
     layout->addWidget(PicCoBrand);
     setCentralWidget(central);
+    // Enter presses the focused launcher or Exit, as in every other window.
+    bindWindowKeys(this, nullptr, nullptr);
 }
 
 void frmMDI::buildWelcomePanel()

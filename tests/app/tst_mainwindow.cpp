@@ -260,6 +260,18 @@ private slots:
                                      "lblCaption_3", "Label7", "cmdMdiExit", "lblQuorvaneBanner"}));
     }
 
+    void enterPressesTheFocusedLauncher()
+    {
+        openMain();
+        QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), mdi->cmdSelectOption[0]);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(frmPsychicCardTestMain::isLoaded());
+        QVERIFY(!mdi->picMain->isVisible());
+    }
+
     void ctrlTabAndCtrlF6MoveBetweenOpenWindows()
     {
         openMain();
