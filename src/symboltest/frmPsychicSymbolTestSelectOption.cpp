@@ -108,6 +108,11 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     optIntermediate = makeOption(Frame2, "optIntermediate", "Intermediate", 720);
     optExpert = makeOption(Frame2, "optExpert", "Expert", 1080);
     optBeginner->setChecked(true);
+    // Tab comes into the group at the selected option, as it does once an
+    // option has had the focus; until then every option would take it, and
+    // Shift+Tab from OK would land on an unselected Expert.
+    for (QRadioButton* other : {optIntermediate, optExpert})
+        other->setFocusPolicy(Qt::FocusPolicy(other->focusPolicy() & ~Qt::TabFocus));
 
     cmdOk = makeOkButton(fraSelectoption, "cmdOk");
     connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });

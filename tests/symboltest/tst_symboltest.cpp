@@ -114,6 +114,7 @@ private slots:
     void expertLowerRowAndTheHexagram();
     void fullCountersStayAndTheGuessStillRuns();
     void choicesWorkFromTheKeyboard();
+    void levelFromTheKeyboardStartsAtTheSelectedOption();
     void closingDuringThePauseAbandonsTheGuess();
 
     // Level of Difficulty, Score, Exit.
@@ -596,6 +597,19 @@ void TestSymbolTest::choicesWorkFromTheKeyboard()
     QTRY_COMPARE(symbolAttempts[0], qint16(2));
     QCOMPARE(symbolCorrect[0], qint16(1));
     QCOMPARE(play().picZenerSymbol->accessibleName(), QStringLiteral("Circle"));
+}
+
+void TestSymbolTest::levelFromTheKeyboardStartsAtTheSelectedOption()
+{
+    // Shift+Tab from OK, Down, Enter: the option after the selected one.
+    launch([](frmPsychicSymbolTestSelectOption& options) {
+        QTRY_COMPARE(QApplication::focusWidget(), options.cmdOk);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), options.optBeginner);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(options.optIntermediate->isChecked());
+    });
+    QCOMPARE(play().frontPanel(), play().fraIntermediate);
 }
 
 void TestSymbolTest::closingDuringThePauseAbandonsTheGuess()
