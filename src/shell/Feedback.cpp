@@ -45,10 +45,16 @@ void showVerdict(QLabel* lblResult, const QString& outcome)
     look::setTextColor(lblResult, right ? look::kRightAnswer : look::kWrongAnswer);
 }
 
+QString feedbackWindowName(const QString& revealed)
+{
+    const QString name = QStringLiteral("Result");
+    return revealed.isEmpty() ? name : name + QLatin1String(": ") + revealed;
+}
+
 FeedbackControls buildFeedbackWindow(QDialog* window, const QColor& background, const QColor& buttonFace)
 {
     window->setWindowTitle(QStringLiteral("Za Zaderaz Uravi")); // never shown: no title bar
-    window->setAccessibleName(QStringLiteral("Result"));        // what screen readers call it instead
+    window->setAccessibleName(feedbackWindowName(QString()));   // what screen readers call it instead
     // No frame, so no buttons of any kind; and no minimising either.
     window->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     keepFromMinimising(window);

@@ -35,6 +35,11 @@ QString outcomeWord(bool correct);
 // in dark red.
 void showVerdict(QLabel* lblResult, const QString& outcome);
 
+// The feedback window's accessible name: what it is, and the answer the play
+// window revealed when there is one ("Result: Ten of Clubs"), so a screen
+// reader says that answer as the window takes the focus.
+QString feedbackWindowName(const QString& revealed);
+
 struct FeedbackControls {
     QWidget* picResult = nullptr;
     QLabel* lblResult = nullptr;

@@ -27,6 +27,8 @@ public:
 
     // The sentence and colour for an outcome word ("Correct" or "Incorrect").
     void setVerdict(const QString& outcome) { showVerdict(lblResult, outcome); }
+    // The name of the answer the play window revealed; empty where none shows.
+    void setRevealed(const QString& revealed) { this->setAccessibleName(feedbackWindowName(revealed)); }
 
     void cmdTry_Click() { this->unload(); }
 

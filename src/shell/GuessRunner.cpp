@@ -9,7 +9,6 @@
 #include "shell/Form.h"
 #include "shell/Widgets.h"
 
-#include <QAccessible>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
@@ -100,7 +99,8 @@ private:
 } // namespace
 
 GuessRunner::GuessRunner(QWidget* window, PleaseWaitPanel* pleaseWait, QLabel* lblScore,
-                         std::function<void(const QString&)> feedback, std::function<QWidget*()> restingFocus)
+                         std::function<void(const QString&, const QString&)> feedback,
+                         std::function<QWidget*()> restingFocus)
     : m_window(window), m_pleaseWait(pleaseWait), m_lblScore(lblScore), m_feedback(std::move(feedback)),
       m_rest(std::move(restingFocus)), m_choiceFocus(new ChoiceFocus(window, m_rest))
 {}
@@ -139,13 +139,11 @@ bool GuessRunner::run(QWidget* choice, const GuessSteps& steps)
     m_lblScore->setText(outcomeWord(right));
     steps.count(right);
     m_pleaseWait->hide();
-    if (shown) {
-        // Heard before the feedback window takes the focus.
-        QAccessibleEvent revealed(shown, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&revealed);
-    }
     // No choice keeps the focus to come back to after the feedback window.
     m_rest()->setFocus(Qt::OtherFocusReason);
-    m_feedback(m_lblScore->text());
+    // Screen readers speak a name change only of the focused control, and the
+    // picture never has the focus: the answer is heard with the feedback
+    // window's name instead, as that window comes to the front.
+    m_feedback(m_lblScore->text(), shown ? shown->accessibleName() : QString());
     return true;
 }

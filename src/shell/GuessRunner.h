@@ -25,7 +25,8 @@ struct GuessSteps {
     // Draws the hidden answer; only called after the pause.
     std::function<int()> draw;
     // Shows the answer; returns the control that now shows it, whose name
-    // screen readers are told, or null where nothing is shown.
+    // the feedback window carries for screen readers, or null where nothing
+    // is shown.
     std::function<QWidget*(int drawn)> reveal;
     // Whether the guess was right.
     std::function<bool(int drawn)> judge;
@@ -37,10 +38,12 @@ class GuessRunner {
 public:
     // `window` is the play window, `pleaseWait` its waiting panel, `lblScore`
     // its hidden outcome holder; `feedback` shows the feedback window for an
-    // outcome word and returns once it is closed. `restingFocus` names the
+    // outcome word and the name of the revealed answer (empty where none is
+    // shown) and returns once it is closed. `restingFocus` names the
     // control (never a choice) that holds the focus when no choice may.
     GuessRunner(QWidget* window, PleaseWaitPanel* pleaseWait, QLabel* lblScore,
-                std::function<void(const QString& outcome)> feedback, std::function<QWidget*()> restingFocus);
+                std::function<void(const QString& outcome, const QString& revealed)> feedback,
+                std::function<QWidget*()> restingFocus);
 
     // Makes `choice` one of the window's choices: it takes the focus from the
     // keyboard only (Tab), and gives it to the resting control when its
@@ -60,19 +63,20 @@ private:
     QPointer<QWidget> m_window;
     PleaseWaitPanel* m_pleaseWait;
     QLabel* m_lblScore;
-    std::function<void(const QString&)> m_feedback;
+    std::function<void(const QString&, const QString&)> m_feedback;
     std::function<QWidget*()> m_rest;
     QObject* m_choiceFocus;
 };
 
-// The feedback of a test's result window T: the verdict for the outcome word,
-// then T shown modally.
+// The feedback of a test's result window T: the verdict for the outcome word
+// and the revealed answer, then T shown modally.
 template <typename T>
-std::function<void(const QString&)> feedbackWindow()
+std::function<void(const QString&, const QString&)> feedbackWindow()
 {
-    return [](const QString& outcome) {
+    return [](const QString& outcome, const QString& revealed) {
         T& result = T::get();
         result.setVerdict(outcome);
+        result.setRevealed(revealed);
         result.exec();
     };
 }

@@ -48,8 +48,11 @@ WRONG = "Incorrect: Don't lose hope!"
 
 
 class Event:
-    def __init__(self, kind, role, name, description, text):
+    def __init__(self, kind, role, name, description, text, window=""):
         self.kind, self.role, self.name, self.description, self.text = kind, role, name, description, text
+        # For a focus change: the name of the window the control is in, as it
+        # was then; a screen reader says it when the focus enters a new window.
+        self.window = window
 
     def is_focus(self):
         return self.kind == FOCUS
@@ -57,11 +60,23 @@ class Event:
     def __repr__(self):
         extra = f" [{self.description}]" if self.description else ""
         extra += f" +{self.text!r}" if self.text else ""
+        extra += f" in {self.window!r}" if self.window else ""
         return f"{self.kind} {self.role} {self.name!r}{extra}"
 
 
 class Failure(Exception):
     pass
+
+
+def window_name(source):
+    try:
+        while source is not None:
+            if source.get_role_name() in ("dialog", "frame", "window", "alert"):
+                return source.get_name() or ""
+            source = source.get_parent()
+    except GLib.Error:
+        pass
+    return ""
 
 
 class Ear:
@@ -89,7 +104,8 @@ class Ear:
         text = ""
         if kind.startswith("object:text-changed") or kind == "object:announcement":
             text = str(event.any_data or "")
-        self.events.append(Event(kind, role, name or "", description or "", text))
+        window = window_name(source) if kind == FOCUS else ""
+        self.events.append(Event(kind, role, name or "", description or "", text, window))
 
     def pump(self, seconds):
         context = GLib.MainContext.default()
@@ -212,26 +228,28 @@ def score_panel(ear, where, score_keys, back_keys, lines):
         raise Failure(f"{where}: the focus is on {ear.last_focus()}, not on Score")
 
 
-def guess(ear, where, reveal=None, unshown=()):
+def guess(ear, where, reveal=None, unshown=(), keys="space"):
     """The focused choice is pressed: "Please Wait ..." is announced as an
-    alert, then the revealed answer by name (when the test shows one)
-    before the verdict arrives with TRY AGAIN, which closes it. Nothing
-    names what the window does not show (`unshown`)."""
+    alert, then the verdict arrives with TRY AGAIN, which closes it. A screen
+    reader speaks name changes only of the focused control, so the revealed
+    answer (when the test shows one) must come with the feedback window's
+    name, said as the focus enters it ("Result: Ten of Clubs"); where none is
+    shown that name is plain "Result". Nothing names what the window does not
+    show (`unshown`)."""
     start = len(ear.events)
-    ear.key("space", settle=0.1, focus_within=0)
+    ear.key(keys, settle=0.1, focus_within=0)
     wait = ear.wait_for(start, lambda e: e.role in ("alert", "notification") and e.kind == "object:state-changed:showing"
                         and e.name.startswith("Please Wait"), f"{where}: \"Please Wait ...\" as an alert")
     button = ear.wait_for(start, focus_on("push button", "TRY AGAIN"), f"{where}: the verdict", timeout=8)
     if not (button.description.startswith(RIGHT) or button.description.startswith(WRONG)):
         raise Failure(f"{where}: TRY AGAIN comes without the verdict: {button}")
-    during = ear.events[ear.events.index(wait):ear.events.index(button)]
-    if reveal:
-        named = [e for e in during if e.kind.endswith("accessible-name") and e.role != "push button"
-                 and re.fullmatch(reveal, e.name)]
-        if not named:
-            raise Failure(f"{where}: the revealed answer is not announced before the verdict: {during}")
+    during = ear.events[ear.events.index(wait):ear.events.index(button) + 1]
+    expected = f"Result: (?:{reveal})" if reveal else "Result"
+    if not re.fullmatch(expected, button.window):
+        raise Failure(f"{where}: the feedback window is named {button.window!r}, not {expected!r}: {during}")
     for event in during:
-        if not event.is_focus() and any(word.lower() in (event.name + event.text).lower() for word in unshown):
+        said = event.window if event.is_focus() else event.name + event.text
+        if any(word.lower() in said.lower() for word in unshown):
             raise Failure(f"{where}: {event} names what the window does not show")
     start = len(ear.events)
     events = ear.key("space")
@@ -281,6 +299,8 @@ def run(ear):
     ear.key("space")
     ear.wait_for(start, lambda e: e.is_focus() and e.role not in FRAMES, "card play window: a focused control")
     tab_cycle(ear, "card play window, the right-card game")
+    tab_to(ear, "push button", CARD_NAME, "card play window, the right-card game")
+    guess(ear, "right-card guess", reveal=CARD_NAME)
     close_play_window(ear, "card play window closed by Esc", "Escape", "Psychic (Color|Symbol|Card) Test")
 
     # The colour test: home, Score, Proceed, a guess, Back.

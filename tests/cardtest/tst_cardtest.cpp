@@ -60,6 +60,7 @@ struct Feedback {
     bool applicationModal = false;
     QSize size;
     QPoint centre;
+    QString name; // the accessible name, which screen readers say on entry
 };
 
 } // namespace
@@ -162,6 +163,7 @@ Feedback CardTestWindowsTest::guess(QWidget* control)
         seen.applicationModal = QApplication::activeModalWidget() == w && w->windowModality() == Qt::ApplicationModal;
         seen.size = w->size();
         seen.centre = w->geometry().center();
+        seen.name = w->accessibleName();
     });
     QTest::mouseClick(control, Qt::LeftButton);
     modal::flushDeletes();
@@ -356,6 +358,7 @@ void CardTestWindowsTest::colorGuess()
     QCOMPARE(fake->pause->count, 1);
     QCOMPARE(cardDrawn, qint16(card));
     QCOMPARE(play.picDeckOfCards->accessibleName(), face);
+    QCOMPARE(feedback.name, QStringLiteral("Result: ") + face);
     QVERIFY(!play.picDeckOfCards->pixmap().isNull());
     QCOMPARE(play.lblScore->text(), right ? QStringLiteral("Correct") : QStringLiteral("Incorrect"));
     QVERIFY(!play.lblScore->isVisible());
@@ -464,6 +467,9 @@ void CardTestWindowsTest::rightCardDealAndGuesses()
     QCOMPARE(play.lblScore->text(), QStringLiteral("Incorrect"));
     // The revealed card is the chosen one, one of the eight on show.
     QCOMPARE(play.picTenCardResult->accessibleName(), QStringLiteral("Four of Hearts"));
+    // Each feedback window names the card revealed for its own guess.
+    QCOMPARE(first.name, QStringLiteral("Result: Two of Diamonds"));
+    QCOMPARE(second.name, QStringLiteral("Result: Four of Hearts"));
 
     QCOMPARE(cardAttempts, (std::array<qint16, 4>{0, 0, 2, 0}));
     QCOMPARE(cardCorrect, (std::array<qint16, 4>{0, 0, 1, 0}));

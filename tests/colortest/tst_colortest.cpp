@@ -40,6 +40,7 @@ struct Verdict {
     QString text;
     QColor color;
     bool frameless = false;
+    QString name;
 };
 
 // Expected palettes, written out as a user would read them off the screen.
@@ -115,6 +116,7 @@ class TestColorTest : public QObject {
             v.text = label->text();
             v.color = label->palette().color(QPalette::WindowText);
             v.frameless = w->windowFlags().testFlag(Qt::FramelessWindowHint);
+            v.name = w->accessibleName();
             if (auto* play = frmPsychicColorTestDisplay::ifLoaded())
                 QVERIFY(play->picMessage->isHidden());
         });
@@ -317,6 +319,7 @@ private slots:
         QCOMPARE(guess(buttons.first(), rFor(1, n)).text, QString::fromLatin1(kRightAnswerText));
         const Verdict wrong = guess(buttons.first(), rFor(2, n));
         QCOMPARE(wrong.text, QString::fromLatin1(kWrongAnswerText));
+        QCOMPARE(wrong.name, QStringLiteral("Result")); // the drawn colour is never shown, so never named
         QCOMPARE(play->lblScore->text(), QStringLiteral("Incorrect"));
 
         QCOMPARE(waits, 4);
