@@ -231,52 +231,54 @@ void frmPsychicCardTestDisplay::bringRightCardGameToFront()
 void frmPsychicCardTestDisplay::showDeal()
 {
     for (size_t i = 0; i < picCard.size(); ++i)
-        showIMGTencardFace(picCard[i], dealtCards[i]);
+        showIMGTencardFace(picCard[i], modCardTest::dealtCards[i]);
 }
 
-void frmPsychicCardTestDisplay::colorGuess(QWidget* button, CardColor guess)
+void frmPsychicCardTestDisplay::colorGuess(QWidget* button, modCardTest::CardColor guess)
 {
     m_guess->run(button, {[] {
                               // Drawn only now, after the guess was made.
-                              cardDrawn = static_cast<qint16>(drawDeckCard(platform::random().next()));
-                              return int(cardDrawn);
+                              modCardTest::cardDrawn =
+                                  static_cast<qint16>(modCardTest::drawDeckCard(platform::random().next()));
+                              return int(modCardTest::cardDrawn);
                           },
                           [this](int card) {
                               showIMGCardsFace(picDeckOfCards, card);
                               return picDeckOfCards;
                           },
-                          [guess](int card) { return isColorGuessRight(guess, card); },
-                          [](bool right) { countGuess(kColorCardSlot, right); }});
+                          [guess](int card) { return modCardTest::isColorGuessRight(guess, card); },
+                          [](bool right) { modCardTest::countGuess(modCardTest::kColorCardSlot, right); }});
 }
 
 void frmPsychicCardTestDisplay::cmdBlackCard_Click()
 {
-    colorGuess(cmdBlackCard, CardColor::Black);
+    colorGuess(cmdBlackCard, modCardTest::CardColor::Black);
 }
 
 void frmPsychicCardTestDisplay::cmdRedCard_Click()
 {
-    colorGuess(cmdRedCard, CardColor::Red);
+    colorGuess(cmdRedCard, modCardTest::CardColor::Red);
 }
 
 void frmPsychicCardTestDisplay::picCard_Click(int index)
 {
     m_guess->run(picCard[static_cast<size_t>(index)],
                  {[] {
-                      cardDrawn = static_cast<qint16>(drawChosenPosition(platform::random().next()));
-                      return int(cardDrawn);
+                      modCardTest::cardDrawn =
+                          static_cast<qint16>(modCardTest::drawChosenPosition(platform::random().next()));
+                      return int(modCardTest::cardDrawn);
                   },
                   [this](int chosen) {
-                      showIMGTencardFace(picTenCardResult, dealtCards[static_cast<size_t>(chosen)]);
+                      showIMGTencardFace(picTenCardResult, modCardTest::dealtCards[static_cast<size_t>(chosen)]);
                       return picTenCardResult;
                   },
-                  [index](int chosen) { return isRightCardGuess(dealtCards, index, chosen); },
-                  [](bool right) { countGuess(kRightCardSlot, right); }});
+                  [index](int chosen) { return modCardTest::isRightCardGuess(modCardTest::dealtCards, index, chosen); },
+                  [](bool right) { modCardTest::countGuess(modCardTest::kRightCardSlot, right); }});
 }
 
 void frmPsychicCardTestDisplay::cmdRefresh_Click()
 {
-    DealCards();
+    modCardTest::DealCards();
     showDeal();
 }
 

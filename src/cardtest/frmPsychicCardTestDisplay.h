@@ -20,7 +20,9 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+namespace modCardTest {
 enum class CardColor;
+}
 
 class frmPsychicCardTestDisplay : public Form<frmPsychicCardTestDisplay, QWidget> {
 public:
@@ -84,7 +86,7 @@ private:
     void buildPleaseWait();
     void buildMenus();
 
-    void colorGuess(QWidget* button, CardColor guess);
+    void colorGuess(QWidget* button, modCardTest::CardColor guess);
 
     std::unique_ptr<GuessRunner> m_guess;
 };

@@ -121,7 +121,8 @@ void frmPsychicCardTestMain::buildMainPanel()
     look::setBackground(lblWelCome, Qt::black);
     lblWelCome->setAlignment(Qt::AlignCenter);
     lblWelCome->setWordWrap(true);
-    twips::place(lblWelCome, welcomeStartLeft(kWelcomeLineWidth), kWelcomeTop, kWelcomeLineWidth, 675);
+    twips::place(lblWelCome, modCardTest::welcomeStartLeft(modCardTest::kWelcomeLineWidth), kWelcomeTop,
+                 modCardTest::kWelcomeLineWidth, 675);
 
     Label2 = makeLabel(fraMain, "Label2", QString::fromLatin1(kIntroText), look::verdana(8.25), Qt::black);
     Label2->setAlignment(Qt::AlignCenter);
@@ -196,7 +197,7 @@ void frmPsychicCardTestMain::Form_Load()
 {
     RemindOfUpdate();
     setCaption(QString());
-    m_welcomeLeft = welcomeStartLeft(kWelcomeLineWidth);
+    m_welcomeLeft = modCardTest::welcomeStartLeft(modCardTest::kWelcomeLineWidth);
     placeWelcomeLine();
     placeCentredAtTop();
     cmdPickCards->setFocus(); // now that the window has its place in the main window
@@ -216,10 +217,11 @@ void frmPsychicCardTestMain::placeWelcomeLine()
 void frmPsychicCardTestMain::Timer1_Timer()
 {
     // One draw per component, in this order.
-    const int red = colorComponent(platform::random().next());
-    const int green = colorComponent(platform::random().next());
-    const int blue = colorComponent(platform::random().next());
-    m_welcomeLeft = nextWelcomeLeft(m_welcomeLeft, kWelcomeLineWidth, kWelcomePanelWidth);
+    const int red = modCardTest::colorComponent(platform::random().next());
+    const int green = modCardTest::colorComponent(platform::random().next());
+    const int blue = modCardTest::colorComponent(platform::random().next());
+    m_welcomeLeft =
+        modCardTest::nextWelcomeLeft(m_welcomeLeft, modCardTest::kWelcomeLineWidth, modCardTest::kWelcomePanelWidth);
     placeWelcomeLine();
     look::setTextColor(lblWelCome, QColor(red, green, blue));
 }
@@ -280,7 +282,7 @@ void frmPsychicCardTestMain::cmdPickCards_Click()
 
 void frmPsychicCardTestMain::cmdRightCard_Click()
 {
-    DealCards();
+    modCardTest::DealCards();
     frmPsychicCardTestDisplay& play = frmPsychicCardTestDisplay::get();
     play.showDeal();
     play.bringRightCardGameToFront();
@@ -298,7 +300,7 @@ void frmPsychicCardTestMain::cmdScore_Click()
         // Focus first: a screen reader reads the text box when the focus
         // arrives, and takes a text change in the focused box as no news.
         txtScore->setFocus();
-        txtScore->setText(scoreText(cardCorrect, cardAttempts));
+        txtScore->setText(modCardTest::scoreText());
         cmdScore->setText(QString::fromLatin1(kOkCaption));
     } else {
         fraScore->hide();

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace modCardTest {
+
 std::array<qint16, 4> cardCorrect{};
 std::array<qint16, 4> cardAttempts{};
 qint16 cardDrawn = 0;
@@ -93,7 +95,14 @@ QString scoreText(const std::array<qint16, 4>& correct, const std::array<qint16,
            line("Pick The Right Card", kRightCardSlot);
 }
 
+QString scoreText()
+{
+    return scoreText(cardCorrect, cardAttempts);
+}
+
 int colorComponent(double r)
 {
     return platform::drawOneOf(r, 255);
 }
+
+} // namespace modCardTest

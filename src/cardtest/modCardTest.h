@@ -12,6 +12,8 @@
 
 #include <array>
 
+namespace modCardTest {
+
 // Score slots, one per game; slots 1 and 3 belong to no game.
 constexpr int kColorCardSlot = 0;
 constexpr int kRightCardSlot = 2;
@@ -70,6 +72,7 @@ bool isRightCardGuess(const std::array<qint16, 9>& dealt, int clicked, int chose
 
 // The Score panel's text: slot 0, an empty line, slot 2.
 QString scoreText(const std::array<qint16, 4>& correct, const std::array<qint16, 4>& attempts);
+QString scoreText(); // from the running counters
 
 // The welcome line, in twips relative to its panel.
 constexpr double kWelcomeLineWidth = 4035;
@@ -91,3 +94,5 @@ constexpr double nextWelcomeLeft(double left, double lineWidth, double panelWidt
 
 // One colour component 1..255 from a uniform r: int(r * 255 + 1).
 int colorComponent(double r);
+
+} // namespace modCardTest

@@ -174,7 +174,7 @@ void frmPsychicSymbolTestMain::buildMessage()
     m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicSymbolTestResult>(),
                                             [this] { return restingFocus(); });
     for (int level = Beginner; level <= Expert; ++level) {
-        for (int i = 0; i < symbolsAtLevel(level); ++i)
+        for (int i = 0; i < modSymbolTest::symbolsAtLevel(level); ++i)
             m_guess->addChoice(choiceAt(level, i));
     }
 }
@@ -266,7 +266,7 @@ void frmPsychicSymbolTestMain::buildMenus()
 
 void frmPsychicSymbolTestMain::launch()
 {
-    SymbolLevelChosen = false; // so the window asks for a level on becoming active
+    modSymbolTest::SymbolLevelChosen = false; // so the window asks for a level on becoming active
     openPlaced();
 }
 
@@ -283,7 +283,7 @@ void frmPsychicSymbolTestMain::Form_Unload()
 
 void frmPsychicSymbolTestMain::Form_Activate()
 {
-    if (SymbolLevelChosen)
+    if (modSymbolTest::SymbolLevelChosen)
         return;
     frmPsychicSymbolTestSelectOption& options = frmPsychicSymbolTestSelectOption::get();
     if (options.isVisible())
@@ -380,17 +380,18 @@ void frmPsychicSymbolTestMain::Guess(int level, int choiceIndex)
 {
     // From the draw on every step runs to the end; a counter already at its
     // top simply stays there.
-    m_guess->run(choiceAt(level, choiceIndex), {[level] {
-                                                    const int drawn = drawSymbol(platform::random().next(), level);
-                                                    lastDrawnSymbol(level) = static_cast<qint16>(drawn);
-                                                    return drawn;
-                                                },
-                                                [this, level](int drawn) {
-                                                    showLevelPicture(resultBox(level), level, drawn);
-                                                    return resultBox(level);
-                                                },
-                                                [choiceIndex](int drawn) { return isRightSymbol(drawn, choiceIndex); },
-                                                [level](bool right) { countSymbolGuess(level, right); }});
+    m_guess->run(choiceAt(level, choiceIndex),
+                 {[level] {
+                      const int drawn = modSymbolTest::drawSymbol(platform::random().next(), level);
+                      modSymbolTest::lastDrawnSymbol(level) = static_cast<qint16>(drawn);
+                      return drawn;
+                  },
+                  [this, level](int drawn) {
+                      showLevelPicture(resultBox(level), level, drawn);
+                      return resultBox(level);
+                  },
+                  [choiceIndex](int drawn) { return modSymbolTest::isRightSymbol(drawn, choiceIndex); },
+                  [level](bool right) { modSymbolTest::countGuess(level, right); }});
 }
 
 void frmPsychicSymbolTestMain::mnuDifficulty_Click()
@@ -410,7 +411,7 @@ void frmPsychicSymbolTestMain::cmdBack_Click()
 void frmPsychicSymbolTestMain::mnuScore_Click()
 {
     frmPsychicSymbolTestSelectOption& options = frmPsychicSymbolTestSelectOption::get();
-    options.setScoreText(symbolScoreText());
+    options.setScoreText(modSymbolTest::scoreText());
     options.showScorePanel();
     options.exec();
     // Back on the Score button of the level shown.

@@ -199,7 +199,7 @@ void frmPsychicSymbolTestSelectOption::cmdOk_Click()
 
     // Set first: the play window becomes active again as soon as this closes,
     // and must not ask again.
-    SymbolLevelChosen = true;
+    modSymbolTest::SymbolLevelChosen = true;
     if (level >= 0)
         frmPsychicSymbolTestMain::get().bringLevelToFront(level);
     else

@@ -71,5 +71,5 @@ private:
     // release or a copy key puts the box's text out only after we see it).
     void guardClipboardAfterwards();
 
-    ScoreBoxTexts m_handedOut;
+    modSymbolTest::ScoreBoxTexts m_handedOut;
 };

@@ -9,6 +9,8 @@
 
 #include <QLatin1String>
 
+namespace modSymbolTest {
+
 bool SymbolLevelChosen = false;
 
 LevelCounters symbolCorrect{};
@@ -52,7 +54,7 @@ bool isRightSymbol(int drawnSymbol, int choiceIndex)
     return drawnSymbol == choiceIndex + 1;
 }
 
-void countSymbolGuess(int level, bool right)
+void countGuess(int level, bool right)
 {
     if (!isSymbolLevel(level))
         return;
@@ -62,7 +64,7 @@ void countSymbolGuess(int level, bool right)
     countOne(symbolAttempts[i]);
 }
 
-QString symbolScoreText(const LevelCounters& correct, const LevelCounters& attempts)
+QString scoreText(const LevelCounters& correct, const LevelCounters& attempts)
 {
     static constexpr std::array<const char*, kLevelCount> kHeadings{"Beginner level :-  ", "Intermediate Level :-  ",
                                                                     "Expert level :-  "};
@@ -75,9 +77,9 @@ QString symbolScoreText(const LevelCounters& correct, const LevelCounters& attem
     return text;
 }
 
-QString symbolScoreText()
+QString scoreText()
 {
-    return symbolScoreText(symbolCorrect, symbolAttempts);
+    return scoreText(symbolCorrect, symbolAttempts);
 }
 
 static QString withPlainLineBreaks(QString text)
@@ -108,3 +110,5 @@ bool ScoreBoxTexts::cameFromBox(const QString& text) const
         return false;
     return m_texts.contains(withPlainLineBreaks(text));
 }
+
+} // namespace modSymbolTest

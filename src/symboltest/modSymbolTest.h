@@ -15,6 +15,8 @@
 
 #include <array>
 
+namespace modSymbolTest {
+
 // Whether a level has been chosen since the symbol test was last launched;
 // the play window asks for one when it becomes active while this is false.
 extern bool SymbolLevelChosen;
@@ -51,13 +53,13 @@ bool isRightSymbol(int drawnSymbol, int choiceIndex);
 
 // Counts one guess at a level: an attempt always, a correct guess if right.
 // A counter already at 32767 stays there; the other is still counted.
-void countSymbolGuess(int level, bool right);
+void countGuess(int level, bool right);
 
 // The score text of all three levels: seven lines joined by CRLF, the first
 // two empty, no line break at the end.
-QString symbolScoreText(const LevelCounters& correct, const LevelCounters& attempts);
+QString scoreText(const LevelCounters& correct, const LevelCounters& attempts);
 // The same for the counters as they are now.
-QString symbolScoreText();
+QString scoreText();
 
 // What the score box has handed out: the texts its selection held, which is
 // what copying from it or selecting in it puts on the clipboard and the
@@ -73,3 +75,5 @@ public:
 private:
     QStringList m_texts;
 };
+
+} // namespace modSymbolTest

@@ -290,7 +290,7 @@ private:
 #include "symboltest/modSymbolTest.h"
 bool TestAccessibility::SymbolLevelChosenForTest()
 {
-    return SymbolLevelChosen;
+    return modSymbolTest::SymbolLevelChosen;
 }
 
 QTEST_MAIN(TestAccessibility)

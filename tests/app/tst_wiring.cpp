@@ -102,7 +102,8 @@ Opener symbolPlay(int level)
                                                options->optExpert}[static_cast<std::size_t>(level)]);
         });
         click(mdi.cmdSelectOption[2]);
-        if (!QTest::qWaitFor([] { return SymbolLevelChosen && !frmPsychicSymbolTestSelectOption::isLoaded(); }))
+        if (!QTest::qWaitFor(
+                [] { return modSymbolTest::SymbolLevelChosen && !frmPsychicSymbolTestSelectOption::isLoaded(); }))
             qWarning("no level was chosen");
         activate(&mdi); // as the window manager does when the dialog closes
         return opened<frmPsychicSymbolTestMain>();
@@ -151,7 +152,7 @@ private slots:
     void init()
     {
         fake = std::make_unique<FakePlatform>();
-        SymbolLevelChosen = false;
+        modSymbolTest::SymbolLevelChosen = false;
     }
     void cleanup()
     {

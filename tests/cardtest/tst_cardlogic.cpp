@@ -12,6 +12,8 @@
 
 #include <QtTest>
 
+using namespace modCardTest;
+
 namespace {
 
 constexpr double kTopR = 0.9999999; // as close to 1 as the generator gets

@@ -33,6 +33,8 @@
 
 #include <memory>
 
+using namespace modCardTest;
+
 namespace {
 
 // An r that chooses position 0..7.

@@ -217,7 +217,7 @@ private slots:
             const char* button;
             QColor face;
         };
-        SymbolLevelChosen = true; // no level dialog over the symbol window
+        modSymbolTest::SymbolLevelChosen = true; // no level dialog over the symbol window
         QWidget* main = mdi.get();
         const QList<Face> faces = {
             {main, "cmdSelectOption_0", light},

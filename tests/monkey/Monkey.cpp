@@ -303,9 +303,9 @@ void Monkey::addMenuActions(QList<Action>& actions)
 
 void Monkey::checkInvariants(const QString& after)
 {
-    if (!countersSound(cardCorrect, cardAttempts) ||
+    if (!countersSound(modCardTest::cardCorrect, modCardTest::cardAttempts) ||
         !countersSound(modColorTest::colorCorrect, modColorTest::colorAttempts) ||
-        !countersSound(symbolCorrect, symbolAttempts)) {
+        !countersSound(modSymbolTest::symbolCorrect, modSymbolTest::symbolAttempts)) {
         fail(QStringLiteral("a counter broke 0 <= correct <= attempts after ") + after);
         return;
     }

@@ -39,6 +39,8 @@
 #include <algorithm>
 #include <memory>
 
+using namespace modSymbolTest;
+
 namespace {
 
 QString plainLines(QString text)
@@ -231,14 +233,14 @@ QString TestSymbolTest::score(const std::function<void()>& command)
 
 void TestSymbolTest::scoreTextIsExact()
 {
-    QCOMPARE(symbolScoreText(), QStringLiteral("\r\n\r\nBeginner level :-  0 Correct Out Of 0 Attempts"
-                                               "\r\n\r\nIntermediate Level :-  0 Correct Out Of 0 Attempts"
-                                               "\r\n\r\nExpert level :-  0 Correct Out Of 0 Attempts"));
-    QCOMPARE(symbolScoreText({2, 0, 0}, {5, 0, 1}),
+    QCOMPARE(scoreText(), QStringLiteral("\r\n\r\nBeginner level :-  0 Correct Out Of 0 Attempts"
+                                         "\r\n\r\nIntermediate Level :-  0 Correct Out Of 0 Attempts"
+                                         "\r\n\r\nExpert level :-  0 Correct Out Of 0 Attempts"));
+    QCOMPARE(scoreText({2, 0, 0}, {5, 0, 1}),
              QStringLiteral("\r\n\r\nBeginner level :-  2 Correct Out Of 5 Attempts"
                             "\r\n\r\nIntermediate Level :-  0 Correct Out Of 0 Attempts"
                             "\r\n\r\nExpert level :-  0 Correct Out Of 1 Attempts"));
-    const QString full = symbolScoreText({32767, 10, 0}, {32767, 100, 32767});
+    const QString full = scoreText({32767, 10, 0}, {32767, 100, 32767});
     QVERIFY(full.contains(QStringLiteral("Beginner level :-  32767 Correct Out Of 32767 Attempts")));
     QVERIFY(full.contains(QStringLiteral("Intermediate Level :-  10 Correct Out Of 100 Attempts")));
     QCOMPARE(full.split(QStringLiteral("\r\n")).size(), 7);
@@ -264,9 +266,9 @@ void TestSymbolTest::drawJudgeAndCount()
     QVERIFY(isRightSymbol(10, 9));
     QVERIFY(!isRightSymbol(2, 2));
 
-    countSymbolGuess(Intermediate, true);
-    countSymbolGuess(Intermediate, false);
-    countSymbolGuess(Expert, false);
+    countGuess(Intermediate, true);
+    countGuess(Intermediate, false);
+    countGuess(Expert, false);
     QCOMPARE(symbolCorrect, (LevelCounters{0, 1, 0}));
     QCOMPARE(symbolAttempts, (LevelCounters{0, 2, 1}));
 
@@ -279,9 +281,9 @@ void TestSymbolTest::countersStopAt32767()
 {
     symbolCorrect = {32767, 32766, 0};
     symbolAttempts = {32767, 32767, 32767};
-    countSymbolGuess(Beginner, true);
-    countSymbolGuess(Intermediate, true);
-    countSymbolGuess(Expert, true);
+    countGuess(Beginner, true);
+    countGuess(Intermediate, true);
+    countGuess(Expert, true);
     QCOMPARE(symbolCorrect, (LevelCounters{32767, 32767, 1}));
     QCOMPARE(symbolAttempts, (LevelCounters{32767, 32767, 32767}));
 }
@@ -669,7 +671,7 @@ void TestSymbolTest::scoreOkThenLevelOfDifficulty()
     fake->random->script = {rFor(3, 8)};
     guess(play().PicIntermediate[2]);
     const QString shown = score([&] { QTest::mouseClick(play().cmdIntermediateScore, Qt::LeftButton); });
-    QCOMPARE(shown, plainLines(symbolScoreText({0, 1, 0}, {0, 1, 0})));
+    QCOMPARE(shown, plainLines(scoreText({0, 1, 0}, {0, 1, 0})));
 
     // OK on the score panel hides the dialog; nothing else changes.
     QVERIFY(frmPsychicSymbolTestSelectOption::isLoaded());
@@ -754,7 +756,7 @@ void TestSymbolTest::exitAndRelaunchKeepTheCounters()
     QVERIFY(cover);
     QCOMPARE(play().picZenerSymbol->accessibleName(), QStringLiteral("Mystery box"));
     QCOMPARE(beginnerSymbol, qint16(2));
-    QCOMPARE(score([&] { play().mnuScore_Click(); }), plainLines(symbolScoreText({1, 0, 0}, {1, 0, 0})));
+    QCOMPARE(score([&] { play().mnuScore_Click(); }), plainLines(scoreText({1, 0, 0}, {1, 0, 0})));
 
     // The menu's Exit does the same.
     play().mnuExit->trigger();
@@ -768,7 +770,7 @@ void TestSymbolTest::clipboardGuardEmptiesOnlyScoreText()
 {
     launch();
     frmPsychicSymbolTestSelectOption& options = frmPsychicSymbolTestSelectOption::get();
-    options.setScoreText(symbolScoreText({2, 0, 0}, {5, 0, 1}));
+    options.setScoreText(scoreText({2, 0, 0}, {5, 0, 1}));
     QWidget* box = options.txtTotalScore->viewport();
     const QPoint inside = box->rect().center();
     auto send = [&](QEvent::Type type) {
@@ -790,7 +792,7 @@ void TestSymbolTest::clipboardGuardEmptiesOnlyScoreText()
     send(QEvent::MouseMove);
     send(QEvent::MouseButtonPress);
     send(QEvent::MouseButtonRelease);
-    options.setScoreText(symbolScoreText());
+    options.setScoreText(scoreText());
     QCoreApplication::processEvents();
     QCOMPARE(fake->clipboard->clears + fake->clipboard->selectionClears, 0);
     QCOMPARE(fake->clipboard->contents, QStringLiteral("0"));
@@ -808,7 +810,7 @@ void TestSymbolTest::clipboardGuardEmptiesOnlyScoreText()
     send(QEvent::MouseButtonPress);
     QVERIFY(fake->clipboard->contents.isEmpty());
     fake->clipboard->selection = QStringLiteral("Expert level :-  0 Correct");
-    options.setScoreText(symbolScoreText({1, 1, 1}, {1, 1, 1}));
+    options.setScoreText(scoreText({1, 1, 1}, {1, 1, 1}));
     QVERIFY(fake->clipboard->selection.isEmpty());
     options.unload();
 }
