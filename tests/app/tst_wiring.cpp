@@ -5,8 +5,9 @@
 // Rules that several windows share, checked in every window that has them,
 // so that a window dropping its call is caught: where each test window is
 // placed at load, which windows run the update reminder, the card welcome
-// line behind the play window, Esc and the Exit mnemonic of each window, the
-// underline of the welcome labels, and how the small modal windows sit.
+// line behind the play window, Esc, Enter and the Exit mnemonic of each
+// window, the underline of the welcome labels, and how the small modal
+// windows sit.
 #include "app/Startup.h"
 #include "app/frmMDI.h"
 #include "cardtest/frmPsychicCardTestDisplay.h"
@@ -31,11 +32,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -253,6 +257,55 @@ private slots:
         QVERIFY(mdi->picMain->isVisible());
         QCOMPARE(fake->process->ends, 0);
         QCOMPARE(fake->random->draws, draws); // no guess on the way
+    }
+
+    // Enter presses the focused button; with no button focused it runs the
+    // window's default button, Exit, in the play windows.
+    void enterPressesFocusedOrDefaultButton_data()
+    {
+        QTest::addColumn<Opener>("open");
+        QTest::addColumn<QString>("focused"); // empty: the window itself
+        QTest::addColumn<QString>("pressed");
+        const QString exit = QStringLiteral("cmdExit");
+        QTest::newRow("card play, colour game, none") << Opener(cardColorGame) << QString() << exit;
+        QTest::newRow("card play, right card, none") << Opener(cardRightCardGame) << QString() << exit;
+        QTest::newRow("color play, none") << colorPlay(0) << QString() << exit;
+        QTest::newRow("card play, Back") << Opener(cardColorGame) << QStringLiteral("cmdBack")
+                                         << QStringLiteral("cmdBack");
+        QTest::newRow("card play, Refresh")
+            << Opener(cardRightCardGame) << QStringLiteral("cmdRefresh") << QStringLiteral("cmdRefresh");
+        QTest::newRow("color play, Back") << colorPlay(1) << QStringLiteral("cmdOK") << QStringLiteral("cmdOK");
+        for (const char* name : {"cmdProceed", "cmdScore", "cmdExit"})
+            QTest::addRow("color home, %s", name)
+                << Opener(colorHome) << QString::fromLatin1(name) << QString::fromLatin1(name);
+    }
+    void enterPressesFocusedOrDefaultButton()
+    {
+        QFETCH(Opener, open);
+        QFETCH(QString, focused);
+        QFETCH(QString, pressed);
+        openMain();
+        const Opened w = open(*mdi);
+        QTRY_VERIFY(focusIn(w.window));
+        // Every button of the window, to see which one Enter pressed.
+        std::vector<std::pair<QString, std::unique_ptr<QSignalSpy>>> spies;
+        const auto buttons = w.window->findChildren<QPushButton*>();
+        for (QPushButton* button : buttons)
+            spies.emplace_back(button->objectName(), std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
+        if (focused.isEmpty()) {
+            w.window->setFocus(Qt::OtherFocusReason);
+        } else {
+            auto* button = w.window->findChild<QPushButton*>(focused);
+            QVERIFY(button);
+            QVERIFY(tabTo(button));
+        }
+        pressKey(Qt::Key_Return);
+        QStringList clicked;
+        for (const auto& [name, spy] : spies) {
+            if (!spy->isEmpty())
+                clicked << name;
+        }
+        QCOMPARE(clicked, QStringList{pressed});
     }
 
     // Every test window has an "&Exit" like the main window's: Alt+E closes
