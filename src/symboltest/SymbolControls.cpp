@@ -5,6 +5,7 @@
 #include "symboltest/SymbolControls.h"
 
 #include "images/PictureStore.h"
+#include "shell/ClickLabel.h"
 #include "shell/Look.h"
 #include "shell/Twips.h"
 
@@ -132,4 +133,12 @@ void styleFramedGroup(QGroupBox* group, const QColor& fill)
             "QGroupBox { background-color: %1; border: 1px solid %2; border-radius: 3px; margin-top: 0.7em; }"
             "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top center; padding: 0 4px; }")
             .arg(fill.name(), fill.darker(200).name()));
+}
+
+void styleSymbolBrandLinks(ClickLabel* fullBrand, ClickLabel* cobrand)
+{
+    for (ClickLabel* link : {fullBrand, cobrand})
+        link->setFont(look::verdana(6.75));
+    look::setTextColor(fullBrand, QColor(0, 255, 255));
+    look::setTextColor(cobrand, QColor(255, 255, 0));
 }

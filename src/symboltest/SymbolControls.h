@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QFrame>
 
+class ClickLabel;
 class QGroupBox;
 
 // What both symbol test windows share: their pink and navy, and the height
@@ -74,3 +75,7 @@ protected:
 
 // A framed group with its caption on the frame line, filled with `fill`.
 void styleFramedGroup(QGroupBox* group, const QColor& fill);
+
+// The brand links of both windows' black bottom bars in their small type:
+// the fully-branded one cyan, the co-brand one yellow.
+void styleSymbolBrandLinks(ClickLabel* fullBrand, ClickLabel* cobrand);

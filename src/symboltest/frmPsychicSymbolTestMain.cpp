@@ -143,13 +143,10 @@ void frmPsychicSymbolTestMain::buildBars()
     twips::place(Frame5, 0, kBottomBarTop, kWidth, kBottomBarHeight);
     const double buttonsLeft = kWidth - 2 * kBarButtonWidth - 240;
     lblCobrand = makeCobrandLabel(Frame5);
-    lblCobrand->setFont(look::verdana(6.75));
-    look::setTextColor(lblCobrand, QColor(255, 255, 0));
     twips::place(lblCobrand, 120, 45, buttonsLeft - 240, 435);
     lblFullBrand = makeFullBrandLabel(Frame5);
-    lblFullBrand->setFont(look::verdana(6.75));
-    look::setTextColor(lblFullBrand, QColor(0, 255, 255));
     twips::place(lblFullBrand, 120, 495, buttonsLeft - 240, 435);
+    styleSymbolBrandLinks(lblFullBrand, lblCobrand);
 
     cmdBack = greyButton(Frame5, "cmdBack", "&Back");
     twips::place(cmdBack, buttonsLeft, 300, kBarButtonWidth, kButtonHeight);

@@ -148,13 +148,10 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     fraFullBrand = makePanel(this, "fraFullBrand", Qt::black);
     twips::place(fraFullBrand, 0, kSymbolTopBarHeight + kPanelHeight, kWidth, kBottomBarHeight);
     lblFullBrand = makeFullBrandLabel(fraFullBrand);
-    lblFullBrand->setFont(look::verdana(6.75));
-    look::setTextColor(lblFullBrand, QColor(0, 255, 255));
     twips::place(lblFullBrand, 120, 60, kWidth - 240, 510);
     lblCobrand = makeCobrandLabel(fraFullBrand);
-    lblCobrand->setFont(look::verdana(6.75));
-    look::setTextColor(lblCobrand, QColor(255, 255, 0));
     twips::place(lblCobrand, 120, 630, kWidth - 240, 510);
+    styleSymbolBrandLinks(lblFullBrand, lblCobrand);
 
     showLevelPanel();
 }
