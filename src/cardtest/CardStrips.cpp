@@ -41,3 +41,9 @@ CardStrips buildCardStrips(QWidget* window, double left, double width, double ba
     }
     return s;
 }
+
+void placeCardLinks(const CardStrips& strips, double top, double width, double height)
+{
+    twips::place(strips.lblFullBrand, 120, top, width, height);
+    twips::place(strips.lblCobrand, 120 + width + 120, top, width, height);
+}

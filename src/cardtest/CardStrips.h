@@ -8,6 +8,8 @@
 
 #include <QColor>
 
+#include <tuple>
+
 class ClickLabel;
 class Panel;
 class QWidget;
@@ -23,10 +25,20 @@ struct CardStrips {
     Panel* Frame5;
     ClickLabel* lblFullBrand;
     ClickLabel* lblCobrand;
+
+    // For binding a window's members in one statement, with std::tie.
+    std::tuple<Panel*, ClickLabel*, Panel*, ClickLabel*, ClickLabel*> parts() const
+    {
+        return {Frame2, Label61, Frame5, lblFullBrand, lblCobrand};
+    }
 };
 
 // Both strips span `width` twips from `left`; the banner is `bannerHeight`
 // high at the top, the bottom strip `bottomHeight` high from `bottomTop`.
-// The caller places the two links inside the bottom strip.
+// The links are placed with placeCardLinks.
 CardStrips buildCardStrips(QWidget* window, double left, double width, double bannerHeight, double bottomTop,
                            double bottomHeight);
+
+// The two links side by side in the bottom strip, each `width` wide and
+// `height` high at `top`, 120 twips from the strip's left edge and apart.
+void placeCardLinks(const CardStrips& strips, double top, double width, double height);

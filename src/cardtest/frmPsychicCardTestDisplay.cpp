@@ -24,6 +24,8 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include <tuple>
+
 namespace {
 
 const QColor kRed(255, 0, 0);
@@ -92,13 +94,8 @@ void frmPsychicCardTestDisplay::buildTopAndBottom()
 {
     const CardStrips strips =
         buildCardStrips(this, kCardPanelLeft, kPanelWidth, 780, kGameTop + kGameHeight + 75, 1050);
-    Frame2 = strips.Frame2;
-    Label61 = strips.Label61;
-    Frame5 = strips.Frame5;
-    lblFullBrand = strips.lblFullBrand;
-    lblCobrand = strips.lblCobrand;
-    twips::place(lblFullBrand, 120, 60, 2970, 930);
-    twips::place(lblCobrand, 3210, 60, 2970, 930);
+    std::tie(Frame2, Label61, Frame5, lblFullBrand, lblCobrand) = strips.parts();
+    placeCardLinks(strips, 60, 2970, 930);
 
     cmdBack = makeButton(Frame5, "cmdBack", QStringLiteral("&Back"), look::verdana(8.25), look::kGrey);
     twips::place(cmdBack, 6360, 300, 1215, 450);

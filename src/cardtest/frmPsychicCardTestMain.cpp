@@ -26,6 +26,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <tuple>
+
 namespace {
 
 const QColor kScoreBack(255, 224, 192);
@@ -86,15 +88,10 @@ frmPsychicCardTestMain::frmPsychicCardTestMain()
 void frmPsychicCardTestMain::buildTopAndBottom()
 {
     const CardStrips strips = buildCardStrips(this, kCardPanelLeft, kPanelWidth, 720, kMainTop + kMainHeight + 60, 660);
-    Frame2 = strips.Frame2;
-    Label61 = strips.Label61;
-    Frame5 = strips.Frame5;
-    lblFullBrand = strips.lblFullBrand;
-    lblCobrand = strips.lblCobrand;
+    std::tie(Frame2, Label61, Frame5, lblFullBrand, lblCobrand) = strips.parts();
     // Four lines of the small type: the links take the strip's full height,
     // or the last line loses its descenders.
-    twips::place(lblFullBrand, 120, 0, 3600, 660);
-    twips::place(lblCobrand, 3840, 0, 3600, 660);
+    placeCardLinks(strips, 0, 3600, 660);
 
     cmdExit = makeButton(Frame5, "cmdExit", QStringLiteral("&Exit"), look::verdana(8.25), look::kGrey);
     twips::place(cmdExit, 7560, 120, 1215, 420);
