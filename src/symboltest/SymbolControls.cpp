@@ -7,7 +7,9 @@
 #include "images/PictureStore.h"
 #include "shell/ClickLabel.h"
 #include "shell/Look.h"
+#include "shell/StandardMenus.h"
 #include "shell/Twips.h"
+#include "shell/Widgets.h"
 
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -133,6 +135,18 @@ void styleFramedGroup(QGroupBox* group, const QColor& fill)
             "QGroupBox { background-color: %1; border: 1px solid %2; border-radius: 3px; margin-top: 0.7em; }"
             "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top center; padding: 0 4px; }")
             .arg(fill.name(), fill.darker(200).name()));
+}
+
+std::pair<QFrame*, ClickLabel*> makeSymbolTopBar(QWidget* window, const char* name, double width)
+{
+    QFrame* bar = makePanel(window, name, Qt::black);
+    twips::place(bar, 0, 0, width, kSymbolTopBarHeight);
+    ClickLabel* banner = makeLabel61(bar);
+    banner->setFont(look::verdana(8.25));
+    banner->setAlignment(Qt::AlignCenter);
+    look::setTextColor(banner, QColor(255, 255, 0));
+    twips::place(banner, 120, 60, width - 240, kSymbolTopBarHeight - 120);
+    return {bar, banner};
 }
 
 void styleSymbolBrandLinks(ClickLabel* fullBrand, ClickLabel* cobrand)

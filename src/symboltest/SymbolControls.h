@@ -10,6 +10,8 @@
 #include <QColor>
 #include <QFrame>
 
+#include <utility>
+
 class ClickLabel;
 class QGroupBox;
 
@@ -75,6 +77,10 @@ protected:
 
 // A framed group with its caption on the frame line, filled with `fill`.
 void styleFramedGroup(QGroupBox* group, const QColor& fill);
+
+// The black banner bar across the top of a window `width` twips wide, with
+// the forum banner link in yellow, centred.
+std::pair<QFrame*, ClickLabel*> makeSymbolTopBar(QWidget* window, const char* name, double width);
 
 // The brand links of both windows' black bottom bars in their small type:
 // the fully-branded one cyan, the co-brand one yellow.

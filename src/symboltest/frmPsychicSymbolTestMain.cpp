@@ -27,6 +27,7 @@
 #include <QPushButton>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -125,13 +126,7 @@ frmPsychicSymbolTestMain::frmPsychicSymbolTestMain()
 
 void frmPsychicSymbolTestMain::buildBars()
 {
-    Frame2 = makePanel(this, "Frame2", Qt::black);
-    twips::place(Frame2, 0, 0, kWidth, kSymbolTopBarHeight);
-    Label61 = makeLabel61(Frame2);
-    Label61->setFont(look::verdana(8.25));
-    Label61->setAlignment(Qt::AlignCenter);
-    look::setTextColor(Label61, QColor(255, 255, 0));
-    twips::place(Label61, 120, 60, kWidth - 240, kSymbolTopBarHeight - 120);
+    std::tie(Frame2, Label61) = makeSymbolTopBar(this, "Frame2", kWidth);
 
     // The verdict holder lies behind the bottom bar and is never seen.
     lblScore = new QLabel(QStringLiteral("lblScore"), this);

@@ -27,6 +27,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -77,13 +78,7 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     look::setBackground(this, kLightPink);
     setFixedSize(twips::toPixels(kWidth), twips::toPixels(kHeight));
 
-    Frame3 = makePanel(this, "Frame3", Qt::black);
-    twips::place(Frame3, 0, 0, kWidth, kSymbolTopBarHeight);
-    Label61 = makeLabel61(Frame3);
-    Label61->setFont(look::verdana(8.25));
-    Label61->setAlignment(Qt::AlignCenter);
-    look::setTextColor(Label61, QColor(255, 255, 0));
-    twips::place(Label61, 120, 60, kWidth - 240, kSymbolTopBarHeight - 120);
+    std::tie(Frame3, Label61) = makeSymbolTopBar(this, "Frame3", kWidth);
 
     // The level panel.
     fraSelectoption = makePanel(this, "fraSelectoption", kLightPink);
