@@ -42,7 +42,7 @@ QGroupBox* makeGamePanel(QWidget* parent, const char* name, const char* caption)
     auto* panel = new QGroupBox(QString::fromLatin1(caption), parent);
     panel->setObjectName(QString::fromLatin1(name));
     panel->setFont(look::verdana(9));
-    look::setBackground(panel, kCardPanelColor);
+    look::setGroupBackground(panel, kCardPanelColor);
     twips::place(panel, kCardPanelLeft, kGameTop, kPanelWidth, kGameHeight);
     return panel;
 }
@@ -77,16 +77,7 @@ frmPsychicCardTestDisplay::frmPsychicCardTestDisplay()
     lblScore->hide();
     buildPleaseWait();
 
-    setTabOrder(cmdBlackCard, cmdRedCard);
-    setTabOrder(cmdRedCard, picCard[0]);
-    for (size_t i = 1; i < picCard.size(); ++i)
-        setTabOrder(picCard[i - 1], picCard[i]);
-    setTabOrder(picCard.back(), cmdRefresh);
-    setTabOrder(cmdRefresh, cmdBack);
-    setTabOrder(cmdBack, cmdExit);
-    setTabOrder(cmdExit, lblFullBrand);
-    setTabOrder(lblFullBrand, lblCobrand);
-    setTabOrder(lblCobrand, Label61);
+    orderTabByScreen(this);
     bindWindowKeys(this, cmdExit, cmdExit);
 }
 

@@ -69,13 +69,8 @@ frmPsychicCardTestMain::frmPsychicCardTestMain()
     buildMainPanel();
     buildMenus();
 
-    setTabOrder(cmdPickCards, cmdRightCard);
-    setTabOrder(cmdRightCard, cmdScore);
-    setTabOrder(cmdScore, txtScore);
-    setTabOrder(txtScore, cmdExit);
-    setTabOrder(cmdExit, lblFullBrand);
-    setTabOrder(lblFullBrand, lblCobrand);
-    setTabOrder(lblCobrand, Label61);
+    // The score text lies above its Ok button, so Tab goes from one to the other.
+    orderTabByScreen(this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -138,7 +133,7 @@ void frmPsychicCardTestMain::buildMainPanel()
     fraScore = new QGroupBox(QStringLiteral("Score"), fraMain);
     fraScore->setObjectName(QStringLiteral("fraScore"));
     fraScore->setFont(look::verdana(9.75));
-    look::setBackground(fraScore, kCardPanelColor);
+    look::setGroupBackground(fraScore, kCardPanelColor);
     twips::place(fraScore, 360, 1710, 8175, 1935);
     fraScore->hide();
 
@@ -146,7 +141,6 @@ void frmPsychicCardTestMain::buildMainPanel()
     txtScore->setObjectName(QStringLiteral("txtScore"));
     txtScore->setAccessibleName(QStringLiteral("Score"));
     txtScore->setFont(look::verdana(9.75));
-    txtScore->setReadOnly(true); // a report, not an input
     look::setBackground(txtScore, kScoreBack);
     look::setTextColor(txtScore, kScoreText);
     twips::place(txtScore, 120, 330, 7935, 1485);

@@ -160,7 +160,6 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     connect(cmdOK, &QPushButton::clicked, this, &frmPsychicColorTestDisplay::cmdOk_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmPsychicColorTestDisplay::cmdExit_Click);
 
-    // The links come last in the Tab order, after the test's own controls.
     const LinkStrips strips = buildLinkStrips(this, kWidth, kHeight, kLinksTop);
     picBanner = strips.picBanner;
     Label61 = strips.Label61;
@@ -178,6 +177,7 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     mnuExit = bar.file[1];
     help = bar.help;
     mkmoney = bar.mkmoney;
+    orderTabByScreen(this);
     bindWindowKeys(this, cmdExit, cmdExit);
 }
 

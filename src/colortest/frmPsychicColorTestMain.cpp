@@ -110,7 +110,7 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     fraScore = new QGroupBox(QStringLiteral("Score"), this);
     fraScore->setObjectName(QStringLiteral("fraScore"));
     fraScore->setFont(look::verdana(9.75));
-    look::setBackground(fraScore, kNavy);
+    look::setGroupBackground(fraScore, kNavy);
     look::setTextColor(fraScore, Qt::white);
     twips::place(fraScore, kRightPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
     txtScore = new TextBox(fraScore);
@@ -135,7 +135,6 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     cmdExit = makeButton(this, "cmdExit", QStringLiteral("&Exit"), buttonFont(), kButtonFace);
     twips::place(cmdExit, smallLeft + kSmallButtonWidth + kButtonGap, kButtonTop, kSmallButtonWidth, kButtonHeight);
 
-    // The links come last in the Tab order, after the test's own controls.
     const LinkStrips strips = buildLinkStrips(this, kWidth, kHeight, kLinksTop);
     picBanner = strips.picBanner;
     Label61 = strips.Label61;
@@ -156,6 +155,10 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     mnuExit = bar.file[1];
     help = bar.help;
     mkmoney = bar.mkmoney;
+    orderTabByScreen(this);
+    // The score text is read, then its Ok: it sits where the level options do.
+    setTabOrder(cmdProceed, txtScore);
+    setTabOrder(txtScore, cmdScore);
     bindWindowKeys(this, nullptr, nullptr);
 }
 

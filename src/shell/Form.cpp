@@ -6,9 +6,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHash>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPair>
+
+#include <algorithm>
 
 namespace {
 QList<FormBase*>& registry()
@@ -75,4 +79,69 @@ bool tabWithin(QWidget* form, bool next)
             return true;
         }
     }
+}
+
+namespace {
+
+// Widgets in reading order of their rectangles: rows from top to bottom, a
+// widget whose top lies above the bottom of a row's first one joining that
+// row, each row from left to right.
+QList<QWidget*> readingOrder(QList<QPair<QWidget*, QRect>> places)
+{
+    using Place = QPair<QWidget*, QRect>;
+    std::stable_sort(places.begin(), places.end(),
+                     [](const Place& a, const Place& b) { return a.second.top() < b.second.top(); });
+    QList<QWidget*> order;
+    for (qsizetype row = 0; row < places.size();) {
+        const int rowBottom = places[row].second.bottom();
+        qsizetype end = row + 1;
+        while (end < places.size() && places[end].second.top() < rowBottom)
+            ++end;
+        std::stable_sort(places.begin() + row, places.begin() + end,
+                         [](const Place& a, const Place& b) { return a.second.left() < b.second.left(); });
+        for (qsizetype i = row; i < end; ++i)
+            order.append(places[i].first);
+        row = end;
+    }
+    return order;
+}
+
+QRect rectIn(QWidget* form, QWidget* w)
+{
+    return QRect(w->mapTo(form, QPoint(0, 0)), w->size());
+}
+
+} // namespace
+
+QList<QWidget*> screenOrder(QWidget* form)
+{
+    // Each panel of the window is read as a whole, so that the controls of
+    // panels sharing one place (one shown at a time) do not mix their rows.
+    QList<QWidget*> layers;
+    QHash<QWidget*, QList<QPair<QWidget*, QRect>>> inLayer;
+    const auto children = form->findChildren<QWidget*>();
+    for (QWidget* w : children) {
+        if ((w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || w->focusProxy())
+            continue;
+        QWidget* layer = w;
+        while (layer->parentWidget() != form)
+            layer = layer->parentWidget();
+        if (!inLayer.contains(layer))
+            layers.append(layer);
+        inLayer[layer].append({w, rectIn(form, w)});
+    }
+    QList<QPair<QWidget*, QRect>> layerPlaces;
+    for (QWidget* layer : layers)
+        layerPlaces.append({layer, rectIn(form, layer)});
+    QList<QWidget*> order;
+    for (QWidget* layer : readingOrder(layerPlaces))
+        order += readingOrder(inLayer.value(layer));
+    return order;
+}
+
+void orderTabByScreen(QWidget* form)
+{
+    const QList<QWidget*> order = screenOrder(form);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -65,6 +65,13 @@ private:
 // focused while a control has the focus.
 bool tabWithin(QWidget* form, bool next);
 
+// The controls of a window that Tab reaches, in the order a reader scans
+// the screen: panel by panel, and inside each in rows from top to bottom,
+// each row from left to right.
+QList<QWidget*> screenOrder(QWidget* form);
+// Chains the Tab order of the window's controls in screen order.
+void orderTabByScreen(QWidget* form);
+
 template <typename T, typename Widget>
 class Form : public Widget, public FormBase {
     static_assert(std::is_base_of_v<QWidget, Widget>);

@@ -54,6 +54,9 @@ public:
             return;
         case PE_FrameDefaultButton:
             return;
+        case PE_FrameGroupBox:
+            drawEtchedFrame(option->rect, painter);
+            return;
         case PE_FrameFocusRect:
             // Option buttons: around the caption, against the panel behind.
             drawRing(painter, option->rect, ringColor(option->palette.color(QPalette::Window)));
@@ -88,6 +91,20 @@ public:
 
 private:
     static constexpr int kEdge = 2;
+
+    // A group box's frame as an etched line only: the platform style also
+    // shades the inside, which would darken the panel's own colour.
+    static void drawEtchedFrame(const QRect& r, QPainter* painter)
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setBrush(Qt::NoBrush);
+        painter->setPen(QColor(128, 128, 128));
+        painter->drawRect(r.adjusted(0, 0, -2, -2));
+        painter->setPen(Qt::white);
+        painter->drawRect(r.adjusted(1, 1, -1, -1));
+        painter->restore();
+    }
 
     static void drawFace(const QStyleOption* option, QPainter* painter)
     {
@@ -189,6 +206,12 @@ void setButtonFace(QAbstractButton* button, const QColor& face)
                face.lightness() > 160 ? QColor(128, 128, 128) : QColor(192, 192, 192));
     button->setPalette(p);
     button->setStyle(solidFaceStyle());
+}
+
+void setGroupBackground(QWidget* group, const QColor& color)
+{
+    setBackground(group, color);
+    group->setStyle(solidFaceStyle());
 }
 
 void setSolidButton(QAbstractButton* button, const QColor& face)

@@ -22,6 +22,9 @@ QFont verdana(double points, bool bold = true);
 // Solid background colour for a panel or window.
 void setBackground(QWidget* widget, const QColor& color);
 void setTextColor(QWidget* widget, const QColor& color);
+// The same for a captioned group box: its inside is exactly the colour, under
+// a caption and an etched frame.
+void setGroupBackground(QWidget* group, const QColor& color);
 
 // A captioned button with a solid face of exactly this colour: a raised
 // edge, sunken while pressed, and a focus ring that never tints the face.

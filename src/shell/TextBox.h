@@ -15,6 +15,9 @@
 // (leading blank lines would be read as "blank"). The shown text is untouched.
 void makeReadableWhole(QPlainTextEdit* box);
 
+// Read-only, it still shows that it has the focus: a caret on the text and
+// a ring in its frame in black or white, whichever stands out more from the
+// panel behind it.
 class TextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -22,6 +25,9 @@ public:
 
     void setText(const QString& text);
     QString text() const { return m_text; }
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     QString m_text;

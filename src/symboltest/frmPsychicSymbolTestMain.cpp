@@ -119,6 +119,10 @@ frmPsychicSymbolTestMain::frmPsychicSymbolTestMain()
     buildBars();
     buildMessage();
     buildMenus();
+    orderTabByScreen(this);
+    // The two links stand one above the other, left of the buttons.
+    setTabOrder(lblCobrand, lblFullBrand);
+    setTabOrder(lblFullBrand, cmdBack);
 
     // At creation the cover is in front and no level is being played.
     bringToFront(raCover, {raCover, fraBeginner, fraIntermediate, fraExpert}, cmdBack);
@@ -221,17 +225,6 @@ void frmPsychicSymbolTestMain::buildLevelPanels()
                                 "Label3", cmdExpertScore, "cmdExpertScore");
     buildChoices(fraExpert, Expert, "picExpert", picExpert, kExpertSpots, [this](int i) { picExpert_Click(i); });
     connect(cmdExpertScore, &QPushButton::clicked, this, [this] { cmdExpertScore_Click(); });
-
-    // Tab goes through the choices in symbol order, then Score.
-    for (std::size_t i = 1; i < cmdZener.size(); ++i)
-        setTabOrder(cmdZener[i - 1], cmdZener[i]);
-    setTabOrder(cmdZener.back(), cmdScore);
-    for (std::size_t i = 1; i < PicIntermediate.size(); ++i)
-        setTabOrder(PicIntermediate[i - 1], PicIntermediate[i]);
-    setTabOrder(PicIntermediate.back(), cmdIntermediateScore);
-    for (std::size_t i = 1; i < picExpert.size(); ++i)
-        setTabOrder(picExpert[i - 1], picExpert[i]);
-    setTabOrder(picExpert.back(), cmdExpertScore);
 }
 
 void frmPsychicSymbolTestMain::buildMenus()

@@ -117,7 +117,7 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     fraScore->setAccessibleName(QStringLiteral("Score"));
     twips::place(fraScore, 0, kSymbolTopBarHeight, kWidth, kPanelHeight);
 
-    txtTotalScore = new QPlainTextEdit(fraScore);
+    txtTotalScore = new TextBox(fraScore);
     txtTotalScore->setObjectName(QStringLiteral("txtTotalScore"));
     txtTotalScore->setAccessibleName(QStringLiteral("Score"));
     txtTotalScore->setFont(look::verdana(8.25));

@@ -246,7 +246,7 @@ private slots:
         card.cmdScore->setFocus(Qt::TabFocusReason);
         pressFocused();
         checkScoreText(card.txtScore);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), card.cmdScore);
         pressFocused();
         QCOMPARE(QApplication::focusWidget(), card.cmdScore);
@@ -281,6 +281,86 @@ private slots:
         QTRY_VERIFY(read);
         QApplication::setActiveWindow(mdi.get());
         QTRY_COMPARE(QApplication::focusWidget(), symbol.cmdScore);
+    }
+
+    // Tab runs through each window as the eye reads it: the banner, the
+    // panel's contents, its buttons, the bottom strip, and round again.
+    void tabFollowsTheScreen_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QStringList>("order");
+        const QStringList cardLinks = {"lblFullBrand", "lblCobrand"};
+        const QStringList colorLinks = {"cmdExit", "lblFullBrand", "lblCobrand"};
+        QTest::newRow("card home") << 0 << QStringList{"Label61",      "cmdPickCards", "cmdRightCard", "cmdScore",
+                                                       "lblFullBrand", "lblCobrand",   "cmdExit"};
+        // The score text, then its Ok.
+        QTest::newRow("card home, score")
+            << 1 << QStringList{"Label61", "txtScore", "cmdScore", "lblFullBrand", "lblCobrand", "cmdExit"};
+        QTest::newRow("card play, colour cards")
+            << 2
+            << QStringList{"Label61", "cmdBlackCard", "cmdRedCard", "lblFullBrand", "lblCobrand", "cmdBack", "cmdExit"};
+        QStringList cards = {"Label61"};
+        for (int i = 0; i < 8; ++i)
+            cards << QStringLiteral("picCard_%1").arg(i);
+        QTest::newRow("card play, right card")
+            << 3 << cards + QStringList{"cmdRefresh", "lblFullBrand", "lblCobrand", "cmdBack", "cmdExit"};
+        QTest::newRow("colour home") << 4
+                                     << QStringList{"Label61", "optLevel_0", "cmdProceed", "cmdScore"} + colorLinks;
+        QTest::newRow("colour home, score")
+            << 5 << QStringList{"Label61", "cmdProceed", "txtScore", "cmdScore"} + colorLinks;
+        QStringList colors = {"Label61"};
+        for (int i = 0; i < 5; ++i)
+            colors << QStringLiteral("cmdBeginner_%1").arg(i);
+        QTest::newRow("colour play") << 6 << colors + QStringList{"cmdOK"} + colorLinks;
+        QStringList symbols = {"Label61"};
+        for (int i = 0; i < 5; ++i)
+            symbols << QStringLiteral("cmdZener_%1").arg(i);
+        QTest::newRow("symbol play") << 7
+                                     << symbols +
+                                            QStringList{"cmdScore", "lblCobrand", "lblFullBrand", "cmdBack", "cmdExit"};
+    }
+    void tabFollowsTheScreen()
+    {
+        QFETCH(int, window);
+        QFETCH(QStringList, order);
+        QWidget* form = nullptr;
+        if (window <= 3) {
+            QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
+            frmPsychicCardTestMain& home = frmPsychicCardTestMain::get();
+            form = &home;
+            if (window == 1)
+                QTest::mouseClick(home.cmdScore, Qt::LeftButton);
+            if (window >= 2) {
+                QTest::mouseClick(window == 2 ? home.cmdPickCards : home.cmdRightCard, Qt::LeftButton);
+                form = &frmPsychicCardTestDisplay::get();
+            }
+        } else if (window <= 6) {
+            QTest::mouseClick(mdi->cmdSelectOption[1], Qt::LeftButton);
+            frmPsychicColorTestMain& home = frmPsychicColorTestMain::get();
+            form = &home;
+            if (window == 5)
+                QTest::mouseClick(home.cmdScore, Qt::LeftButton);
+            if (window == 6) {
+                QTest::mouseClick(home.cmdProceed, Qt::LeftButton);
+                form = &frmPsychicColorTestDisplay::get();
+            }
+        } else {
+            const modal::AnswerEvery levelDialog(QStringLiteral("cmdOk")); // Beginner, OK
+            QTest::mouseClick(mdi->cmdSelectOption[2], Qt::LeftButton);
+            QTRY_VERIFY(SymbolLevelChosenForTest());
+            form = &frmPsychicSymbolTestMain::get();
+        }
+        QApplication::setActiveWindow(mdi.get());
+        QTRY_VERIFY(form->isVisible());
+        auto* first = form->findChild<QWidget*>(order.first());
+        QVERIFY(first);
+        first->setFocus(Qt::TabFocusReason);
+        QStringList walked;
+        for (int i = 0; i < 80 && (walked.isEmpty() || QApplication::focusWidget() != first); ++i) {
+            walked << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(walked, order);
     }
 
 private:

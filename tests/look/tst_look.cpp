@@ -15,6 +15,7 @@
 #include "colortest/frmPsychicColorTestResult.h"
 #include "shell/Feedback.h"
 #include "shell/Look.h"
+#include "shell/TextBox.h"
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
@@ -24,8 +25,11 @@
 #include "symboltest/frmPsychicSymbolTestSelectOption.h"
 #include "symboltest/modSymbolTest.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -257,6 +261,75 @@ private slots:
             checkButton(button(f.window, f.button), f.face);
             if (QTest::currentTestFailed())
                 return;
+        }
+    }
+
+    // Framed panels are exactly the colour their window gives them inside,
+    // with their caption and frame still drawn.
+    void groupInsides()
+    {
+        auto& card = frmPsychicCardTestDisplay::get();
+        auto& cardHome = frmPsychicCardTestMain::get();
+        auto& colorHome = frmPsychicColorTestMain::get();
+        const QColor orange(255, 192, 128);
+        const QList<QPair<QWidget*, QColor>> groups = {{card.fraPicKCards, orange},
+                                                       {card.fraTenRightCard, orange},
+                                                       {cardHome.fraScore, orange},
+                                                       {colorHome.fraScore, QColor(0, 0, 64)}};
+        for (const auto& [group, colour] : groups) {
+            QImage image(group->size(), QImage::Format_RGB32);
+            group->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground); // without its controls
+            const int top = group->fontMetrics().height() + 4;
+            int differ = 0;
+            for (int y = top; y < image.height() - 4; ++y)
+                for (int x = 4; x < image.width() - 4; ++x)
+                    differ += QColor(image.pixel(x, y)) != colour;
+            QVERIFY2(differ == 0, qPrintable(where(group) + QStringLiteral(": %1 pixels inside are not ").arg(differ) +
+                                             colour.name() + ", e.g. " +
+                                             QColor(image.pixel(image.width() / 2, image.height() / 2)).name()));
+            QVERIFY2(QColor(image.pixel(0, image.height() / 2)) != colour, qPrintable(where(group) + ": no frame"));
+            bool caption = false;
+            for (int x = 0; x < image.width() && !caption; ++x)
+                caption = QColor(image.pixel(x, top / 2)) != colour;
+            QVERIFY2(caption, qPrintable(where(group) + ": no caption"));
+        }
+    }
+
+    // A focused score text shows a ring in its frame that stands out from
+    // the panel behind it, and inside it from the text's ground.
+    void scoreTextsShowFocus()
+    {
+        auto* cardHome = static_cast<frmPsychicCardTestMain*>(shown<frmPsychicCardTestMain>());
+        cardHome->cmdScore->click();
+        auto* colorHome = static_cast<frmPsychicColorTestMain*>(shown<frmPsychicColorTestMain>());
+        colorHome->cmdScore->click();
+        auto* dialog = static_cast<frmPsychicSymbolTestSelectOption*>(shown<frmPsychicSymbolTestSelectOption>());
+        dialog->showScorePanel();
+        for (QPlainTextEdit* box : {static_cast<QPlainTextEdit*>(cardHome->txtScore),
+                                    static_cast<QPlainTextEdit*>(colorHome->txtScore), dialog->txtTotalScore}) {
+            QApplication::setActiveWindow(box->window());
+            box->clearFocus();
+            const QImage idle = grabOf(box);
+            box->setFocus(Qt::TabFocusReason);
+            QVERIFY2(box->hasFocus(), qPrintable(where(box)));
+            const QImage focused = grabOf(box);
+            const QRect text = box->viewport()->geometry();
+            const QColor behind = box->parentWidget()->palette().color(QPalette::Window);
+            const QColor ground = box->palette().color(QPalette::Base);
+            // Round the box, just inside its frame (a scroll bar may hide the
+            // bottom).
+            const int inside = box->frameWidth();
+            for (const QPoint& p : {QPoint(inside, text.center().y()), QPoint(text.center().x(), inside),
+                                    QPoint(box->width() - 1 - inside, text.center().y())}) {
+                QVERIFY2(idle.pixel(p) != focused.pixel(p), qPrintable(where(box) + ": no focus ring"));
+                QVERIFY2(look::contrastRatio(QColor(focused.pixel(p)), ground) >= 3.0,
+                         qPrintable(where(box) + ": ring faint against the text's ground"));
+            }
+            const QPoint edge(0, text.center().y());
+            QVERIFY2(look::contrastRatio(QColor(focused.pixel(edge)), behind) >= 3.0,
+                     qPrintable(where(box) + ": ring faint against the panel"));
+            box->clearFocus();
+            QVERIFY2(grabOf(box) == idle, qPrintable(where(box) + ": the ring stays after the focus leaves"));
         }
     }
 
