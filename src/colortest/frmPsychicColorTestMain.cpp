@@ -166,6 +166,8 @@ void frmPsychicColorTestMain::Form_Load()
 {
     RemindOfUpdate();
     placeCentredAtTop();
+    // The level choice, not the banner that Tab reaches first.
+    optLevel[0]->setFocus();
 }
 
 void frmPsychicColorTestMain::Form_Unload()
