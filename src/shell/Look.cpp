@@ -54,9 +54,13 @@ public:
             return;
         case PE_FrameDefaultButton:
             return;
-        case PE_FrameGroupBox:
-            drawEtchedFrame(option->rect, painter);
+        case PE_FrameGroupBox: {
+            // Below the caption, where the platform style puts its frame.
+            const int top =
+                std::max(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget), option->fontMetrics.height()) + 3;
+            drawEtchedFrame(option->rect.adjusted(0, top, 0, 0), painter);
             return;
+        }
         case PE_FrameFocusRect:
             // Option buttons: around the caption, against the panel behind.
             drawRing(painter, option->rect, ringColor(option->palette.color(QPalette::Window)));

@@ -279,7 +279,7 @@ private slots:
         for (const auto& [group, colour] : groups) {
             QImage image(group->size(), QImage::Format_RGB32);
             group->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground); // without its controls
-            const int top = group->fontMetrics().height() + 4;
+            const int top = group->fontMetrics().height() + 8;                         // below the caption and frame
             int differ = 0;
             for (int y = top; y < image.height() - 4; ++y)
                 for (int x = 4; x < image.width() - 4; ++x)
