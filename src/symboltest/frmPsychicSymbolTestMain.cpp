@@ -24,6 +24,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 
 #include <functional>
@@ -273,7 +274,17 @@ void frmPsychicSymbolTestMain::Form_Activate()
     frmPsychicSymbolTestSelectOption& options = frmPsychicSymbolTestSelectOption::get();
     if (options.isVisible())
         return; // already asking
+    askForTheLevel(options);
+}
+
+void frmPsychicSymbolTestMain::askForTheLevel(frmPsychicSymbolTestSelectOption& options)
+{
+    QPointer<frmPsychicSymbolTestMain> alive(this);
     options.exec();
+    // The level's Score, or Back on the cover, as when a panel opens: not
+    // whatever the Tab order starts with.
+    if (alive)
+        restingFocus()->setFocus(Qt::OtherFocusReason);
 }
 
 QFrame* frmPsychicSymbolTestMain::levelPanel(int level) const
@@ -385,7 +396,7 @@ void frmPsychicSymbolTestMain::mnuDifficulty_Click()
     options.showLevelPanel();
     for (int level = 0; level < kLevelCount; ++level)
         showMysteryBox(resultBox(level));
-    options.exec();
+    askForTheLevel(options);
 }
 
 void frmPsychicSymbolTestMain::cmdBack_Click()

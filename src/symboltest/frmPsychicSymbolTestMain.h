@@ -22,6 +22,7 @@ class QMenu;
 class QPushButton;
 class SymbolBox;
 class SymbolChoice;
+class frmPsychicSymbolTestSelectOption;
 
 class frmPsychicSymbolTestMain : public Form<frmPsychicSymbolTestMain, QWidget> {
 public:
@@ -117,6 +118,8 @@ private:
     QPushButton* scoreButton(int level) const;
     // Where the focus rests when no choice may hold it.
     QWidget* restingFocus() const;
+    // The level dialog, shown modally; the focus then rests again.
+    void askForTheLevel(frmPsychicSymbolTestSelectOption& options);
     // A guess at a level with the chosen choice's index.
     void Guess(int level, int choiceIndex);
 

@@ -117,6 +117,7 @@ private slots:
     void fullCountersStayAndTheGuessStillRuns();
     void choicesWorkFromTheKeyboard();
     void levelFromTheKeyboardStartsAtTheSelectedOption();
+    void theChosenLevelOpensOnItsScore();
     void closingDuringThePauseAbandonsTheGuess();
 
     // Level of Difficulty, Score, Exit.
@@ -612,6 +613,19 @@ void TestSymbolTest::levelFromTheKeyboardStartsAtTheSelectedOption()
         QVERIFY(options.optIntermediate->isChecked());
     });
     QCOMPARE(play().frontPanel(), play().fraIntermediate);
+}
+
+void TestSymbolTest::theChosenLevelOpensOnItsScore()
+{
+    // Not the first control of the Tab order (the banner), nor a choice.
+    launch([](frmPsychicSymbolTestSelectOption& options) { options.optExpert->setChecked(true); });
+    QCOMPARE(play().focusWidget(), play().cmdExpertScore);
+
+    const modal::Answer answer(QStringLiteral("cmdOk"),
+                               [](QWidget* w) { asOptions(w)->optIntermediate->setChecked(true); });
+    play().mnuDifficulty_Click();
+    QVERIFY(answer.answered());
+    QCOMPARE(play().focusWidget(), play().cmdIntermediateScore);
 }
 
 void TestSymbolTest::closingDuringThePauseAbandonsTheGuess()
