@@ -32,6 +32,7 @@ public:
     QLabel* lblCaption;
     QGroupBox* fraScore;
     TextBox* txtScore;
+    TextBox* txtChance; // the score against luck alone, under the score text
     QPushButton* cmdPickCards;
     QPushButton* cmdRightCard;
     QPushButton* cmdScore;

@@ -36,6 +36,7 @@ public:
     std::array<QRadioButton*, 3> optLevel{};
     QGroupBox* fraScore;
     TextBox* txtScore;
+    TextBox* txtChance; // the score against luck alone, under the score text
     QPushButton* cmdProceed;
     QPushButton* cmdScore;
     QPushButton* cmdExit;

@@ -17,6 +17,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class TextBox;
 
 class frmPsychicSymbolTestSelectOption : public Form<frmPsychicSymbolTestSelectOption, QDialog> {
 public:
@@ -35,6 +36,7 @@ public:
 
     QFrame* fraScore;
     QPlainTextEdit* txtTotalScore;
+    TextBox* txtChance; // the score against luck alone, under the score text
     QPushButton* cmdOkScore;
 
     QFrame* fraFullBrand;
