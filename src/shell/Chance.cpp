@@ -19,10 +19,10 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 // Entries of a distribution below this share of its largest are dropped. A
 // distribution has at most about 10^5 entries, so all the dropped ones
-// together weigh less than 10^-25 of the largest: far below what a double
-// holds, and the tail summed at the end is never much smaller than that
-// largest entry (see logTailAtLeast).
-constexpr double kNegligible = 1e-30;
+// together weigh less than 10^-15 of the largest, below what a double holds,
+// and the tail summed at the end is never much smaller than that largest
+// entry (see logTailAtLeast).
+constexpr double kNegligible = 1e-20;
 
 // log(1 + e^x), without overflow for large x.
 double softplus(double x)
