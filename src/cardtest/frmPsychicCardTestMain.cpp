@@ -51,7 +51,7 @@ constexpr double kScoreTop = 330;
 constexpr double kScoreWidth = 7935;
 constexpr double kScoreHeight = 930;
 constexpr double kChanceTop = kScoreTop + kScoreHeight + 30;
-constexpr double kChanceHeight = 570; // two whole lines; no part of a third shows
+constexpr double kChanceHeight = kScorePanelHeight - 45 - kChanceTop;
 
 const char* const kWelcomeText =
     "Wel Come To Sorvek Psychic Card Test. This Will help You to Improve Your Psychic Abilities";
@@ -156,10 +156,11 @@ void frmPsychicCardTestMain::buildMainPanel()
     look::setTextColor(txtScore, kScoreText);
     twips::place(txtScore, kScoreLeft, kScoreTop, kScoreWidth, kScoreHeight);
 
-    txtChance = makeChanceBox(fraScore, look::verdana(8.25));
+    txtChance = new ChanceBox(fraScore, look::verdana(8.25));
     look::setBackground(txtChance, kScoreBack);
     look::setTextColor(txtChance, kScoreText);
     twips::place(txtChance, kScoreLeft, kChanceTop, kScoreWidth, kChanceHeight);
+    txtChance->fitToWholeLines();
 
     cmdPickCards = makeButton(fraMain, "cmdPickCards", QStringLiteral("Pick The Right Color Card"), look::verdana(12),
                               QColor(255, 128, 128));

@@ -131,9 +131,10 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     txtScore->setText(QStringLiteral("13 correct Out of 14"));
     txtScore->setAccessibleName(QStringLiteral("Score"));
     twips::place(txtScore, 240, kScoreTop, kPanelWidth - 480, kScoreHeight);
-    txtChance = makeChanceBox(fraScore, look::verdana(8.25));
+    txtChance = new ChanceBox(fraScore, look::verdana(8.25));
     txtChance->setPalette(scorePalette);
     twips::place(txtChance, 240, kChanceTop, kPanelWidth - 480, kPanelHeight - 240 - kChanceTop);
+    txtChance->fitToWholeLines();
     fraScore->hide();
     fraLevel->raise();
 

@@ -8,8 +8,14 @@
 // reader. It wraps its lines to its width and scrolls where it is shorter
 // than its text.
 
-class QFont;
-class QWidget;
-class TextBox;
+#include "shell/TextBox.h"
 
-TextBox* makeChanceBox(QWidget* parent, const QFont& font);
+class ChanceBox : public TextBox {
+public:
+    ChanceBox(QWidget* parent, const QFont& font);
+
+    // Trims the placed box's height to a whole number of its lines, so that
+    // where it scrolls no part of a line shows at its foot. Line heights are
+    // the font's, in pixels, so this comes after the box is placed.
+    void fitToWholeLines();
+};

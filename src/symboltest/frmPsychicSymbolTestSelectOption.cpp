@@ -144,10 +144,11 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
             [this] { m_handedOut.remember(txtTotalScore->textCursor().selectedText()); });
     txtTotalScore->installEventFilter(this);
 
-    txtChance = makeChanceBox(fraScore, look::verdana(8.25));
+    txtChance = new ChanceBox(fraScore, look::verdana(8.25));
     look::setBackground(txtChance, kSymbolPink);
     look::setTextColor(txtChance, Qt::black);
     twips::place(txtChance, kMargin, kChanceTop, kWidth - 2 * kMargin, kOkTop - 120 - kChanceTop);
+    txtChance->fitToWholeLines();
 
     cmdOkScore = makeOkButton(fraScore, "cmdOkScore");
     connect(cmdOkScore, &QPushButton::clicked, this, [this] { cmdOkScore_Click(); });

@@ -10,6 +10,7 @@
 #include "shell/Form.h"
 #include "symboltest/modSymbolTest.h"
 
+class ChanceBox;
 class ClickLabel;
 class QFrame;
 class QGroupBox;
@@ -17,7 +18,6 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class TextBox;
 
 class frmPsychicSymbolTestSelectOption : public Form<frmPsychicSymbolTestSelectOption, QDialog> {
 public:
@@ -36,7 +36,7 @@ public:
 
     QFrame* fraScore;
     QPlainTextEdit* txtTotalScore;
-    TextBox* txtChance; // the score against luck alone, under the score text
+    ChanceBox* txtChance; // the score against luck alone, under the score text
     QPushButton* cmdOkScore;
 
     QFrame* fraFullBrand;

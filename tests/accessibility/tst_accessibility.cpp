@@ -13,6 +13,7 @@
 #include "colortest/frmPsychicColorTestDisplay.h"
 #include "colortest/frmPsychicColorTestMain.h"
 #include "colortest/frmPsychicColorTestResult.h"
+#include "shell/ChanceBox.h"
 #include "shell/ClickLabel.h"
 #include "shell/Form.h"
 #include "shell/TextBox.h"
