@@ -38,7 +38,7 @@ const QColor kLightPink(255, 192, 255);
 constexpr double kWidth = 7800;
 // Both panels are taller by the room the report against chance takes under
 // the score text; the level panel keeps its choice in the middle.
-constexpr double kChanceRoom = 2160;
+constexpr double kChanceRoom = 780; // the dialog still fits a 768-pixel screen at twice the size
 constexpr double kPanelHeight = 2895 + kChanceRoom;
 constexpr double kBottomBarHeight = 1200;
 constexpr double kHeight = kSymbolTopBarHeight + kPanelHeight + kBottomBarHeight;
@@ -47,7 +47,7 @@ constexpr double kOptionFrameWidth = 3015;
 constexpr double kOkWidth = 1215;
 constexpr double kOkTop = 2340 + kChanceRoom;
 constexpr double kLevelTop = kChanceRoom / 2;
-constexpr double kScoreHeight = 2100;
+constexpr double kScoreHeight = 1650; // the score text's seven lines
 constexpr double kChanceTop = 120 + kScoreHeight + 60;
 constexpr double kButtonHeight = 375;
 
