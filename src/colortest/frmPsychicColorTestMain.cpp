@@ -168,7 +168,8 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     help = bar.help;
     mkmoney = bar.mkmoney;
     orderTabByScreen(this);
-    // The score text is read, then its Ok: it sits where the level options do.
+    // The score text is read, then the report against chance, then its Ok:
+    // they sit where the level options do.
     setTabOrder(cmdProceed, txtScore);
     setTabOrder(txtScore, txtChance);
     setTabOrder(txtChance, cmdScore);
