@@ -126,5 +126,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestChance)
+QTEST_GUILESS_MAIN(TestChance)
 #include "tst_chance.moc"
