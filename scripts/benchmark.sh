@@ -11,14 +11,15 @@
 #    floor); all under one Xvfb display, median of RUNS runs each;
 #  - launcher click to the first paint of each test's first window, and peak
 #    memory after 1,000 guesses (openbench, on the same display);
-#  - the guess overhead, picture drawing and idle CPU figures of guessbench.
+#  - the guess overhead, picture drawing and idle CPU figures of guessbench;
+#  - the time of a full report against chance at the counters' limit (chancebench).
 #   scripts/benchmark.sh [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-9}
 bash scripts/install-deps.sh --with-display-tools >/dev/null
 cmake -S . -B build -G Ninja -DVELTRANE_BENCHMARKS=ON >/dev/null
-cmake --build build --target veltrane-bench bareqt textfloor guessbench openbench >/dev/null
+cmake --build build --target veltrane-bench bareqt textfloor guessbench openbench chancebench >/dev/null
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -72,3 +73,4 @@ awk -v b="$bare_kb" -v t="$text_kb" -v v="$velt_kb" 'BEGIN {
   printf "  Veltrane                     %7.1f MiB  %.2fx the empty window, %.2fx the text floor\n", v/1024, v/b, v/t }'
 cat "$tmp/open"
 build/tests/benchmark/guessbench 2>/dev/null
+build/tests/benchmark/chancebench

@@ -261,7 +261,7 @@ void frmPsychicCardTestDisplay::picCard_Click(int index)
                       return picTenCardResult;
                   },
                   [index](int chosen) { return modCardTest::isRightCardGuess(modCardTest::dealtCards, index, chosen); },
-                  [](bool right) { modCardTest::countGuess(modCardTest::kRightCardSlot, right); }});
+                  [index](bool right) { modCardTest::countRightCardGuess(index, right); }});
 }
 
 void frmPsychicCardTestDisplay::cmdRefresh_Click()

@@ -8,6 +8,7 @@
 #include "cardtest/frmPsychicCardTestDisplay.h"
 #include "cardtest/modCardTest.h"
 #include "platform/Platform.h"
+#include "shell/ChanceBox.h"
 #include "shell/ClickLabel.h"
 #include "shell/Look.h"
 #include "shell/Panel.h"
@@ -41,6 +42,16 @@ constexpr double kMainTop = 840;
 constexpr double kMainHeight = 4935;
 constexpr double kWelcomeTop = 120;
 constexpr double kCaptionTop = 3450;
+// The score panel: the score text as tall as its three lines, the report
+// against chance in the rest. The panel's size is fixed, so the report shows
+// two lines and scrolls.
+constexpr double kScorePanelHeight = 1935;
+constexpr double kScoreLeft = 120;
+constexpr double kScoreTop = 330;
+constexpr double kScoreWidth = 7935;
+constexpr double kScoreHeight = 930;
+constexpr double kChanceTop = kScoreTop + kScoreHeight + 30;
+constexpr double kChanceHeight = kScorePanelHeight - 45 - kChanceTop;
 
 const char* const kWelcomeText =
     "Wel Come To Sorvek Psychic Card Test. This Will help You to Improve Your Psychic Abilities";
@@ -134,7 +145,7 @@ void frmPsychicCardTestMain::buildMainPanel()
     fraScore->setObjectName(QStringLiteral("fraScore"));
     fraScore->setFont(look::verdana(9.75));
     look::setGroupBackground(fraScore, kCardPanelColor);
-    twips::place(fraScore, 360, 1710, 8175, 1935);
+    twips::place(fraScore, 360, 1710, 8175, kScorePanelHeight);
     fraScore->hide();
 
     txtScore = new TextBox(fraScore);
@@ -143,7 +154,13 @@ void frmPsychicCardTestMain::buildMainPanel()
     txtScore->setFont(look::verdana(9.75));
     look::setBackground(txtScore, kScoreBack);
     look::setTextColor(txtScore, kScoreText);
-    twips::place(txtScore, 120, 330, 7935, 1485);
+    twips::place(txtScore, kScoreLeft, kScoreTop, kScoreWidth, kScoreHeight);
+
+    txtChance = new ChanceBox(fraScore, look::verdana(8.25));
+    look::setBackground(txtChance, kScoreBack);
+    look::setTextColor(txtChance, kScoreText);
+    twips::place(txtChance, kScoreLeft, kChanceTop, kScoreWidth, kChanceHeight);
+    txtChance->fitToWholeLines();
 
     cmdPickCards = makeButton(fraMain, "cmdPickCards", QStringLiteral("Pick The Right Color Card"), look::verdana(12),
                               QColor(255, 128, 128));
@@ -292,6 +309,7 @@ void frmPsychicCardTestMain::cmdScore_Click()
         // arrives, and takes a text change in the focused box as no news.
         txtScore->setFocus();
         txtScore->setText(modCardTest::scoreText());
+        txtChance->setText(modCardTest::chanceReport());
         cmdScore->setText(QString::fromLatin1(kOkCaption));
     } else {
         fraScore->hide();

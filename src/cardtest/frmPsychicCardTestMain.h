@@ -8,6 +8,7 @@
 
 #include "shell/Form.h"
 
+class ChanceBox;
 class ClickLabel;
 class Panel;
 class QAction;
@@ -32,6 +33,7 @@ public:
     QLabel* lblCaption;
     QGroupBox* fraScore;
     TextBox* txtScore;
+    ChanceBox* txtChance; // the score against luck alone, under the score text
     QPushButton* cmdPickCards;
     QPushButton* cmdRightCard;
     QPushButton* cmdScore;

@@ -6,6 +6,7 @@
 
 #include "platform/Draw.h"
 #include "platform/Platform.h"
+#include "shell/Chance.h"
 #include "shell/Feedback.h"
 
 #include <algorithm>
@@ -15,6 +16,7 @@ namespace modCardTest {
 
 std::array<qint16, 4> cardCorrect{};
 std::array<qint16, 4> cardAttempts{};
+qint16 cardTwoInEight = 0;
 qint16 cardDrawn = 0;
 std::array<qint16, 9> dealLow{};
 std::array<qint16, 9> dealHigh{};
@@ -84,6 +86,23 @@ bool isRightCardGuess(const std::array<qint16, 9>& dealt, int clicked, int chose
     return dealt[static_cast<size_t>(clicked)] == dealt[static_cast<size_t>(chosen)];
 }
 
+int rightCardChances(const std::array<qint16, 9>& dealt, int clicked)
+{
+    if (clicked < 0 || clicked >= kDealtPositions)
+        return 0;
+    const auto end = dealt.begin() + kDealtPositions;
+    return static_cast<int>(std::count(dealt.begin(), end, dealt[static_cast<size_t>(clicked)]));
+}
+
+void countRightCardGuess(int clicked, bool correct)
+{
+    // Only while the attempt itself is counted, so the record never holds
+    // more guesses than the attempts.
+    if (cardAttempts[kRightCardSlot] < 32767 && rightCardChances(dealtCards, clicked) == 2)
+        countOne(cardTwoInEight);
+    countGuess(kRightCardSlot, correct);
+}
+
 QString scoreText(const std::array<qint16, 4>& correct, const std::array<qint16, 4>& attempts)
 {
     auto line = [&](const char* game, int slot) {
@@ -98,6 +117,23 @@ QString scoreText(const std::array<qint16, 4>& correct, const std::array<qint16,
 QString scoreText()
 {
     return scoreText(cardCorrect, cardAttempts);
+}
+
+QString chanceReport(const std::array<qint16, 4>& correct, const std::array<qint16, 4>& attempts, qint16 twoInEight)
+{
+    const int rightCard = attempts[kRightCardSlot];
+    const int atTwo = std::clamp<int>(twoInEight, 0, rightCard);
+    return chance::report(
+        {{QStringLiteral("Pick The Right Color Card"), correct[kColorCardSlot], {{attempts[kColorCardSlot], 0.5}}},
+         {QStringLiteral("Pick The Right Card"),
+          correct[kRightCardSlot],
+          {{rightCard - atTwo, 1.0 / kDealtPositions}, {atTwo, 2.0 / kDealtPositions}}}},
+        QStringLiteral("Both games"));
+}
+
+QString chanceReport()
+{
+    return chanceReport(cardCorrect, cardAttempts, cardTwoInEight);
 }
 
 int colorComponent(double r)

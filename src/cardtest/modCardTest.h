@@ -23,6 +23,11 @@ constexpr int kRightCardSlot = 2;
 extern std::array<qint16, 4> cardCorrect;
 extern std::array<qint16, 4> cardAttempts;
 
+// Of the right-card game's counted guesses, how many had two chances in
+// eight of being right: a click on one of two positions that show the same
+// card. The others had one in eight. Kept like the counters, never saved.
+extern qint16 cardTwoInEight;
+
 // The colour-card game: the card number (1..52) of the last draw.
 // The right-card game: the chosen position (0..7) of the last guess.
 extern qint16 cardDrawn;
@@ -68,11 +73,23 @@ int drawChosenPosition(double r);
 // and then either is right.
 bool isRightCardGuess(const std::array<qint16, 9>& dealt, int clicked, int chosen);
 
+// How many of the eight positions make a click on `clicked` right: 1, or 2
+// when another position shows the same card.
+int rightCardChances(const std::array<qint16, 9>& dealt, int clicked);
+
+// Counts a right-card guess on the deal on show, as countGuess does, and
+// records its chance with it while the attempts are still counted.
+void countRightCardGuess(int clicked, bool correct);
+
 // --- Home window ---------------------------------------------------------------
 
 // The Score panel's text: slot 0, an empty line, slot 2.
 QString scoreText(const std::array<qint16, 4>& correct, const std::array<qint16, 4>& attempts);
 QString scoreText(); // from the running counters
+
+// Both games against luck alone: a line each, then one for both together.
+QString chanceReport(const std::array<qint16, 4>& correct, const std::array<qint16, 4>& attempts, qint16 twoInEight);
+QString chanceReport(); // from the running counters
 
 // The welcome line, in twips relative to its panel.
 constexpr double kWelcomeLineWidth = 4035;

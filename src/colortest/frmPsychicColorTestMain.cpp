@@ -8,6 +8,7 @@
 #include "colortest/frmPsychicColorTestDisplay.h"
 #include "colortest/modColorTest.h"
 #include "platform/Platform.h"
+#include "shell/ChanceBox.h"
 #include "shell/ClickLabel.h"
 #include "shell/Look.h"
 #include "shell/StandardMenus.h"
@@ -38,11 +39,17 @@ const QString kOkCaption = QStringLiteral("Ok");
 
 // Layout in twips: a banner strip, the welcome panel at the left and the
 // level/score place at the right, the buttons below them, the link strip.
+// The panels are taller by the room the report against chance takes under
+// the score text.
+constexpr double kChanceRoom = 2250;
 constexpr double kWidth = 9600;
-constexpr double kHeight = 6600;
+constexpr double kHeight = 6600 + kChanceRoom;
 constexpr double kPanelTop = 720;
 constexpr double kPanelWidth = 4440;
-constexpr double kPanelHeight = 3480;
+constexpr double kPanelHeight = 3480 + kChanceRoom;
+constexpr double kScoreTop = 480;
+constexpr double kScoreHeight = 2220; // the score text's eight lines
+constexpr double kChanceTop = kScoreTop + kScoreHeight + 60;
 constexpr double kLeftPanelLeft = 240;
 constexpr double kRightPanelLeft = kWidth - 240 - kPanelWidth;
 constexpr double kButtonTop = kPanelTop + kPanelHeight + 240;
@@ -50,7 +57,7 @@ constexpr double kButtonHeight = 495;
 constexpr double kProceedWidth = 3240;
 constexpr double kSmallButtonWidth = 1800;
 constexpr double kButtonGap = 240;
-constexpr double kLinksTop = 5280;
+constexpr double kLinksTop = 5280 + kChanceRoom;
 
 // An option button with a white caption on navy. Its round indicator is
 // drawn in Base and Text, which the navy window would otherwise hand down.
@@ -97,12 +104,13 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     Label4 =
         textLabel(fraLevel, QStringLiteral("Label4"),
                   QStringLiteral("Choose your level of difficulty and get started!"), 9.75, kYellow, Qt::AlignCenter);
-    twips::place(Label4, 240, 240, kPanelWidth - 480, 720);
+    // The level choice stays in the middle of the taller panel.
+    twips::place(Label4, 240, 240 + kChanceRoom / 2, kPanelWidth - 480, 720);
     for (int i = 0; i < 3; ++i) {
         optLevel[i] = levelOption(fraLevel, i);
         // As wide as indicator and caption: all of it reacts to a click.
         const double width = twips::fromPixels(optLevel[i]->sizeHint().width());
-        twips::place(optLevel[i], 1080, 1320 + i * 600, width, 420);
+        twips::place(optLevel[i], 1080, 1320 + kChanceRoom / 2 + i * 600, width, 420);
     }
     optLevel[0]->setChecked(true);
 
@@ -122,7 +130,11 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     txtScore->setPalette(scorePalette);
     txtScore->setText(QStringLiteral("13 correct Out of 14"));
     txtScore->setAccessibleName(QStringLiteral("Score"));
-    twips::place(txtScore, 240, 480, kPanelWidth - 480, kPanelHeight - 720);
+    twips::place(txtScore, 240, kScoreTop, kPanelWidth - 480, kScoreHeight);
+    txtChance = new ChanceBox(fraScore, look::verdana(8.25));
+    txtChance->setPalette(scorePalette);
+    twips::place(txtChance, 240, kChanceTop, kPanelWidth - 480, kPanelHeight - 240 - kChanceTop);
+    txtChance->fitToWholeLines();
     fraScore->hide();
     fraLevel->raise();
 
@@ -156,9 +168,11 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     help = bar.help;
     mkmoney = bar.mkmoney;
     orderTabByScreen(this);
-    // The score text is read, then its Ok: it sits where the level options do.
+    // The score text is read, then the report against chance, then its Ok:
+    // they sit where the level options do.
     setTabOrder(cmdProceed, txtScore);
-    setTabOrder(txtScore, cmdScore);
+    setTabOrder(txtScore, txtChance);
+    setTabOrder(txtChance, cmdScore);
     bindWindowKeys(this, nullptr, nullptr);
 }
 
@@ -208,6 +222,7 @@ void frmPsychicColorTestMain::cmdScore_Click()
         // arrives, and takes a text change in the focused box as no news.
         txtScore->setFocus();
         txtScore->setText(modColorTest::scoreText());
+        txtChance->setText(modColorTest::chanceReport());
         cmdScore->setText(kOkCaption);
     } else {
         bringToFront(fraLevel, {fraLevel, fraScore}, cmdScore);

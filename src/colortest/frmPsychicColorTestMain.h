@@ -13,6 +13,7 @@
 
 #include <array>
 
+class ChanceBox;
 class ClickLabel;
 class QAction;
 class QFrame;
@@ -36,6 +37,7 @@ public:
     std::array<QRadioButton*, 3> optLevel{};
     QGroupBox* fraScore;
     TextBox* txtScore;
+    ChanceBox* txtChance; // the score against luck alone, under the score text
     QPushButton* cmdProceed;
     QPushButton* cmdScore;
     QPushButton* cmdExit;

@@ -5,6 +5,7 @@
 #include "colortest/modColorTest.h"
 
 #include "platform/Draw.h"
+#include "shell/Chance.h"
 #include "shell/Feedback.h"
 
 #include <QStringList>
@@ -96,6 +97,17 @@ QString scoreText(const Counters& correct, const Counters& attempts)
 QString scoreText()
 {
     return scoreText(colorCorrect, colorAttempts);
+}
+
+QString chanceReport(const Counters& correct, const Counters& attempts)
+{
+    return chance::levelsReport(correct, attempts,
+                                {colorCount(Beginner), colorCount(Intermediate), colorCount(Expert)});
+}
+
+QString chanceReport()
+{
+    return chanceReport(colorCorrect, colorAttempts);
 }
 
 int drawColor(int level)

@@ -52,6 +52,10 @@ extern Counters colorAttempts;
 QString scoreText(const Counters& correct, const Counters& attempts);
 QString scoreText(); // from the running counters
 
+// The three levels against luck alone, and all of them together.
+QString chanceReport(const Counters& correct, const Counters& attempts);
+QString chanceReport(); // from the running counters
+
 // The hidden colour for one guess, 1..N, from the program's generator.
 int drawColor(int level);
 

@@ -5,6 +5,7 @@
 #include "symboltest/frmPsychicSymbolTestSelectOption.h"
 
 #include "platform/Platform.h"
+#include "shell/ChanceBox.h"
 #include "shell/ClickLabel.h"
 #include "shell/DialogWindows.h"
 #include "shell/Look.h"
@@ -35,13 +36,19 @@ const QColor kLightPink(255, 192, 255);
 
 // Layout, in twips. Both panels fill the band between the two bars.
 constexpr double kWidth = 7800;
-constexpr double kPanelHeight = 2895;
+// Both panels are taller by the room the report against chance takes under
+// the score text; the level panel keeps its choice in the middle.
+constexpr double kChanceRoom = 780; // the dialog still fits a 768-pixel screen at twice the size
+constexpr double kPanelHeight = 2895 + kChanceRoom;
 constexpr double kBottomBarHeight = 1200;
 constexpr double kHeight = kSymbolTopBarHeight + kPanelHeight + kBottomBarHeight;
 constexpr double kMargin = 240;
 constexpr double kOptionFrameWidth = 3015;
 constexpr double kOkWidth = 1215;
-constexpr double kOkTop = 2340;
+constexpr double kOkTop = 2340 + kChanceRoom;
+constexpr double kLevelTop = kChanceRoom / 2;
+constexpr double kScoreHeight = 1650; // the score text's seven lines
+constexpr double kChanceTop = 120 + kScoreHeight + 60;
 constexpr double kButtonHeight = 375;
 
 QPushButton* makeOkButton(QWidget* parent, const char* name)
@@ -92,13 +99,13 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setWordWrap(true);
     look::setTextColor(Label1, kSymbolNavy);
-    twips::place(Label1, kMargin, 120, kWidth - 2 * kMargin, 495);
+    twips::place(Label1, kMargin, kLevelTop + 120, kWidth - 2 * kMargin, 495);
 
     Frame2 = new QGroupBox(QStringLiteral("Select an Option"), fraSelectoption);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setFont(look::verdana(8.25));
     styleFramedGroup(Frame2, kSymbolPink);
-    twips::place(Frame2, twips::centredLeft(kWidth, kOptionFrameWidth), 720, kOptionFrameWidth, 1455);
+    twips::place(Frame2, twips::centredLeft(kWidth, kOptionFrameWidth), kLevelTop + 720, kOptionFrameWidth, 1455);
     optBeginner = makeOption(Frame2, "optBeginner", "Beginner", 360);
     optIntermediate = makeOption(Frame2, "optIntermediate", "Intermediate", 720);
     optExpert = makeOption(Frame2, "optExpert", "Expert", 1080);
@@ -126,7 +133,7 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     txtTotalScore->setTabChangesFocus(true);
     look::setBackground(txtTotalScore, kSymbolPink);
     look::setTextColor(txtTotalScore, Qt::black);
-    twips::place(txtTotalScore, kMargin, 120, kWidth - 2 * kMargin, 2100);
+    twips::place(txtTotalScore, kMargin, 120, kWidth - 2 * kMargin, kScoreHeight);
     // The box reports the pointer moving over it even with no button down.
     txtTotalScore->viewport()->setMouseTracking(true);
     txtTotalScore->viewport()->installEventFilter(this);
@@ -136,6 +143,12 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     connect(txtTotalScore, &QPlainTextEdit::selectionChanged, this,
             [this] { m_handedOut.remember(txtTotalScore->textCursor().selectedText()); });
     txtTotalScore->installEventFilter(this);
+
+    txtChance = new ChanceBox(fraScore, look::verdana(8.25));
+    look::setBackground(txtChance, kSymbolPink);
+    look::setTextColor(txtChance, Qt::black);
+    twips::place(txtChance, kMargin, kChanceTop, kWidth - 2 * kMargin, kOkTop - 120 - kChanceTop);
+    txtChance->fitToWholeLines();
 
     cmdOkScore = makeOkButton(fraScore, "cmdOkScore");
     connect(cmdOkScore, &QPushButton::clicked, this, [this] { cmdOkScore_Click(); });
@@ -164,6 +177,8 @@ void frmPsychicSymbolTestSelectOption::showScorePanel()
     bringToFront(fraScore, {fraSelectoption, fraScore}, nullptr);
     cmdOk->setDefault(false);
     cmdOkScore->setDefault(true);
+    // Rebuilt with the score, from the same counters.
+    txtChance->setText(modSymbolTest::chanceReport());
     // On the score itself, so a screen reader reads it; Enter still means OK.
     txtTotalScore->setFocus();
 }

@@ -10,6 +10,7 @@
 #include "shell/Form.h"
 #include "symboltest/modSymbolTest.h"
 
+class ChanceBox;
 class ClickLabel;
 class QFrame;
 class QGroupBox;
@@ -35,6 +36,7 @@ public:
 
     QFrame* fraScore;
     QPlainTextEdit* txtTotalScore;
+    ChanceBox* txtChance; // the score against luck alone, under the score text
     QPushButton* cmdOkScore;
 
     QFrame* fraFullBrand;

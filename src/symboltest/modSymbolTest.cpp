@@ -5,6 +5,7 @@
 #include "symboltest/modSymbolTest.h"
 
 #include "platform/Draw.h"
+#include "shell/Chance.h"
 #include "shell/Feedback.h"
 
 #include <QLatin1String>
@@ -80,6 +81,17 @@ QString scoreText(const LevelCounters& correct, const LevelCounters& attempts)
 QString scoreText()
 {
     return scoreText(symbolCorrect, symbolAttempts);
+}
+
+QString chanceReport(const LevelCounters& correct, const LevelCounters& attempts)
+{
+    return chance::levelsReport(correct, attempts,
+                                {symbolsAtLevel(Beginner), symbolsAtLevel(Intermediate), symbolsAtLevel(Expert)});
+}
+
+QString chanceReport()
+{
+    return chanceReport(symbolCorrect, symbolAttempts);
 }
 
 static QString withPlainLineBreaks(QString text)

@@ -61,6 +61,10 @@ QString scoreText(const LevelCounters& correct, const LevelCounters& attempts);
 // The same for the counters as they are now.
 QString scoreText();
 
+// The three levels against luck alone, and all of them together.
+QString chanceReport(const LevelCounters& correct, const LevelCounters& attempts);
+QString chanceReport(); // from the running counters
+
 // What the score box has handed out: the texts its selection held, which is
 // what copying from it or selecting in it puts on the clipboard and the
 // selection. Only the latest few are kept; the last one is the one a copy

@@ -13,6 +13,7 @@
 #include "colortest/frmPsychicColorTestDisplay.h"
 #include "colortest/frmPsychicColorTestMain.h"
 #include "colortest/frmPsychicColorTestResult.h"
+#include "shell/ChanceBox.h"
 #include "shell/ClickLabel.h"
 #include "shell/Form.h"
 #include "shell/TextBox.h"
@@ -229,7 +230,8 @@ private slots:
     }
 
     // Score moves the focus to the score text, described whole for screen
-    // readers without its blank lines; Ok brings the focus back to Score.
+    // readers without its blank lines; Tab goes on to the report against
+    // chance, read whole too, then to Ok; Ok brings the focus back to Score.
     void scorePanelsTakeTheFocus()
     {
         auto pressFocused = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); };
@@ -239,6 +241,17 @@ private slots:
             QVERIFY2(description.count(QStringLiteral("Correct Out Of")) >= 2, qPrintable(description));
             QVERIFY(!description.startsWith(QLatin1Char('\n')));
         };
+        auto tabThroughChance = [](QWidget* window, int lines) {
+            QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+            auto* box = qobject_cast<TextBox*>(window->focusWidget());
+            QVERIFY(box);
+            QCOMPARE(box->objectName(), QStringLiteral("txtChance"));
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
+            QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Against chance"));
+            QCOMPARE(iface->text(QAccessible::Description), box->text());
+            QCOMPARE(box->text().count(QStringLiteral("no attempts yet.")), lines);
+            QTest::keyClick(box, Qt::Key_Tab);
+        };
 
         QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
         frmPsychicCardTestMain& card = frmPsychicCardTestMain::get();
@@ -246,7 +259,7 @@ private slots:
         card.cmdScore->setFocus(Qt::TabFocusReason);
         pressFocused();
         checkScoreText(card.txtScore);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        tabThroughChance(&card, 3);
         QCOMPARE(QApplication::focusWidget(), card.cmdScore);
         pressFocused();
         QCOMPARE(QApplication::focusWidget(), card.cmdScore);
@@ -259,7 +272,8 @@ private slots:
         pressFocused();
         // One line per level at the colour test: three lines in all.
         checkScoreText(color.txtScore);
-        color.cmdScore->setFocus(Qt::TabFocusReason);
+        tabThroughChance(&color, 4);
+        QCOMPARE(QApplication::focusWidget(), color.cmdScore);
         pressFocused();
         QCOMPARE(QApplication::focusWidget(), color.cmdScore);
 
@@ -275,6 +289,8 @@ private slots:
             auto* dialog = dynamic_cast<frmPsychicSymbolTestSelectOption*>(w);
             QVERIFY(dialog);
             checkScoreText(dialog->txtTotalScore);
+            tabThroughChance(dialog, 4);
+            QCOMPARE(dialog->focusWidget(), dialog->cmdOkScore);
             read = true;
         });
         pressFocused();
@@ -294,8 +310,8 @@ private slots:
         QTest::newRow("card home") << 0 << QStringList{"Label61",      "cmdPickCards", "cmdRightCard", "cmdScore",
                                                        "lblFullBrand", "lblCobrand",   "cmdExit"};
         // The score text, then its Ok.
-        QTest::newRow("card home, score")
-            << 1 << QStringList{"Label61", "txtScore", "cmdScore", "lblFullBrand", "lblCobrand", "cmdExit"};
+        QTest::newRow("card home, score") << 1 << QStringList{"Label61",      "txtScore",   "txtChance", "cmdScore",
+                                                              "lblFullBrand", "lblCobrand", "cmdExit"};
         QTest::newRow("card play, colour cards")
             << 2
             << QStringList{"Label61", "cmdBlackCard", "cmdRedCard", "lblFullBrand", "lblCobrand", "cmdBack", "cmdExit"};
@@ -307,7 +323,7 @@ private slots:
         QTest::newRow("colour home") << 4
                                      << QStringList{"Label61", "optLevel_0", "cmdProceed", "cmdScore"} + colorLinks;
         QTest::newRow("colour home, score")
-            << 5 << QStringList{"Label61", "cmdProceed", "txtScore", "cmdScore"} + colorLinks;
+            << 5 << QStringList{"Label61", "cmdProceed", "txtScore", "txtChance", "cmdScore"} + colorLinks;
         QStringList colors = {"Label61"};
         for (int i = 0; i < 5; ++i)
             colors << QStringLiteral("cmdBeginner_%1").arg(i);

@@ -6,14 +6,17 @@
 // so that a window dropping its call is caught: where each test window is
 // placed at load, which windows run the update reminder, the card welcome
 // line behind the play window, Esc, Enter and the Exit mnemonic of each
-// window, the underline of the welcome labels, and how the small modal
-// windows sit.
+// window, the underline of the welcome labels, how the small modal windows
+// sit, and the report against chance beside each score.
 #include "app/Startup.h"
 #include "app/frmMDI.h"
 #include "cardtest/frmPsychicCardTestDisplay.h"
 #include "cardtest/frmPsychicCardTestMain.h"
+#include "cardtest/modCardTest.h"
 #include "colortest/frmPsychicColorTestDisplay.h"
 #include "colortest/frmPsychicColorTestMain.h"
+#include "colortest/modColorTest.h"
+#include "shell/ChanceBox.h"
 #include "shell/ClickLabel.h"
 #include "shell/Form.h"
 #include "shell/Panel.h"
@@ -21,6 +24,7 @@
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
 #include "support/Modal.h"
+#include "symboltest/SymbolControls.h"
 #include "symboltest/frmPsychicSymbolTestMain.h"
 #include "symboltest/frmPsychicSymbolTestSelectOption.h"
 #include "symboltest/modSymbolTest.h"
@@ -51,6 +55,9 @@ struct Opened {
 };
 using Opener = std::function<Opened(frmMDI&)>;
 using ModalOpener = std::function<void(frmMDI&)>;
+// Opens a score view and returns its score text and its report against chance.
+using ScoreView = std::function<std::pair<QString, QString>(frmMDI&)>;
+using ScoreTextOf = std::function<QString()>;
 
 template <typename T>
 Opened opened()
@@ -132,6 +139,8 @@ void addEveryTestWindow()
 
 Q_DECLARE_METATYPE(Opener)
 Q_DECLARE_METATYPE(ModalOpener)
+Q_DECLARE_METATYPE(ScoreView)
+Q_DECLARE_METATYPE(ScoreTextOf)
 
 class TestWiring : public QObject {
     Q_OBJECT
@@ -415,6 +424,91 @@ private slots:
                  qPrintable(QStringLiteral("%1,%2 off").arg(offCentre.x()).arg(offCentre.y())));
         QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QVERIFY(cameBack);
+    }
+
+    // Each score view reports its own counters against chance, rebuilt with
+    // the score after a guess; the score text is what it always was. The
+    // card guess is a click on one of two positions showing the three of
+    // spades: two chances in eight.
+    void scoreViewsReportAgainstChance_data()
+    {
+        QTest::addColumn<ModalOpener>("rightGuess");
+        QTest::addColumn<ScoreView>("score");
+        QTest::addColumn<ScoreTextOf>("scoreText");
+        QTest::addColumn<QString>("line");
+        const auto cardScore = [](frmMDI& mdi) {
+            cardHome(mdi);
+            frmPsychicCardTestMain& home = frmPsychicCardTestMain::get();
+            click(home.cmdScore);
+            return std::make_pair(home.txtScore->text(), home.txtChance->text());
+        };
+        QTest::newRow("card") << ModalOpener([this](frmMDI& mdi) {
+            cardRightCardGame(mdi);
+            frmPsychicCardTestMain::get().Timer1->stop(); // its colours would take the scripted draw
+            modCardTest::dealtCards[6] = modCardTest::dealtCards[7] = 42;
+            fake->random->script = {rFor(8, 8)}; // chosen position 7
+            const modal::Answer feedback(QStringLiteral("TRY AGAIN"));
+            click(frmPsychicCardTestDisplay::get().picCard[6]);
+        }) << ScoreView(cardScore)
+                              << ScoreTextOf([] { return modCardTest::scoreText(); })
+                              << QStringLiteral("Pick The Right Card: 1 of 1 right (100%); chance expects 0.25 (25%); "
+                                                "luck alone does this well or better 25% of the time.");
+        QTest::newRow("color") << ModalOpener([this](frmMDI& mdi) {
+            colorPlay(Intermediate)(mdi);
+            fake->random->script = {rFor(3, 10)};
+            const modal::Answer feedback(QStringLiteral("TRY AGAIN"));
+            click(frmPsychicColorTestDisplay::get().cmdIntermediate[2]);
+        }) << ScoreView([](frmMDI& mdi) {
+            colorHome(mdi);
+            frmPsychicColorTestMain& home = frmPsychicColorTestMain::get();
+            click(home.cmdScore);
+            return std::make_pair(home.txtScore->text(), home.txtChance->text());
+        }) << ScoreTextOf([] { return modColorTest::scoreText(); })
+                               << QStringLiteral("Intermediate: 1 of 1 right (100%); chance expects 0.1 (10%); luck "
+                                                 "alone does this well or better 10% of the time.");
+        QTest::newRow("symbol") << ModalOpener([this](frmMDI& mdi) {
+            symbolPlay(Expert)(mdi);
+            fake->random->script = {rFor(4, 10)};
+            const modal::Answer feedback(QStringLiteral("TRY AGAIN"));
+            click(frmPsychicSymbolTestMain::get().picExpert[3]);
+        }) << ScoreView([](frmMDI& mdi) {
+            symbolPlay(Beginner)(mdi);
+            std::pair<QString, QString> texts;
+            const modal::Answer score(QStringLiteral("cmdOkScore"), [&texts](QWidget* w) {
+                auto* options = dynamic_cast<frmPsychicSymbolTestSelectOption*>(w);
+                Q_ASSERT(options);
+                texts = {options->txtTotalScore->toPlainText(), options->txtChance->text()};
+            });
+            click(frmPsychicSymbolTestMain::get().cmdScore);
+            return texts;
+        }) << ScoreTextOf([] { return modSymbolTest::scoreText(); })
+                                << QStringLiteral("Expert: 1 of 1 right (100%); chance expects 0.1 (10%); luck alone "
+                                                  "does this well or better 10% of the time.");
+    }
+    void scoreViewsReportAgainstChance()
+    {
+        QFETCH(ModalOpener, rightGuess);
+        QFETCH(ScoreView, score);
+        QFETCH(ScoreTextOf, scoreText);
+        QFETCH(QString, line);
+        modCardTest::cardCorrect = modCardTest::cardAttempts = {};
+        modCardTest::cardTwoInEight = 0;
+        modColorTest::colorCorrect = modColorTest::colorAttempts = {};
+        modSymbolTest::symbolCorrect = modSymbolTest::symbolAttempts = {};
+        openMain();
+
+        const auto before = score(*mdi);
+        QCOMPARE(before.second.count(QStringLiteral(": no attempts yet.")), before.second.count(QLatin1Char('\n')) + 1);
+        rightGuess(*mdi);
+        const auto after = score(*mdi);
+        const auto lf = [](QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); };
+        QCOMPARE(lf(after.first), lf(scoreText()));
+        QCOMPARE(after.first.count(QStringLiteral("1 Correct Out Of 1")), 1);
+        const QStringList lines = after.second.split(QLatin1Char('\n'));
+        QVERIFY2(lines.contains(line), qPrintable(after.second));
+        // The whole test's line agrees, the other lines still have nothing.
+        QVERIFY2(lines.last().endsWith(line.mid(line.indexOf(QLatin1Char(':')))), qPrintable(lines.last()));
+        QCOMPARE(after.second.count(QStringLiteral(": no attempts yet.")), lines.size() - 2);
     }
 };
 

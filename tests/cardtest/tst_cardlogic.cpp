@@ -28,6 +28,7 @@ private slots:
     {
         cardCorrect = {};
         cardAttempts = {};
+        cardTwoInEight = 0;
         dealtCards = {};
     }
 
@@ -138,6 +139,30 @@ private slots:
         QCOMPARE(cardName(cardOfIMGCards(14)), QStringLiteral("Ace of Spades"));
         QCOMPARE(cardName(cardOfIMGCards(39)), QStringLiteral("King of Diamonds"));
         QCOMPARE(cardName(cardOfIMGCards(40)), QStringLiteral("Ace of Hearts"));
+    }
+
+    // A click on position 6 or 7 while both show the three of spades has two
+    // chances in eight, and is recorded so; only while attempts still count.
+    void rightCardGuessesRecordTheirChance()
+    {
+        dealtCards = {3, 8, 14, 20, 27, 31, 42, 42, 0};
+        QCOMPARE(rightCardChances(dealtCards, 6), 2);
+        QCOMPARE(rightCardChances(dealtCards, 7), 2);
+        QCOMPARE(rightCardChances(dealtCards, 5), 1);
+        countRightCardGuess(6, true);
+        countRightCardGuess(7, false);
+        countRightCardGuess(0, false);
+        dealtCards[6] = 41;
+        QCOMPARE(rightCardChances(dealtCards, 6), 1);
+        countRightCardGuess(6, true);
+        QCOMPARE(cardTwoInEight, qint16(2));
+        QCOMPARE(cardAttempts[kRightCardSlot], qint16(4));
+        QCOMPARE(cardCorrect[kRightCardSlot], qint16(2));
+
+        dealtCards[6] = 42;
+        cardAttempts[kRightCardSlot] = 32767;
+        countRightCardGuess(6, true);
+        QCOMPARE(cardTwoInEight, qint16(2));
     }
 
     void countersSaturate()
