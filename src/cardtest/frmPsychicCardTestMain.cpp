@@ -26,8 +26,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <tuple>
-
 namespace {
 
 const QColor kScoreBack(255, 224, 192);
@@ -82,11 +80,9 @@ frmPsychicCardTestMain::frmPsychicCardTestMain()
 
 void frmPsychicCardTestMain::buildTopAndBottom()
 {
-    const CardStrips strips = buildCardStrips(this, kCardPanelLeft, kPanelWidth, 720, kMainTop + kMainHeight + 60, 660);
-    std::tie(Frame2, Label61, Frame5, lblFullBrand, lblCobrand) = strips.parts();
     // Four lines of the small type: the links take the strip's full height,
     // or the last line loses its descenders.
-    placeCardLinks(strips, 0, 3600, 660);
+    buildCardStrips(this, {kPanelWidth, 720, kMainTop + kMainHeight + 60, 660, 0, 3600, 660});
 
     cmdExit = makeButton(Frame5, "cmdExit", QStringLiteral("&Exit"), look::verdana(8.25), look::kGrey);
     twips::place(cmdExit, 7560, 120, 1215, 420);
@@ -197,7 +193,6 @@ void frmPsychicCardTestMain::Form_Load()
 void frmPsychicCardTestMain::Form_Unload()
 {
     Timer1->stop();
-    showWelcomePanel();
 }
 
 void frmPsychicCardTestMain::placeWelcomeLine()
@@ -279,7 +274,6 @@ void frmPsychicCardTestMain::cmdRightCard_Click()
     play.bringRightCardGameToFront();
     hideWindow();
     play.showWindow();
-    hideWelcomePanel();
 }
 
 void frmPsychicCardTestMain::cmdScore_Click()

@@ -51,7 +51,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void Form_Unload() override;
 
 private:
     void cmdProceed_Click();

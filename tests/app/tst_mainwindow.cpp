@@ -6,6 +6,7 @@
 // and its links, the launchers, menu merging and the activation guard.
 #include "BuildInfo.h"
 #include "app/Startup.h"
+#include "app/TestCatalogue.h"
 #include "app/frmMDI.h"
 #include "cardtest/frmPsychicCardTestMain.h"
 #include "colortest/frmPsychicColorTestMain.h"
@@ -150,6 +151,54 @@ private slots:
         // The links themselves respond to a click.
         QTest::mouseClick(mdi->lblCaption[3], Qt::LeftButton);
         QVERIFY(frmPsychicCardTestMain::isLoaded());
+    }
+
+    // A test window only shows and hides itself: the panel follows.
+    void welcomePanelFollowsTheTestWindows()
+    {
+        openMain();
+        frmA& a = frmA::get();
+        a.showWindow();
+        QVERIFY(!mdi->isWelcomePanelVisible());
+        frmB::get().showWindow(); // moving between a test's own windows
+        a.hideWindow();
+        QVERIFY(!mdi->isWelcomePanelVisible());
+        frmB::unloadIfLoaded(); // a hidden window left loaded is not open
+        QVERIFY(mdi->isWelcomePanelVisible());
+        a.showWindow();
+        mdi->showMinimized(); // hidden with the main window, still open
+        QVERIFY(!mdi->isWelcomePanelVisible());
+        mdi->showMaximized();
+        a.unload();
+        QVERIFY(mdi->isWelcomePanelVisible());
+    }
+
+    void catalogueFaultsAreFound_data()
+    {
+        QTest::addColumn<QList<int>>("indices");
+        QTest::addColumn<bool>("launches");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("as shipped") << QList<int>{1, 2, 0} << true << QString();
+        QTest::newRow("a gap") << QList<int>{1, 3, 0} << true
+                               << QStringLiteral("Psychic Symbol Test: launcher index 3 is not between 0 and 2");
+        QTest::newRow("a repeat") << QList<int>{1, 1, 0} << true
+                                  << QStringLiteral("Psychic Symbol Test: launcher index 1 is taken");
+        QTest::newRow("negative") << QList<int>{-1, 2, 0} << true
+                                  << QStringLiteral("Psychic Color Test: launcher index -1 is not between 0 and 2");
+        QTest::newRow("no opener") << QList<int>{1, 2, 0} << false
+                                   << QStringLiteral("Psychic Color Test: a part is missing");
+    }
+    void catalogueFaultsAreFound()
+    {
+        QFETCH(QList<int>, indices);
+        QFETCH(bool, launches);
+        QFETCH(QString, fault);
+        std::vector<TestEntry> rows = testCatalogue();
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            rows[i].index = indices.at(static_cast<qsizetype>(i));
+        if (!launches)
+            rows.front().launch = nullptr;
+        QCOMPARE(catalogueFault(rows), fault);
     }
 
     void linkStaysUnderlinedUntilThePointerIsOverTheBarePanel()
