@@ -39,8 +39,8 @@ public:
     ClickLabel* lblQuorvaneBanner;
     QWidget* Picture1;
     QWidget* picButtonContainer;
-    // By index, as the test catalogue numbers them (0 card, 1 color, 2 symbol);
-    // the screen shows them in catalogue order, each with its icon.
+    // By launcher index, as the test catalogue numbers them; the screen
+    // shows them in catalogue order, each with its icon.
     std::vector<QPushButton*> cmdSelectOption;
     Panel* picMain;
     // 0 to 2 plain welcome text, then one link per test.

@@ -46,8 +46,7 @@ const char* const kIntroText =
     "Welcome to Sorvek Psychic Card Test. Psychic abilities exists within all of us. But some people are more "
     "accustomed and tuned with these inborn abilities as compared to others. Sorvek Psychic Card Test Software is "
     "such a tool that helps you test your inborn psychic skills. It is a completely free psychic test program.";
-// Each game button announces its own game.
-// Both game buttons invite with the same words, as they always have.
+// Both game buttons invite with the same words on hover, as they always have.
 const char* const kPickCardsCaption = "Click To Play Pick The Right Card";
 const char* const kRightCardCaption = "Click To Play Pick The Right Card";
 const char* const kScoreCaption = "Score";

@@ -178,8 +178,7 @@ bool frmPsychicSymbolTestSelectOption::isScorePanelInFront() const
 
 void frmPsychicSymbolTestSelectOption::setScoreText(const QString& text)
 {
-    txtTotalScore->setPlainText(text);
-    makeReadableWhole(txtTotalScore);
+    txtTotalScore->setText(text);
 }
 
 void frmPsychicSymbolTestSelectOption::cmdOk_Click()

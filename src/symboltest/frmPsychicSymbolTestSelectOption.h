@@ -14,9 +14,9 @@ class ClickLabel;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class TextBox;
 
 class frmPsychicSymbolTestSelectOption : public Form<frmPsychicSymbolTestSelectOption, QDialog> {
 public:
@@ -34,7 +34,7 @@ public:
     QPushButton* cmdOk;
 
     QFrame* fraScore;
-    QPlainTextEdit* txtTotalScore;
+    TextBox* txtTotalScore;
     QPushButton* cmdOkScore;
 
     QFrame* fraFullBrand;

@@ -16,6 +16,7 @@
 #include "shell/StandardMenus.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
+#include "support/MainWindowFixture.h"
 #include "support/Modal.h"
 
 #include <QAction>
@@ -54,28 +55,12 @@ bool underlined(QWidget* w)
 
 } // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject, public MainWindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> fake;
-    std::unique_ptr<frmMDI> mdi;
-
-    void openMain()
-    {
-        mdi.reset(startUp());
-        QVERIFY(mdi);
-        QVERIFY(QTest::qWaitForWindowExposed(mdi.get()));
-    }
-
 private slots:
-    void init() { fake = std::make_unique<FakePlatform>(); }
-    void cleanup()
-    {
-        CloseAllAndEnd();
-        mdi.reset();
-        QVERIFY(modal::leftoverTopLevels().isEmpty());
-        fake.reset();
-    }
+    void init() { useFakeDesktop(); }
+    void cleanup() { endMainWindow(); }
 
     void secondInstanceIsRefusedAndNothingElseRuns()
     {
@@ -93,7 +78,7 @@ private slots:
 
     void firstStartSeedsStoresTheDateAndShowsTheMainWindow()
     {
-        openMain();
+        startMainWindow();
         QCOMPARE(fake->random->seeds, 1);
         QVERIFY(fake->messageBoxes->shown.isEmpty());
         QVERIFY(fake->settings->values.contains("Settings/Duration"));
@@ -113,7 +98,7 @@ private slots:
 
     void launchersReplaceOpenTestWindows()
     {
-        openMain();
+        startMainWindow();
         QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
         QVERIFY(frmPsychicCardTestMain::isLoaded());
         QVERIFY(frmPsychicCardTestMain::get().isWindowVisible());
@@ -136,7 +121,7 @@ private slots:
 
     void welcomeTextClosesTestsAndKeepsThePanel()
     {
-        openMain();
+        startMainWindow();
         mdi->lblCaption_Click(3);
         QVERIFY(frmPsychicCardTestMain::isLoaded());
         QVERIFY(!mdi->picMain->isVisible());
@@ -156,7 +141,7 @@ private slots:
     // A test window only shows and hides itself: the panel follows.
     void welcomePanelFollowsTheTestWindows()
     {
-        openMain();
+        startMainWindow();
         frmA& a = frmA::get();
         a.showWindow();
         QVERIFY(!mdi->isWelcomePanelVisible());
@@ -203,7 +188,7 @@ private slots:
 
     void linkStaysUnderlinedUntilThePointerIsOverTheBarePanel()
     {
-        openMain();
+        startMainWindow();
         ClickLabel* color = mdi->lblCaption[4];
         QTest::mouseMove(color, color->rect().center());
         QTRY_VERIFY(underlined(color));
@@ -218,7 +203,7 @@ private slots:
 
     void placementFollowsTheScreenWidth()
     {
-        openMain();
+        startMainWindow();
         const double W = twips::screenWidth();
         QCOMPARE(mdi->cmdMdiExit->x(), twips::toPixels(twips::rightAlignedLeft(W, 1335, 120)));
         for (ClickLabel* label : mdi->lblCaption)
@@ -229,7 +214,7 @@ private slots:
 
     void everyLinkAndMenuCommandOpensItsPage()
     {
-        openMain();
+        startMainWindow();
         QTest::mouseClick(mdi->Picture6, Qt::LeftButton, {}, QPoint(3, 3));
         QTest::mouseClick(mdi->lblQuorvaneBanner, Qt::LeftButton);
         QTest::mouseClick(mdi->Label7, Qt::LeftButton);
@@ -245,21 +230,21 @@ private slots:
 
     void closingTheMainWindowEndsWithoutAsking()
     {
-        openMain();
+        startMainWindow();
         QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
         QTest::mouseClick(mdi->cmdMdiExit, Qt::LeftButton);
         QCOMPARE(fake->process->ends, 1);
         QVERIFY(FormBase::loadedForms().isEmpty());
         QVERIFY(fake->messageBoxes->shown.isEmpty());
 
-        openMain();
+        startMainWindow();
         mdi->mnuExit->trigger();
         QCOMPARE(fake->process->ends, 2);
     }
 
     void activeChildMenusReplaceTheMainMenus()
     {
-        openMain();
+        startMainWindow();
         frmA& a = frmA::get();
         a.showWindow();
         QTRY_COMPARE(mdi->menuBar()->actions(), a.menuBarActions());
@@ -270,7 +255,7 @@ private slots:
 
     void activationRunsOncePerChangeOfActiveChild()
     {
-        openMain();
+        startMainWindow();
         frmA::activations = frmB::activations = 0;
         frmA& a = frmA::get();
         frmB& b = frmB::get();
@@ -297,7 +282,7 @@ private slots:
 
     void firstFocusAndTabFollowTheScreen()
     {
-        openMain();
+        startMainWindow();
         QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
         QCOMPARE(QApplication::focusWidget(), mdi->cmdSelectOption[1]); // the leftmost launcher
         QStringList order;
@@ -311,7 +296,7 @@ private slots:
 
     void enterPressesTheFocusedLauncher()
     {
-        openMain();
+        startMainWindow();
         QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -323,7 +308,7 @@ private slots:
 
     void ctrlTabAndCtrlF6MoveBetweenOpenWindows()
     {
-        openMain();
+        startMainWindow();
         QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
         frmA& a = frmA::get();
         frmB& b = frmB::get();
@@ -349,7 +334,7 @@ private slots:
     // window's: while a test window is active, Alt+E is that window's.
     void mainWindowMnemonicsAnswerOnlyWithoutATestWindow()
     {
-        openMain();
+        startMainWindow();
         QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
         QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
         frmPsychicCardTestMain& card = frmPsychicCardTestMain::get();
