@@ -163,24 +163,23 @@ private slots:
         QTest::addColumn<QList<int>>("indices");
         QTest::addColumn<bool>("launches");
         QTest::addColumn<QString>("fault");
-        QTest::newRow("as shipped") << QList<int>{1, 2, 0} << true << QString();
+        QTest::newRow("each once") << QList<int>{1, 2, 0} << true << QString();
         QTest::newRow("a gap") << QList<int>{1, 3, 0} << true
-                               << QStringLiteral("Psychic Symbol Test: launcher index 3 is not between 0 and 2");
-        QTest::newRow("a repeat") << QList<int>{1, 1, 0} << true
-                                  << QStringLiteral("Psychic Symbol Test: launcher index 1 is taken");
+                               << QStringLiteral("B: launcher index 3 is not between 0 and 2");
+        QTest::newRow("a repeat") << QList<int>{1, 1, 0} << true << QStringLiteral("B: launcher index 1 is taken");
         QTest::newRow("negative") << QList<int>{-1, 2, 0} << true
-                                  << QStringLiteral("Psychic Color Test: launcher index -1 is not between 0 and 2");
-        QTest::newRow("no opener") << QList<int>{1, 2, 0} << false
-                                   << QStringLiteral("Psychic Color Test: a part is missing");
+                                  << QStringLiteral("A: launcher index -1 is not between 0 and 2");
+        QTest::newRow("no opener") << QList<int>{1, 2, 0} << false << QStringLiteral("A: a part is missing");
     }
     void catalogueFaultsAreFound()
     {
         QFETCH(QList<int>, indices);
         QFETCH(bool, launches);
         QFETCH(QString, fault);
-        std::vector<TestEntry> rows = testCatalogue();
+        const char* const names[] = {"A", "B", "C"};
+        std::vector<TestEntry> rows(3, testCatalogue().front());
         for (std::size_t i = 0; i < rows.size(); ++i)
-            rows[i].index = indices.at(static_cast<qsizetype>(i));
+            rows[i].launcher(indices.at(static_cast<qsizetype>(i)), names[i]);
         if (!launches)
             rows.front().launch = nullptr;
         QCOMPARE(catalogueFault(rows), fault);
