@@ -4,9 +4,7 @@
 
 #include "colortest/ColorTestLook.h"
 
-#include "shell/ClickLabel.h"
 #include "shell/Look.h"
-#include "shell/StandardMenus.h"
 #include "shell/Twips.h"
 #include "shell/Widgets.h"
 

@@ -14,7 +14,6 @@
 
 #include <utility>
 
-class ClickLabel;
 class QFrame;
 class QLabel;
 class QWidget;

@@ -5,9 +5,7 @@
 #include "symboltest/SymbolControls.h"
 
 #include "images/PictureStore.h"
-#include "shell/ClickLabel.h"
 #include "shell/Look.h"
-#include "shell/StandardMenus.h"
 #include "shell/Twips.h"
 #include "shell/Widgets.h"
 

@@ -14,7 +14,6 @@
 
 #include <utility>
 
-class ClickLabel;
 class QGroupBox;
 
 // What both symbol test windows share: their pink and navy, and the height

@@ -8,7 +8,6 @@
 #include "shell/ClickLabel.h"
 #include "shell/DialogWindows.h"
 #include "shell/Look.h"
-#include "shell/StandardMenus.h"
 #include "shell/TextBox.h"
 #include "shell/Widgets.h"
 #include "symboltest/SymbolControls.h"
