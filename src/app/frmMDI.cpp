@@ -28,6 +28,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QColor kLavender(192, 192, 255);
@@ -109,12 +111,10 @@ void frmMDI::buildBars()
     Picture6->setFixedHeight(twips::toPixels(kBannerBarHeight));
     connect(Picture6, &Panel::clicked, this, [] { OpenHomePage(); });
 
-    lblQuorvaneBanner = new ClickLabel(QString::fromUtf8(kForumBannerText), Picture6);
-    lblQuorvaneBanner->setObjectName(QStringLiteral("lblQuorvaneBanner"));
+    lblQuorvaneBanner = makeForumLink(Picture6, "lblQuorvaneBanner");
     lblQuorvaneBanner->setFont(look::verdana(8.25));
     lblQuorvaneBanner->setAlignment(Qt::AlignCenter);
     look::setTextColor(lblQuorvaneBanner, Qt::black);
-    connect(lblQuorvaneBanner, &ClickLabel::clicked, this, [] { OpenHomePage(); });
 
     Picture1 = new QWidget(central);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -140,14 +140,12 @@ void frmMDI::buildBars()
         icon->setAlignment(Qt::AlignCenter);
         twips::place(icon, left - kIconOffset, kIconTop, kIconSize, kIconSize);
 
-        auto* button = new QPushButton(QString::fromLatin1(test.caption), picButtonContainer);
-        button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(test.index));
-        button->setFont(look::verdana(8.25));
-        look::setButtonFace(button, look::kLightGrey);
+        QPushButton* button = makeButton(picButtonContainer, QStringLiteral("cmdSelectOption_%1").arg(test.index),
+                                         QString::fromLatin1(test.caption), look::verdana(8.25), look::kLightGrey);
         twips::place(button, left, kLauncherTop, kLauncherWidth, kLauncherHeight);
         const int index = test.index;
         connect(button, &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(index); });
-        cmdSelectOption[static_cast<std::size_t>(index)] = button;
+        cmdSelectOption.at(static_cast<std::size_t>(index)) = button;
         // Tab follows the screen, not the index.
         if (previous)
             setTabOrder(previous, button);
@@ -156,7 +154,7 @@ void frmMDI::buildBars()
 
     buildWelcomePanel();
     picMain->setParent(central);
-    setTabOrder(previous, lblCaption[static_cast<std::size_t>(tests.front().linkIndex)]);
+    setTabOrder(previous, lblCaption.at(static_cast<std::size_t>(linkIndexOf(tests.front()))));
 
     mdiArea = new QMdiArea(central);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
@@ -164,28 +162,20 @@ void frmMDI::buildBars()
     mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::onSubWindowActivated);
 
-    PicCoBrand = new QWidget(central);
-    PicCoBrand->setObjectName(QStringLiteral("PicCoBrand"));
-    look::setBackground(PicCoBrand, kLavender);
+    PicCoBrand = makePanel(central, "PicCoBrand", kLavender);
     PicCoBrand->setFixedHeight(twips::toPixels(kBottomBarHeight));
 
-    cmdMdiExit = new QPushButton(QStringLiteral("&Exit"), PicCoBrand);
-    cmdMdiExit->setObjectName(QStringLiteral("cmdMdiExit"));
-    cmdMdiExit->setFont(look::verdana(8.25));
-    look::setButtonFace(cmdMdiExit, look::kLightGrey);
+    cmdMdiExit = makeButton(PicCoBrand, "cmdMdiExit", QStringLiteral("&Exit"), look::verdana(8.25), look::kLightGrey);
     cmdMdiExit->resize(twips::toPixels(kExitWidth), twips::toPixels(495));
     connect(cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
 
-    Label7 = new ClickLabel(QString::fromUtf8(kFullBrandText), PicCoBrand);
-    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7 = makeFullBrandLink(PicCoBrand, "Label7");
     Label7->setFont(look::verdana(8.25));
-    Label7->setWordWrap(true);
     look::setTextColor(Label7, Qt::black);
-    connect(Label7, &ClickLabel::clicked, this, [] { OpenFullyBrandedPage(); });
 
     // Tab follows the screen from the welcome links on: the bottom bar's link,
     // then its Exit on the right.
-    setTabOrder(lblCaption[static_cast<std::size_t>(testCatalogue().back().linkIndex)], Label7);
+    setTabOrder(lblCaption.at(static_cast<std::size_t>(linkIndexOf(tests.back()))), Label7);
     setTabOrder(Label7, cmdMdiExit);
 
     layout->addWidget(Picture6);
@@ -206,6 +196,7 @@ void frmMDI::buildWelcomePanel()
     connect(picMain, &Panel::mouseMoved, this, &frmMDI::picMain_MouseMove);
 
     const std::vector<TestEntry>& tests = testCatalogue();
+    static_assert(kPlainCaptions.size() == kPlainWelcomeLines);
     lblCaption.assign(kPlainCaptions.size() + tests.size(), nullptr);
     auto add = [this](int index, const QString& text, const QColor& color, double points, double top, bool link) {
         auto* label = new ClickLabel(text, picMain);
@@ -224,7 +215,7 @@ void frmMDI::buildWelcomePanel()
         }
         connect(label, &ClickLabel::clicked, this, [this, index] { lblCaption_Click(index); });
         connect(label, &ClickLabel::mouseMoved, this, [this, index] { lblCaption_MouseMove(index); });
-        lblCaption[static_cast<std::size_t>(index)] = label;
+        lblCaption.at(static_cast<std::size_t>(index)) = label;
         return label;
     };
     for (std::size_t i = 0; i < kPlainCaptions.size(); ++i) {
@@ -235,7 +226,7 @@ void frmMDI::buildWelcomePanel()
     QWidget* previous = nullptr;
     for (const TestEntry& test : tests) {
         ClickLabel* link =
-            add(test.linkIndex, QString::fromLatin1(test.caption), test.linkColor, kLinkPoints, test.linkTop, true);
+            add(linkIndexOf(test), QString::fromLatin1(test.caption), test.linkColor, kLinkPoints, test.linkTop, true);
         if (previous)
             setTabOrder(previous, link);
         previous = link;
@@ -286,7 +277,7 @@ void frmMDI::MDIForm_Unload()
 
 QPushButton* frmMDI::firstLauncher() const
 {
-    return cmdSelectOption[static_cast<std::size_t>(testCatalogue().front().index)];
+    return cmdSelectOption.at(static_cast<std::size_t>(testCatalogue().front().index));
 }
 
 void frmMDI::cmdSelectOption_Click(int index)
@@ -310,9 +301,10 @@ void frmMDI::lblCaption_MouseMove(int index)
 {
     if (!testByLink(index))
         return; // plain text never underlines
-    QFont f = lblCaption[index]->font();
+    ClickLabel* link = lblCaption.at(static_cast<std::size_t>(index));
+    QFont f = link->font();
     f.setUnderline(true);
-    lblCaption[index]->setFont(f);
+    link->setFont(f);
 }
 
 void frmMDI::picMain_MouseMove()
@@ -367,6 +359,17 @@ void frmMDI::setWelcomePanelVisible(bool visible)
     });
 }
 
+void frmMDI::followTestWindows()
+{
+    // A window hidden because this one is (minimised, closing) is still open.
+    const QList<QMdiSubWindow*> windows = mdiArea->subWindowList();
+    const bool testOpen =
+        std::any_of(windows.begin(), windows.end(), [](const QMdiSubWindow* sub) { return !sub->isHidden(); });
+    if (testOpen == picMain->isHidden())
+        return;
+    setWelcomePanelVisible(!testOpen);
+}
+
 bool frmMDI::isWelcomePanelVisible() const
 {
     return !picMain->isHidden();
@@ -378,8 +381,10 @@ bool frmMDI::eventFilter(QObject* watched, QEvent* event)
     // is seen, so that its keys are its own from the first press.
     if (event->type() == QEvent::Show)
         updateMenuBar();
-    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+        followTestWindows();
         scheduleMenuUpdate();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 class ClickLabel;
+class QFrame;
 class Panel;
 class QAction;
 class QLabel;
@@ -29,20 +30,22 @@ public:
 
     // MdiHost
     QMdiSubWindow* adopt(QWidget* window) override;
-    void setWelcomePanelVisible(bool visible) override;
-    bool isWelcomePanelVisible() const override;
+
+    // The welcome panel shows whenever no test window is open: the main
+    // window follows its test windows' showing and hiding.
+    bool isWelcomePanelVisible() const;
 
     Panel* Picture6;
     ClickLabel* lblQuorvaneBanner;
     QWidget* Picture1;
     QWidget* picButtonContainer;
-    // By index, as the test catalogue numbers them (0 card, 1 color, 2 symbol);
-    // the screen shows them in catalogue order, each with its icon.
+    // By launcher index, as the test catalogue numbers them; the screen
+    // shows them in catalogue order, each with its icon.
     std::vector<QPushButton*> cmdSelectOption;
     Panel* picMain;
     // 0 to 2 plain welcome text, then one link per test.
     std::vector<ClickLabel*> lblCaption;
-    QWidget* PicCoBrand;
+    QFrame* PicCoBrand;
     QPushButton* cmdMdiExit;
     ClickLabel* Label7;
     QMdiArea* mdiArea;
@@ -78,6 +81,8 @@ private:
     void setOwnShortcutsEnabled(bool enabled);
     void buildWindowSwitching();
     void scheduleMenuUpdate();
+    void followTestWindows();
+    void setWelcomePanelVisible(bool visible);
 
     QList<QAction*> m_ownMenuBar;
     QPointer<QMdiSubWindow> m_lastActivated;

@@ -24,8 +24,6 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include <tuple>
-
 namespace {
 
 const QColor kRed(255, 0, 0);
@@ -83,10 +81,7 @@ frmPsychicCardTestDisplay::frmPsychicCardTestDisplay()
 
 void frmPsychicCardTestDisplay::buildTopAndBottom()
 {
-    const CardStrips strips =
-        buildCardStrips(this, kCardPanelLeft, kPanelWidth, 780, kGameTop + kGameHeight + 75, 1050);
-    std::tie(Frame2, Label61, Frame5, lblFullBrand, lblCobrand) = strips.parts();
-    placeCardLinks(strips, 60, 2970, 930);
+    buildCardStrips(this, {kPanelWidth, 780, kGameTop + kGameHeight + 75, 1050, 60, 2970, 930});
 
     cmdBack = makeButton(Frame5, "cmdBack", QStringLiteral("&Back"), look::verdana(8.25), look::kGrey);
     twips::place(cmdBack, 6360, 300, 1215, 450);
@@ -201,11 +196,6 @@ void frmPsychicCardTestDisplay::Form_Load()
     placeCentredAtTop();
 }
 
-void frmPsychicCardTestDisplay::Form_Unload()
-{
-    showWelcomePanel();
-}
-
 void frmPsychicCardTestDisplay::bringColorCardGameToFront()
 {
     bringToFront(fraPicKCards, {fraPicKCards, fraTenRightCard}, cmdExit);
@@ -275,7 +265,6 @@ void frmPsychicCardTestDisplay::cmdBack_Click()
     unload();
     // Only module-level things from here on: this window is on its way out.
     frmPsychicCardTestMain::get().showWindow();
-    hideWelcomePanel();
 }
 
 void frmPsychicCardTestDisplay::mnuFileBack_Click()

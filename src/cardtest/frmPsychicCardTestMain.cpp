@@ -27,8 +27,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <tuple>
-
 namespace {
 
 const QColor kScoreBack(255, 224, 192);
@@ -59,8 +57,7 @@ const char* const kIntroText =
     "Welcome to Sorvek Psychic Card Test. Psychic abilities exists within all of us. But some people are more "
     "accustomed and tuned with these inborn abilities as compared to others. Sorvek Psychic Card Test Software is "
     "such a tool that helps you test your inborn psychic skills. It is a completely free psychic test program.";
-// Each game button announces its own game.
-// Both game buttons invite with the same words, as they always have.
+// Both game buttons invite with the same words on hover, as they always have.
 const char* const kPickCardsCaption = "Click To Play Pick The Right Card";
 const char* const kRightCardCaption = "Click To Play Pick The Right Card";
 const char* const kScoreCaption = "Score";
@@ -93,11 +90,9 @@ frmPsychicCardTestMain::frmPsychicCardTestMain()
 
 void frmPsychicCardTestMain::buildTopAndBottom()
 {
-    const CardStrips strips = buildCardStrips(this, kCardPanelLeft, kPanelWidth, 720, kMainTop + kMainHeight + 60, 660);
-    std::tie(Frame2, Label61, Frame5, lblFullBrand, lblCobrand) = strips.parts();
     // Four lines of the small type: the links take the strip's full height,
     // or the last line loses its descenders.
-    placeCardLinks(strips, 0, 3600, 660);
+    buildCardStrips(this, {kPanelWidth, 720, kMainTop + kMainHeight + 60, 660, 0, 3600, 660});
 
     cmdExit = makeButton(Frame5, "cmdExit", QStringLiteral("&Exit"), look::verdana(8.25), look::kGrey);
     twips::place(cmdExit, 7560, 120, 1215, 420);
@@ -214,7 +209,6 @@ void frmPsychicCardTestMain::Form_Load()
 void frmPsychicCardTestMain::Form_Unload()
 {
     Timer1->stop();
-    showWelcomePanel();
 }
 
 void frmPsychicCardTestMain::placeWelcomeLine()
@@ -296,7 +290,6 @@ void frmPsychicCardTestMain::cmdRightCard_Click()
     play.bringRightCardGameToFront();
     hideWindow();
     play.showWindow();
-    hideWelcomePanel();
 }
 
 void frmPsychicCardTestMain::cmdScore_Click()

@@ -6,11 +6,14 @@
 // Pieces both color test windows are made of: the navy panels, the white
 // strips holding the advertising links, and the light grey buttons.
 
+#include "shell/LinkBars.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
 
-class ClickLabel;
+#include <utility>
+
 class QFrame;
 class QLabel;
 class QWidget;
@@ -24,20 +27,23 @@ const QColor kLinkBlue(0, 0, 160);
 // A navy panel with a thin lighter edge, so it stands out on the navy window.
 QFrame* navyPanel(QWidget* parent, const QString& name);
 
-void styleLink(ClickLabel* link, double points);
-
-struct LinkStrips {
-    QWidget* picBanner;
-    ClickLabel* Label61;
-    QWidget* picLinks;
-    ClickLabel* lblFullBrand;
-    ClickLabel* lblCobrand;
-};
-
 // The white banner strip across the top (the forum link) and the strip
 // across the bottom from linksTop down (the two advertising links), for a
 // window of the given client size in twips.
-LinkStrips buildLinkStrips(QWidget* window, double width, double height, double linksTop);
+std::pair<LinkBar, LinkBar> makeLinkStrips(QWidget* window, double width, double height, double linksTop);
+
+// The same, built into the window's picBanner, Label61, picLinks,
+// lblFullBrand and lblCobrand.
+template <typename Window>
+void buildLinkStrips(Window* window, double width, double height, double linksTop)
+{
+    const auto [banner, links] = makeLinkStrips(window, width, height, linksTop);
+    window->picBanner = banner.bar;
+    window->Label61 = banner.Label61;
+    window->picLinks = links.bar;
+    window->lblFullBrand = links.lblFullBrand;
+    window->lblCobrand = links.lblCobrand;
+}
 
 // A word-wrapped static label in bold Verdana.
 QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, double points, const QColor& color,

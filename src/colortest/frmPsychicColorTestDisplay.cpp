@@ -160,12 +160,7 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     connect(cmdOK, &QPushButton::clicked, this, &frmPsychicColorTestDisplay::cmdOk_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmPsychicColorTestDisplay::cmdExit_Click);
 
-    const LinkStrips strips = buildLinkStrips(this, kWidth, kHeight, kLinksTop);
-    picBanner = strips.picBanner;
-    Label61 = strips.Label61;
-    picLinks = strips.picLinks;
-    lblFullBrand = strips.lblFullBrand;
-    lblCobrand = strips.lblCobrand;
+    buildLinkStrips(this, kWidth, kHeight, kLinksTop);
     // The first panel listed is in front until the home window chooses.
     bringLevelToFront(Beginner);
 
@@ -203,11 +198,6 @@ void frmPsychicColorTestDisplay::Form_Load()
     placeCentredAtTop();
 }
 
-void frmPsychicColorTestDisplay::Form_Unload()
-{
-    showWelcomePanel();
-}
-
 void frmPsychicColorTestDisplay::cmdBeginner_Click(int index)
 {
     guess(Beginner, index);
@@ -241,7 +231,6 @@ void frmPsychicColorTestDisplay::cmdOk_Click()
 {
     unload();
     frmPsychicColorTestMain::get().showWindow();
-    hideWelcomePanel();
 }
 
 void frmPsychicColorTestDisplay::mnuFileBack_Click()

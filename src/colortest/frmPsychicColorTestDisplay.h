@@ -60,7 +60,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void Form_Unload() override;
 
 private:
     void cmdBeginner_Click(int index);

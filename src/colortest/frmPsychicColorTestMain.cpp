@@ -147,12 +147,7 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     cmdExit = makeButton(this, "cmdExit", QStringLiteral("&Exit"), buttonFont(), kButtonFace);
     twips::place(cmdExit, smallLeft + kSmallButtonWidth + kButtonGap, kButtonTop, kSmallButtonWidth, kButtonHeight);
 
-    const LinkStrips strips = buildLinkStrips(this, kWidth, kHeight, kLinksTop);
-    picBanner = strips.picBanner;
-    Label61 = strips.Label61;
-    picLinks = strips.picLinks;
-    lblFullBrand = strips.lblFullBrand;
-    lblCobrand = strips.lblCobrand;
+    buildLinkStrips(this, kWidth, kHeight, kLinksTop);
 
     connect(cmdProceed, &QPushButton::clicked, this, &frmPsychicColorTestMain::cmdProceed_Click);
     connect(cmdScore, &QPushButton::clicked, this, &frmPsychicColorTestMain::cmdScore_Click);
@@ -184,11 +179,6 @@ void frmPsychicColorTestMain::Form_Load()
     optLevel[0]->setFocus();
 }
 
-void frmPsychicColorTestMain::Form_Unload()
-{
-    showWelcomePanel();
-}
-
 int frmPsychicColorTestMain::chosenLevel() const
 {
     for (int i = 0; i < 3; ++i) {
@@ -209,7 +199,6 @@ void frmPsychicColorTestMain::cmdProceed_Click()
     play.bringLevelToFront(level);
     play.showWindow();
     hideWindow();
-    hideWelcomePanel();
 }
 
 void frmPsychicColorTestMain::cmdScore_Click()

@@ -53,7 +53,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void Form_Unload() override;
 
 private:
     void cmdProceed_Click();

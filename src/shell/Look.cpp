@@ -254,9 +254,9 @@ QIcon appIcon()
     return icon;
 }
 
-QPixmap launcherIcon(const QString& name)
+QPixmap launcherIcon(const QString& resource)
 {
-    return renderSvg(QStringLiteral(":/images/icons/%1.svg").arg(name), QSize(32, 32));
+    return renderSvg(resource, QSize(32, 32));
 }
 
 } // namespace look

@@ -41,7 +41,7 @@ QColor ringColor(const QColor& against);
 
 const QCursor& handCursor();
 QIcon appIcon();
-QPixmap launcherIcon(const QString& name); // "color", "symbol", "card"
+QPixmap launcherIcon(const QString& resource); // an SVG picture, drawn 32 x 32
 
 const QColor kLightGrey(192, 192, 192);
 const QColor kGrey(128, 128, 128);

@@ -22,15 +22,3 @@ void MdiHost::setCurrent(MdiHost* host)
 {
     g_host = host;
 }
-
-void showWelcomePanel()
-{
-    if (g_host)
-        g_host->setWelcomePanelVisible(true);
-}
-
-void hideWelcomePanel()
-{
-    if (g_host)
-        g_host->setWelcomePanelVisible(false);
-}

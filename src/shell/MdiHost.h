@@ -3,8 +3,9 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// What a test window needs of the main window: a place in its client area,
-// and the welcome panel whose visibility says that no test window is open.
+// What a test window needs of the main window: a place in its client area.
+// The main window shows its welcome panel by itself once no test window is
+// open, so a test window never asks for it.
 
 #include "shell/Twips.h"
 
@@ -18,13 +19,6 @@ public:
     // Wraps the window in a fixed-size, hidden child window of the client area.
     virtual QMdiSubWindow* adopt(QWidget* window) = 0;
 
-    virtual void setWelcomePanelVisible(bool visible) = 0;
-    virtual bool isWelcomePanelVisible() const = 0;
-
     static MdiHost* current();
     static void setCurrent(MdiHost* host);
 };
-
-// The main window's welcome panel, if there is a main window.
-void showWelcomePanel();
-void hideWelcomePanel();

@@ -105,24 +105,24 @@ QAction* buildMakeMoneyAction(QWidget* owner)
     return action;
 }
 
-static ClickLabel* makeLink(QWidget* parent, const char* text, const char* name, void (*open)())
+static ClickLabel* makeLink(QWidget* parent, const char* text, QAnyStringView name, void (*open)())
 {
     auto* label = new ClickLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
+    label->setObjectName(name.toString());
     label->setWordWrap(true);
     QObject::connect(label, &ClickLabel::clicked, label, [open] { open(); });
     return label;
 }
 
-ClickLabel* makeLabel61(QWidget* parent)
+ClickLabel* makeForumLink(QWidget* parent, QAnyStringView name)
 {
-    return makeLink(parent, kForumBannerText, "Label61", OpenHomePage);
+    return makeLink(parent, kForumBannerText, name, OpenHomePage);
 }
-ClickLabel* makeCobrandLabel(QWidget* parent)
+ClickLabel* makeCobrandLink(QWidget* parent, QAnyStringView name)
 {
-    return makeLink(parent, kCobrandText, "lblCobrand", OpenCoBrandPage);
+    return makeLink(parent, kCobrandText, name, OpenCoBrandPage);
 }
-ClickLabel* makeFullBrandLabel(QWidget* parent)
+ClickLabel* makeFullBrandLink(QWidget* parent, QAnyStringView name)
 {
-    return makeLink(parent, kFullBrandText, "lblFullBrand", OpenFullyBrandedPage);
+    return makeLink(parent, kFullBrandText, name, OpenFullyBrandedPage);
 }

@@ -6,6 +6,7 @@
 // The pieces every window carries: the "&Help" menu, the greyed
 // "Make Money &Online" item, and the three advertising link labels.
 
+#include <QAnyStringView>
 #include <QKeySequence>
 #include <QList>
 #include <QString>
@@ -72,10 +73,11 @@ MenuBar buildMenuBar(QWidget* window, std::initializer_list<FileCommand> file, U
 // Shows the About window modally.
 void showAbout();
 
-// The standard link labels, bound to their pages.
-ClickLabel* makeLabel61(QWidget* parent);        // forum banner: home page
-ClickLabel* makeCobrandLabel(QWidget* parent);   // co-brand page
-ClickLabel* makeFullBrandLabel(QWidget* parent); // fully-branded page
+// The standard link labels, word-wrapped and bound to their pages; a test
+// window names them Label61, lblCobrand and lblFullBrand.
+ClickLabel* makeForumLink(QWidget* parent, QAnyStringView name);     // forum banner: home page
+ClickLabel* makeCobrandLink(QWidget* parent, QAnyStringView name);   // co-brand page
+ClickLabel* makeFullBrandLink(QWidget* parent, QAnyStringView name); // fully-branded page
 
 extern const char* const kForumBannerText;
 extern const char* const kCobrandText;

@@ -8,6 +8,7 @@
 #include "shell/ClickLabel.h"
 #include "shell/DialogWindows.h"
 #include "shell/Look.h"
+#include "shell/Widgets.h"
 #include "shell/modHelp.h"
 
 #include <QLabel>
@@ -19,10 +20,7 @@ const QColor kCyan(0, 255, 255);
 
 QLabel* whiteLabel(QWidget* parent, const QString& text, const QFont& font, const char* name)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(font);
-    look::setTextColor(label, Qt::white);
+    QLabel* label = makeLabel(parent, name, text, font, Qt::white);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;

@@ -5,9 +5,7 @@
 #include "symboltest/SymbolControls.h"
 
 #include "images/PictureStore.h"
-#include "shell/ClickLabel.h"
 #include "shell/Look.h"
-#include "shell/StandardMenus.h"
 #include "shell/Twips.h"
 #include "shell/Widgets.h"
 
@@ -137,22 +135,13 @@ void styleFramedGroup(QGroupBox* group, const QColor& fill)
             .arg(fill.name(), fill.darker(200).name()));
 }
 
-std::pair<QFrame*, ClickLabel*> makeSymbolTopBar(QWidget* window, const char* name, double width)
+LinkBarLook symbolTopBar(const char* name, double width)
 {
-    QFrame* bar = makePanel(window, name, Qt::black);
-    twips::place(bar, 0, 0, width, kSymbolTopBarHeight);
-    ClickLabel* banner = makeLabel61(bar);
-    banner->setFont(look::verdana(8.25));
-    banner->setAlignment(Qt::AlignCenter);
-    look::setTextColor(banner, QColor(255, 255, 0));
-    twips::place(banner, 120, 60, width - 240, kSymbolTopBarHeight - 120);
-    return {bar, banner};
+    return bannerBar(name, Qt::black, QRectF(0, 0, width, kSymbolTopBarHeight), QColor(255, 255, 0));
 }
 
-void styleSymbolBrandLinks(ClickLabel* fullBrand, ClickLabel* cobrand)
+LinkSpot symbolBrandLink(BrandLink link, const QRectF& place)
 {
-    for (ClickLabel* link : {fullBrand, cobrand})
-        link->setFont(look::verdana(6.75));
-    look::setTextColor(fullBrand, QColor(0, 255, 255));
-    look::setTextColor(cobrand, QColor(255, 255, 0));
+    const QColor color = link == BrandLink::FullBrand ? QColor(0, 255, 255) : QColor(255, 255, 0);
+    return {link, place, color, 6.75, Qt::AlignLeft | Qt::AlignVCenter};
 }

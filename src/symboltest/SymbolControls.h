@@ -6,13 +6,14 @@
 // The controls the symbol test's windows share: a clickable symbol picture
 // (a choice) and the "Result" box that reveals the drawn symbol.
 
+#include "shell/LinkBars.h"
+
 #include <QAbstractButton>
 #include <QColor>
 #include <QFrame>
 
 #include <utility>
 
-class ClickLabel;
 class QGroupBox;
 
 // What both symbol test windows share: their pink and navy, and the height
@@ -80,8 +81,8 @@ void styleFramedGroup(QGroupBox* group, const QColor& fill);
 
 // The black banner bar across the top of a window `width` twips wide, with
 // the forum banner link in yellow, centred.
-std::pair<QFrame*, ClickLabel*> makeSymbolTopBar(QWidget* window, const char* name, double width);
+LinkBarLook symbolTopBar(const char* name, double width);
 
-// The brand links of both windows' black bottom bars in their small type:
-// the fully-branded one cyan, the co-brand one yellow.
-void styleSymbolBrandLinks(ClickLabel* fullBrand, ClickLabel* cobrand);
+// A brand link of both windows' black bottom bars in its small type: the
+// fully-branded one cyan, the co-brand one yellow.
+LinkSpot symbolBrandLink(BrandLink link, const QRectF& place);

@@ -28,7 +28,6 @@
 #include <QPushButton>
 
 #include <functional>
-#include <tuple>
 
 namespace {
 
@@ -131,7 +130,9 @@ frmPsychicSymbolTestMain::frmPsychicSymbolTestMain()
 
 void frmPsychicSymbolTestMain::buildBars()
 {
-    std::tie(Frame2, Label61) = makeSymbolTopBar(this, "Frame2", kWidth);
+    const LinkBar top = buildLinkBar(this, symbolTopBar("Frame2", kWidth));
+    Frame2 = top.bar;
+    Label61 = top.Label61;
 
     // The verdict holder lies behind the bottom bar and is never seen.
     lblScore = new QLabel(QStringLiteral("lblScore"), this);
@@ -139,14 +140,16 @@ void frmPsychicSymbolTestMain::buildBars()
     twips::place(lblScore, 120, kBottomBarTop + 120, 1500, 255);
     lblScore->hide();
 
-    Frame5 = makePanel(this, "Frame5", Qt::black);
-    twips::place(Frame5, 0, kBottomBarTop, kWidth, kBottomBarHeight);
     const double buttonsLeft = kWidth - 2 * kBarButtonWidth - 240;
-    lblCobrand = makeCobrandLabel(Frame5);
-    twips::place(lblCobrand, 120, 45, buttonsLeft - 240, 435);
-    lblFullBrand = makeFullBrandLabel(Frame5);
-    twips::place(lblFullBrand, 120, 495, buttonsLeft - 240, 435);
-    styleSymbolBrandLinks(lblFullBrand, lblCobrand);
+    const LinkBar bottom =
+        buildLinkBar(this, {"Frame5",
+                            Qt::black,
+                            QRectF(0, kBottomBarTop, kWidth, kBottomBarHeight),
+                            {symbolBrandLink(BrandLink::Cobrand, QRectF(120, 45, buttonsLeft - 240, 435)),
+                             symbolBrandLink(BrandLink::FullBrand, QRectF(120, 495, buttonsLeft - 240, 435))}});
+    Frame5 = bottom.bar;
+    lblCobrand = bottom.lblCobrand;
+    lblFullBrand = bottom.lblFullBrand;
 
     cmdBack = greyButton(Frame5, "cmdBack", "&Back");
     twips::place(cmdBack, buttonsLeft, 300, kBarButtonWidth, kButtonHeight);
@@ -259,12 +262,6 @@ void frmPsychicSymbolTestMain::launch()
 void frmPsychicSymbolTestMain::Form_Load()
 {
     placeCentredAtTop();
-}
-
-void frmPsychicSymbolTestMain::Form_Unload()
-{
-    // The option and result windows stay, and so do the counters.
-    showWelcomePanel();
 }
 
 void frmPsychicSymbolTestMain::Form_Activate()

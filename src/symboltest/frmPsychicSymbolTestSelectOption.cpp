@@ -9,7 +9,6 @@
 #include "shell/ClickLabel.h"
 #include "shell/DialogWindows.h"
 #include "shell/Look.h"
-#include "shell/StandardMenus.h"
 #include "shell/TextBox.h"
 #include "shell/Widgets.h"
 #include "symboltest/SymbolControls.h"
@@ -28,7 +27,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <tuple>
 
 namespace {
 
@@ -85,7 +83,9 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     look::setBackground(this, kLightPink);
     setFixedSize(twips::toPixels(kWidth), twips::toPixels(kHeight));
 
-    std::tie(Frame3, Label61) = makeSymbolTopBar(this, "Frame3", kWidth);
+    const LinkBar top = buildLinkBar(this, symbolTopBar("Frame3", kWidth));
+    Frame3 = top.bar;
+    Label61 = top.Label61;
 
     // The level panel.
     fraSelectoption = makePanel(this, "fraSelectoption", kLightPink);
@@ -153,13 +153,15 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     cmdOkScore = makeOkButton(fraScore, "cmdOkScore");
     connect(cmdOkScore, &QPushButton::clicked, this, [this] { cmdOkScore_Click(); });
 
-    fraFullBrand = makePanel(this, "fraFullBrand", Qt::black);
-    twips::place(fraFullBrand, 0, kSymbolTopBarHeight + kPanelHeight, kWidth, kBottomBarHeight);
-    lblFullBrand = makeFullBrandLabel(fraFullBrand);
-    twips::place(lblFullBrand, 120, 60, kWidth - 240, 510);
-    lblCobrand = makeCobrandLabel(fraFullBrand);
-    twips::place(lblCobrand, 120, 630, kWidth - 240, 510);
-    styleSymbolBrandLinks(lblFullBrand, lblCobrand);
+    const LinkBar bottom =
+        buildLinkBar(this, {"fraFullBrand",
+                            Qt::black,
+                            QRectF(0, kSymbolTopBarHeight + kPanelHeight, kWidth, kBottomBarHeight),
+                            {symbolBrandLink(BrandLink::FullBrand, QRectF(120, 60, kWidth - 240, 510)),
+                             symbolBrandLink(BrandLink::Cobrand, QRectF(120, 630, kWidth - 240, 510))}});
+    fraFullBrand = bottom.bar;
+    lblFullBrand = bottom.lblFullBrand;
+    lblCobrand = bottom.lblCobrand;
 
     showLevelPanel();
 }
@@ -190,8 +192,7 @@ bool frmPsychicSymbolTestSelectOption::isScorePanelInFront() const
 
 void frmPsychicSymbolTestSelectOption::setScoreText(const QString& text)
 {
-    txtTotalScore->setPlainText(text);
-    makeReadableWhole(txtTotalScore);
+    txtTotalScore->setText(text);
 }
 
 void frmPsychicSymbolTestSelectOption::cmdOk_Click()

@@ -15,9 +15,9 @@ class ClickLabel;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class TextBox;
 
 class frmPsychicSymbolTestSelectOption : public Form<frmPsychicSymbolTestSelectOption, QDialog> {
 public:
@@ -35,7 +35,7 @@ public:
     QPushButton* cmdOk;
 
     QFrame* fraScore;
-    QPlainTextEdit* txtTotalScore;
+    TextBox* txtTotalScore;
     ChanceBox* txtChance; // the score against luck alone, under the score text
     QPushButton* cmdOkScore;
 

@@ -21,9 +21,7 @@ namespace modSymbolTest {
 // the play window asks for one when it becomes active while this is false.
 extern bool SymbolLevelChosen;
 
-// Level indexes (Beginner, Intermediate, Expert), shared by the option
-// window, the play window and the score.
-
+// One counter per level, indexed by Level (shell/Levels.h).
 using LevelCounters = std::array<qint16, kLevelCount>;
 
 // Correct guesses and attempts per level; they only ever grow, and stop at 32767.

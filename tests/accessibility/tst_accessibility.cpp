@@ -20,6 +20,7 @@
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
+#include "support/MainWindowFixture.h"
 #include "support/Modal.h"
 #include "symboltest/frmPsychicSymbolTestMain.h"
 #include "symboltest/frmPsychicSymbolTestResult.h"
@@ -106,11 +107,8 @@ QStringList unreachableMenuItems(const QList<QAction*>& bar)
 
 } // namespace
 
-class TestAccessibility : public QObject {
+class TestAccessibility : public QObject, public MainWindowFixture {
     Q_OBJECT
-
-    std::unique_ptr<FakePlatform> fake;
-    std::unique_ptr<frmMDI> mdi;
 
     void check(QWidget* window)
     {
@@ -129,18 +127,11 @@ class TestAccessibility : public QObject {
 private slots:
     void init()
     {
-        fake = std::make_unique<FakePlatform>();
-        mdi.reset(startUp());
-        QVERIFY(QTest::qWaitForWindowExposed(mdi.get()));
+        useFakeDesktop();
+        startMainWindow();
         QApplication::setActiveWindow(mdi.get());
     }
-    void cleanup()
-    {
-        CloseAllAndEnd();
-        mdi.reset();
-        QVERIFY(modal::leftoverTopLevels().isEmpty());
-        fake.reset();
-    }
+    void cleanup() { endMainWindow(); }
 
     void mainWindowAndAbout()
     {

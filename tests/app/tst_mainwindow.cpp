@@ -6,6 +6,7 @@
 // and its links, the launchers, menu merging and the activation guard.
 #include "BuildInfo.h"
 #include "app/Startup.h"
+#include "app/TestCatalogue.h"
 #include "app/frmMDI.h"
 #include "cardtest/frmPsychicCardTestMain.h"
 #include "colortest/frmPsychicColorTestMain.h"
@@ -15,6 +16,7 @@
 #include "shell/StandardMenus.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
+#include "support/MainWindowFixture.h"
 #include "support/Modal.h"
 
 #include <QAction>
@@ -53,28 +55,12 @@ bool underlined(QWidget* w)
 
 } // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject, public MainWindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> fake;
-    std::unique_ptr<frmMDI> mdi;
-
-    void openMain()
-    {
-        mdi.reset(startUp());
-        QVERIFY(mdi);
-        QVERIFY(QTest::qWaitForWindowExposed(mdi.get()));
-    }
-
 private slots:
-    void init() { fake = std::make_unique<FakePlatform>(); }
-    void cleanup()
-    {
-        CloseAllAndEnd();
-        mdi.reset();
-        QVERIFY(modal::leftoverTopLevels().isEmpty());
-        fake.reset();
-    }
+    void init() { useFakeDesktop(); }
+    void cleanup() { endMainWindow(); }
 
     void secondInstanceIsRefusedAndNothingElseRuns()
     {
@@ -92,7 +78,7 @@ private slots:
 
     void firstStartSeedsStoresTheDateAndShowsTheMainWindow()
     {
-        openMain();
+        startMainWindow();
         QCOMPARE(fake->random->seeds, 1);
         QVERIFY(fake->messageBoxes->shown.isEmpty());
         QVERIFY(fake->settings->values.contains("Settings/Duration"));
@@ -112,7 +98,7 @@ private slots:
 
     void launchersReplaceOpenTestWindows()
     {
-        openMain();
+        startMainWindow();
         QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
         QVERIFY(frmPsychicCardTestMain::isLoaded());
         QVERIFY(frmPsychicCardTestMain::get().isWindowVisible());
@@ -135,7 +121,7 @@ private slots:
 
     void welcomeTextClosesTestsAndKeepsThePanel()
     {
-        openMain();
+        startMainWindow();
         mdi->lblCaption_Click(3);
         QVERIFY(frmPsychicCardTestMain::isLoaded());
         QVERIFY(!mdi->picMain->isVisible());
@@ -152,9 +138,56 @@ private slots:
         QVERIFY(frmPsychicCardTestMain::isLoaded());
     }
 
+    // A test window only shows and hides itself: the panel follows.
+    void welcomePanelFollowsTheTestWindows()
+    {
+        startMainWindow();
+        frmA& a = frmA::get();
+        a.showWindow();
+        QVERIFY(!mdi->isWelcomePanelVisible());
+        frmB::get().showWindow(); // moving between a test's own windows
+        a.hideWindow();
+        QVERIFY(!mdi->isWelcomePanelVisible());
+        frmB::unloadIfLoaded(); // a hidden window left loaded is not open
+        QVERIFY(mdi->isWelcomePanelVisible());
+        a.showWindow();
+        mdi->showMinimized(); // hidden with the main window, still open
+        QVERIFY(!mdi->isWelcomePanelVisible());
+        mdi->showMaximized();
+        a.unload();
+        QVERIFY(mdi->isWelcomePanelVisible());
+    }
+
+    void catalogueFaultsAreFound_data()
+    {
+        QTest::addColumn<QList<int>>("indices");
+        QTest::addColumn<bool>("launches");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("each once") << QList<int>{1, 2, 0} << true << QString();
+        QTest::newRow("a gap") << QList<int>{1, 3, 0} << true
+                               << QStringLiteral("B: launcher index 3 is not between 0 and 2");
+        QTest::newRow("a repeat") << QList<int>{1, 1, 0} << true << QStringLiteral("B: launcher index 1 is taken");
+        QTest::newRow("negative") << QList<int>{-1, 2, 0} << true
+                                  << QStringLiteral("A: launcher index -1 is not between 0 and 2");
+        QTest::newRow("no opener") << QList<int>{1, 2, 0} << false << QStringLiteral("A: a part is missing");
+    }
+    void catalogueFaultsAreFound()
+    {
+        QFETCH(QList<int>, indices);
+        QFETCH(bool, launches);
+        QFETCH(QString, fault);
+        const char* const names[] = {"A", "B", "C"};
+        std::vector<TestEntry> rows(3, testCatalogue().front());
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            rows[i].launcher(indices.at(static_cast<qsizetype>(i)), names[i]);
+        if (!launches)
+            rows.front().launch = nullptr;
+        QCOMPARE(catalogueFault(rows), fault);
+    }
+
     void linkStaysUnderlinedUntilThePointerIsOverTheBarePanel()
     {
-        openMain();
+        startMainWindow();
         ClickLabel* color = mdi->lblCaption[4];
         QTest::mouseMove(color, color->rect().center());
         QTRY_VERIFY(underlined(color));
@@ -169,7 +202,7 @@ private slots:
 
     void placementFollowsTheScreenWidth()
     {
-        openMain();
+        startMainWindow();
         const double W = twips::screenWidth();
         QCOMPARE(mdi->cmdMdiExit->x(), twips::toPixels(twips::rightAlignedLeft(W, 1335, 120)));
         for (ClickLabel* label : mdi->lblCaption)
@@ -180,7 +213,7 @@ private slots:
 
     void everyLinkAndMenuCommandOpensItsPage()
     {
-        openMain();
+        startMainWindow();
         QTest::mouseClick(mdi->Picture6, Qt::LeftButton, {}, QPoint(3, 3));
         QTest::mouseClick(mdi->lblQuorvaneBanner, Qt::LeftButton);
         QTest::mouseClick(mdi->Label7, Qt::LeftButton);
@@ -196,21 +229,21 @@ private slots:
 
     void closingTheMainWindowEndsWithoutAsking()
     {
-        openMain();
+        startMainWindow();
         QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
         QTest::mouseClick(mdi->cmdMdiExit, Qt::LeftButton);
         QCOMPARE(fake->process->ends, 1);
         QVERIFY(FormBase::loadedForms().isEmpty());
         QVERIFY(fake->messageBoxes->shown.isEmpty());
 
-        openMain();
+        startMainWindow();
         mdi->mnuExit->trigger();
         QCOMPARE(fake->process->ends, 2);
     }
 
     void activeChildMenusReplaceTheMainMenus()
     {
-        openMain();
+        startMainWindow();
         frmA& a = frmA::get();
         a.showWindow();
         QTRY_COMPARE(mdi->menuBar()->actions(), a.menuBarActions());
@@ -221,7 +254,7 @@ private slots:
 
     void activationRunsOncePerChangeOfActiveChild()
     {
-        openMain();
+        startMainWindow();
         frmA::activations = frmB::activations = 0;
         frmA& a = frmA::get();
         frmB& b = frmB::get();
@@ -248,7 +281,7 @@ private slots:
 
     void firstFocusAndTabFollowTheScreen()
     {
-        openMain();
+        startMainWindow();
         QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
         QCOMPARE(QApplication::focusWidget(), mdi->cmdSelectOption[1]); // the leftmost launcher
         QStringList order;
@@ -262,7 +295,7 @@ private slots:
 
     void enterPressesTheFocusedLauncher()
     {
-        openMain();
+        startMainWindow();
         QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -274,7 +307,7 @@ private slots:
 
     void ctrlTabAndCtrlF6MoveBetweenOpenWindows()
     {
-        openMain();
+        startMainWindow();
         QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
         frmA& a = frmA::get();
         frmB& b = frmB::get();
@@ -300,7 +333,7 @@ private slots:
     // window's: while a test window is active, Alt+E is that window's.
     void mainWindowMnemonicsAnswerOnlyWithoutATestWindow()
     {
-        openMain();
+        startMainWindow();
         QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
         QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
         frmPsychicCardTestMain& card = frmPsychicCardTestMain::get();

@@ -23,6 +23,7 @@
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
+#include "support/MainWindowFixture.h"
 #include "support/Modal.h"
 #include "symboltest/SymbolControls.h"
 #include "symboltest/frmPsychicSymbolTestMain.h"
@@ -142,16 +143,12 @@ Q_DECLARE_METATYPE(ModalOpener)
 Q_DECLARE_METATYPE(ScoreView)
 Q_DECLARE_METATYPE(ScoreTextOf)
 
-class TestWiring : public QObject {
+class TestWiring : public QObject, public MainWindowFixture {
     Q_OBJECT
-
-    std::unique_ptr<FakePlatform> fake;
-    std::unique_ptr<frmMDI> mdi;
 
     void openMain()
     {
-        mdi.reset(startUp());
-        QVERIFY(mdi);
+        startMainWindow();
         QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
     }
     // The open window's focus, where the user's keys go.
@@ -164,17 +161,10 @@ class TestWiring : public QObject {
 private slots:
     void init()
     {
-        fake = std::make_unique<FakePlatform>();
+        useFakeDesktop();
         modSymbolTest::SymbolLevelChosen = false;
     }
-    void cleanup()
-    {
-        CloseAllAndEnd();
-        mdi.reset();
-        modal::flushDeletes();
-        QVERIFY(modal::leftoverTopLevels().isEmpty());
-        fake.reset();
-    }
+    void cleanup() { endMainWindow(); }
 
     // Centred across the screen at the top of the client area, however the
     // window was reached (a launcher, a home window's game button, Proceed).

@@ -16,6 +16,7 @@
 #include "shell/TextBox.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
+#include "support/MainWindowFixture.h"
 #include "support/Modal.h"
 
 #include <QApplication>
@@ -67,7 +68,7 @@ struct Feedback {
 
 } // namespace
 
-class CardTestWindowsTest : public QObject {
+class CardTestWindowsTest : public QObject, public MainWindowFixture {
     Q_OBJECT
 
 private slots:
@@ -95,32 +96,23 @@ private:
     frmPsychicCardTestDisplay& openRightCardGame(const QList<double>& deal);
     // Clicks a guess control and answers the feedback window, recording it.
     Feedback guess(QWidget* control);
-
-    std::unique_ptr<FakePlatform> fake;
-    std::unique_ptr<frmMDI> mdi;
 };
 
 void CardTestWindowsTest::init()
 {
-    fake = std::make_unique<FakePlatform>();
+    useFakeDesktop();
     cardCorrect = {};
     cardAttempts = {};
     cardDrawn = 0;
-    mdi = std::make_unique<frmMDI>();
-    mdi->show();
-    QVERIFY(QTest::qWaitForWindowExposed(mdi.get()));
+    showMainWindow();
 }
 
 void CardTestWindowsTest::cleanup()
 {
-    CloseAllAndEnd();
-    mdi.reset();
-    modal::flushDeletes();
+    endMainWindow();
     QVERIFY(!frmPsychicCardTestMain::isLoaded());
     QVERIFY(!frmPsychicCardTestDisplay::isLoaded());
     QVERIFY(!frmPsychicCardTestResult::isLoaded());
-    QVERIFY(modal::leftoverTopLevels().isEmpty());
-    fake.reset();
 }
 
 frmPsychicCardTestMain& CardTestWindowsTest::launch()

@@ -16,6 +16,7 @@
 #include "shell/TextBox.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
+#include "support/MainWindowFixture.h"
 #include "support/Modal.h"
 
 #include <QAccessible>
@@ -86,11 +87,8 @@ QList<QPushButton*> buttonsOf(frmPsychicColorTestDisplay& play, int level)
 
 } // namespace
 
-class TestColorTest : public QObject {
+class TestColorTest : public QObject, public MainWindowFixture {
     Q_OBJECT
-
-    std::unique_ptr<FakePlatform> fake;
-    std::unique_ptr<frmMDI> mdi;
 
     frmPsychicColorTestMain& launch()
     {
@@ -127,23 +125,18 @@ class TestColorTest : public QObject {
 private slots:
     void init()
     {
-        fake = std::make_unique<FakePlatform>();
+        useFakeDesktop();
         colorCorrect = {};
         colorAttempts = {};
-        mdi = std::make_unique<frmMDI>();
-        mdi->show();
+        showMainWindow();
     }
 
     void cleanup()
     {
-        CloseAllAndEnd();
-        mdi.reset();
-        modal::flushDeletes();
+        endMainWindow();
         QVERIFY(!frmPsychicColorTestMain::isLoaded());
         QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
         QVERIFY(!frmPsychicColorTestResult::isLoaded());
-        QCOMPARE(modal::leftoverTopLevels().size(), 0);
-        fake.reset();
     }
 
     // ---- the rules as data --------------------------------------------

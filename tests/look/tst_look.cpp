@@ -29,7 +29,6 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -305,8 +304,7 @@ private slots:
         colorHome->cmdScore->click();
         auto* dialog = static_cast<frmPsychicSymbolTestSelectOption*>(shown<frmPsychicSymbolTestSelectOption>());
         dialog->showScorePanel();
-        for (QPlainTextEdit* box : {static_cast<QPlainTextEdit*>(cardHome->txtScore),
-                                    static_cast<QPlainTextEdit*>(colorHome->txtScore), dialog->txtTotalScore}) {
+        for (TextBox* box : {cardHome->txtScore, colorHome->txtScore, dialog->txtTotalScore}) {
             QApplication::setActiveWindow(box->window());
             box->clearFocus();
             const QImage idle = grabOf(box);

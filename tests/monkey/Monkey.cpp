@@ -6,18 +6,13 @@
 
 #include "app/Startup.h"
 #include "app/frmMDI.h"
-#include "cardtest/frmPsychicCardTestDisplay.h"
-#include "cardtest/frmPsychicCardTestMain.h"
 #include "cardtest/modCardTest.h"
-#include "colortest/frmPsychicColorTestDisplay.h"
-#include "colortest/frmPsychicColorTestMain.h"
 #include "colortest/modColorTest.h"
 #include "platform/QtServices.h"
 #include "shell/Form.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
 #include "support/Modal.h"
-#include "symboltest/frmPsychicSymbolTestMain.h"
 #include "symboltest/modSymbolTest.h"
 
 #include <QAbstractButton>
@@ -70,13 +65,6 @@ bool countersSound(const std::array<qint16, N>& correct, const std::array<qint16
             return false;
     }
     return true;
-}
-
-template <typename T>
-bool shown()
-{
-    T* w = T::ifLoaded();
-    return w && w->isWindowVisible();
 }
 
 } // namespace
@@ -309,9 +297,10 @@ void Monkey::checkInvariants(const QString& after)
         fail(QStringLiteral("a counter broke 0 <= correct <= attempts after ") + after);
         return;
     }
-    const bool testShown = shown<frmPsychicCardTestMain>() || shown<frmPsychicCardTestDisplay>() ||
-                           shown<frmPsychicColorTestMain>() || shown<frmPsychicColorTestDisplay>() ||
-                           shown<frmPsychicSymbolTestMain>();
+    // The main window's children are the tests' home and play windows.
+    const QList<QMdiSubWindow*> children = m_main->mdiArea->subWindowList();
+    const bool testShown =
+        std::any_of(children.begin(), children.end(), [](const QMdiSubWindow* w) { return w->isVisible(); });
     if (m_main->isWelcomePanelVisible() == testShown) {
         fail(QStringLiteral("welcome panel %1 while a test window is %2, after %3")
                  .arg(m_main->isWelcomePanelVisible() ? "shown" : "hidden", testShown ? "shown" : "not shown", after));

@@ -8,6 +8,7 @@
 #include "shell/ClickLabel.h"
 #include "shell/Feedback.h"
 #include "shell/Form.h"
+#include "shell/LinkBars.h"
 #include "shell/StandardMenus.h"
 #include "shell/Twips.h"
 #include "shell/frmAbout.h"
@@ -195,16 +196,23 @@ private slots:
         QVERIFY(!money->isEnabled());
     }
 
-    void linkLabelsOpenTheirPages()
+    void linkBarsOpenTheirPages()
     {
         QWidget owner;
-        ClickLabel* links[] = {makeLabel61(&owner), makeCobrandLabel(&owner), makeFullBrandLabel(&owner)};
+        const LinkBar top = buildLinkBar(&owner, bannerBar("Frame2", Qt::white, QRectF(0, 0, 3000, 600)));
+        const LinkBar bottom = buildLinkBar(&owner, {"Frame5",
+                                                     Qt::white,
+                                                     QRectF(0, 600, 3000, 1200),
+                                                     {{BrandLink::Cobrand, QRectF(0, 0, 3000, 600)},
+                                                      {BrandLink::FullBrand, QRectF(0, 600, 3000, 600)}}});
+        ClickLabel* links[] = {top.Label61, bottom.lblCobrand, bottom.lblFullBrand};
         owner.show();
-        for (ClickLabel* link : links) {
-            link->resize(200, 40);
+        for (ClickLabel* link : links)
             QTest::mouseClick(link, Qt::LeftButton);
-        }
         QCOMPARE(fake->browser->pageKeys(), QStringList({"home-page", "co-brand", "fully-branded"}));
+        QCOMPARE(QStringList({links[0]->objectName(), links[1]->objectName(), links[2]->objectName()}),
+                 QStringList({"Label61", "lblCobrand", "lblFullBrand"}));
+        QCOMPARE(top.Label61->geometry(), QRect(8, 4, 184, 32)); // the banner's margin
         QVERIFY(
             links[1]->text().contains(QStringLiteral("site's name &  link here. See \"Help\" for details.Click Here")));
         // Keyboard users reach the links with Tab and open them with Enter.

@@ -10,9 +10,11 @@
 #include "app/frmMDI.h"
 #include "images/PictureStore.h"
 #include "shell/Feedback.h"
+#include "shell/TextBox.h"
 #include "shell/Twips.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
+#include "support/MainWindowFixture.h"
 #include "support/Modal.h"
 #include "symboltest/SymbolControls.h"
 #include "symboltest/SymbolPictures.h"
@@ -33,7 +35,6 @@
 #include <QSvgRenderer>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTimer>
 #include <QtTest>
 
 #include <algorithm>
@@ -42,11 +43,6 @@
 using namespace modSymbolTest;
 
 namespace {
-
-QString plainLines(QString text)
-{
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
 
 QStringList namesOfList(int level)
 {
@@ -70,26 +66,9 @@ frmPsychicSymbolTestSelectOption* asOptions(QWidget* w)
     return dynamic_cast<frmPsychicSymbolTestSelectOption*>(w);
 }
 
-// Closes the next modal window by its close box, as a user who changed
-// their mind does.
-void closeNextModal()
-{
-    auto* timer = new QTimer;
-    timer->setInterval(0);
-    QObject::connect(timer, &QTimer::timeout, [timer] {
-        QWidget* window = QApplication::activeModalWidget();
-        if (!window || !window->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        window->close();
-    });
-    timer->start();
-}
-
 } // namespace
 
-class TestSymbolTest : public QObject {
+class TestSymbolTest : public QObject, public MainWindowFixture {
     Q_OBJECT
 
 private slots:
@@ -140,32 +119,26 @@ private:
     // Runs a Score command and returns the text it shows.
     QString score(const std::function<void()>& command);
 
-    std::unique_ptr<FakePlatform> fake;
-    std::unique_ptr<frmMDI> mdi;
     QMdiSubWindow* other = nullptr;
 };
 
 void TestSymbolTest::init()
 {
-    fake = std::make_unique<FakePlatform>();
+    useFakeDesktop();
     symbolCorrect = {};
     symbolAttempts = {};
     beginnerSymbol = intermediateSymbol = expertSymbol = 0;
     SymbolLevelChosen = false;
-    mdi = std::make_unique<frmMDI>();
-    mdi->show();
+    showMainWindow();
     other = nullptr;
 }
 
 void TestSymbolTest::cleanup()
 {
-    CloseAllAndEnd();
-    mdi.reset();
-    modal::flushDeletes();
+    endMainWindow();
     QVERIFY(!frmPsychicSymbolTestMain::isLoaded());
     QVERIFY(!frmPsychicSymbolTestSelectOption::isLoaded());
     QVERIFY(!frmPsychicSymbolTestResult::isLoaded());
-    QVERIFY2(modal::leftoverTopLevels().isEmpty(), "a window outlived its test");
 }
 
 void TestSymbolTest::activatePlayWindow()
@@ -223,7 +196,7 @@ QString TestSymbolTest::score(const std::function<void()>& command)
     const modal::Answer answer(QStringLiteral("cmdOkScore"), [&](QWidget* w) {
         frmPsychicSymbolTestSelectOption* options = asOptions(w);
         scorePanel = options && options->isScorePanelInFront() && options->fraScore->isVisible();
-        text = options ? options->txtTotalScore->toPlainText() : QString();
+        text = options ? options->txtTotalScore->text() : QString();
     });
     command();
     [&] { QVERIFY(scorePanel); }();
@@ -403,7 +376,8 @@ void TestSymbolTest::launchAsksForTheLevelOnce()
 
 void TestSymbolTest::dialogClosedWithoutOkAsksAgainOnNextActivation()
 {
-    closeNextModal();
+    // Closed by its close box, as a user who changed their mind does.
+    modal::Answer close(QString(), [](QWidget* window) { window->close(); });
     QTest::mouseClick(mdi->cmdSelectOption[2], Qt::LeftButton);
     activatePlayWindow();
     QTRY_VERIFY(!frmPsychicSymbolTestSelectOption::isLoaded() && frmPsychicSymbolTestMain::isLoaded() &&
@@ -447,18 +421,10 @@ void TestSymbolTest::noOptionSelectedWarnsAndKeepsTheCover()
 void TestSymbolTest::escapeOnTheLevelPanelClosesWithoutChoosing()
 {
     bool escaped = false;
-    auto* timer = new QTimer;
-    timer->setInterval(0);
-    connect(timer, &QTimer::timeout, this, [&, timer] {
-        auto* options = asOptions(QApplication::activeModalWidget());
-        if (!options || !options->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        QTest::keyClick(options, Qt::Key_Escape);
-        escaped = true;
+    modal::Answer escape(QString(), [&](QWidget* window) {
+        escaped = asOptions(window) != nullptr;
+        QTest::keyClick(window, Qt::Key_Escape);
     });
-    timer->start();
     QTest::mouseClick(mdi->cmdSelectOption[2], Qt::LeftButton);
     activatePlayWindow();
     QTRY_VERIFY(escaped);
@@ -685,7 +651,7 @@ void TestSymbolTest::scoreOkThenLevelOfDifficulty()
     fake->random->script = {rFor(3, 8)};
     guess(play().PicIntermediate[2]);
     const QString shown = score([&] { QTest::mouseClick(play().cmdIntermediateScore, Qt::LeftButton); });
-    QCOMPARE(shown, plainLines(scoreText({0, 1, 0}, {0, 1, 0})));
+    QCOMPARE(shown, scoreText({0, 1, 0}, {0, 1, 0}));
 
     // OK on the score panel hides the dialog; nothing else changes.
     QVERIFY(frmPsychicSymbolTestSelectOption::isLoaded());
@@ -699,7 +665,7 @@ void TestSymbolTest::scoreOkThenLevelOfDifficulty()
     const modal::Answer answer(QStringLiteral("cmdOk"), [&](QWidget* w) {
         frmPsychicSymbolTestSelectOption* o = asOptions(w);
         levelPanel = o->fraSelectoption->isVisible() && !o->fraScore->isVisible() && o->optBeginner->isChecked();
-        behind = o->txtTotalScore->toPlainText();
+        behind = o->txtTotalScore->text();
         QTest::mouseClick(o->optExpert, Qt::LeftButton);
     });
     play().mnuDifficulty_Click();
@@ -725,27 +691,17 @@ void TestSymbolTest::allFourScoreCommandsGiveTheSameText()
     fake->random->script = {rFor(10, 10)};
     guess(play().picExpert[0]);
 
-    const QString expected = QStringLiteral("\n\nBeginner level :-  2 Correct Out Of 5 Attempts"
-                                            "\n\nIntermediate Level :-  0 Correct Out Of 0 Attempts"
-                                            "\n\nExpert level :-  0 Correct Out Of 1 Attempts");
+    const QString expected = scoreText({2, 0, 0}, {5, 0, 1});
     QCOMPARE(score([&] { QTest::mouseClick(play().cmdExpertScore, Qt::LeftButton); }), expected);
     QCOMPARE(score([&] { play().mnuScore->trigger(); }), expected);
     QCOMPARE(score([&] { play().cmdIntermediateScore_Click(); }), expected);
     QCOMPARE(score([&] { play().cmdScore_Click(); }), expected);
     // Esc on the score panel leaves it like OK.
     bool escaped = false;
-    auto* timer = new QTimer;
-    timer->setInterval(0);
-    connect(timer, &QTimer::timeout, this, [&, timer] {
-        auto* options = asOptions(QApplication::activeModalWidget());
-        if (!options || !options->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        QTest::keyClick(options, Qt::Key_Escape);
-        escaped = true;
+    modal::Answer escape(QString(), [&](QWidget* window) {
+        escaped = asOptions(window) != nullptr;
+        QTest::keyClick(window, Qt::Key_Escape);
     });
-    timer->start();
     play().mnuScore_Click();
     QVERIFY(escaped);
     QVERIFY(frmPsychicSymbolTestSelectOption::isLoaded());
@@ -770,7 +726,7 @@ void TestSymbolTest::exitAndRelaunchKeepTheCounters()
     QVERIFY(cover);
     QCOMPARE(play().picZenerSymbol->accessibleName(), QStringLiteral("Mystery box"));
     QCOMPARE(beginnerSymbol, qint16(2));
-    QCOMPARE(score([&] { play().mnuScore_Click(); }), plainLines(scoreText({1, 0, 0}, {1, 0, 0})));
+    QCOMPARE(score([&] { play().mnuScore_Click(); }), scoreText({1, 0, 0}, {1, 0, 0}));
 
     // The menu's Exit does the same.
     play().mnuExit->trigger();
