@@ -40,7 +40,19 @@ if(GIT_FOUND)
     COMMENT "Source tarball veltrane-${PROJECT_VERSION}.tar.gz of the committed tree")
 endif()
 
+# The last install's own list of files. CMake's install_manifest.txt is
+# rewritten by every install, CPack's into its staging folder among them, so
+# `uninstall` reads this list, which only a real install writes: the last
+# install rule, it records the files every rule before it installed.
+set(VELTRANE_INSTALL_RECORD ${PROJECT_BINARY_DIR}/veltrane_installed_files.txt)
+install(CODE "
+  string(FIND \"\$ENV{DESTDIR}\" \"${PROJECT_BINARY_DIR}/_CPack_Packages/\" veltrane_staging)
+  if(NOT veltrane_staging EQUAL 0)
+    list(JOIN CMAKE_INSTALL_MANIFEST_FILES \"\\n\" veltrane_files)
+    file(WRITE \"${VELTRANE_INSTALL_RECORD}\" \"\${veltrane_files}\\n\")
+  endif()")
+
 add_custom_target(uninstall
-  COMMAND ${CMAKE_COMMAND} -DMANIFEST=${PROJECT_BINARY_DIR}/install_manifest.txt
+  COMMAND ${CMAKE_COMMAND} -DMANIFEST=${VELTRANE_INSTALL_RECORD}
           -P ${PROJECT_SOURCE_DIR}/cmake/Uninstall.cmake
   COMMENT "Removing the files of the last install")
