@@ -69,7 +69,9 @@ test-clang: deps-test $(CLANG_BUILD)/build.ninja
 
 test: test-release test-asan test-clang
 
-install: build
+# What an install copies: the program, its icons and its documents.
+install: configure
+	cmake --build $(BUILD) -j $(JOBS) --target veltrane-app veltrane-icons veltrane-docs
 	cmake --install $(BUILD)
 
 # Removes what the last install wrote (its own list, which package builds
