@@ -18,7 +18,8 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
   fonts-dejavu-core xdg-utils
 )
-case "${1:-run}" in
+mode="${1:-run}"
+case "$mode" in
   run) ;;
   test)
     packages+=(
@@ -46,7 +47,7 @@ for p in "${packages[@]}"; do
 done
 
 if [ ${#missing[@]} -eq 0 ]; then
-  echo "install-deps: all build and run packages are present."
+  echo "install-deps: all the packages '$mode' needs are present."
   exit 0
 fi
 
