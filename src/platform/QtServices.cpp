@@ -41,6 +41,16 @@ Q_LOGGING_CATEGORY(lcPlatform, "veltrane.platform", QtWarningMsg)
 namespace platform {
 namespace {
 
+// One line in that category, when it is switched on.
+template <typename... Parts>
+void logFallback(const Parts&... parts)
+{
+    if (!lcPlatform().isInfoEnabled())
+        return;
+    QDebug line = QMessageLogger(__FILE__, __LINE__, nullptr, lcPlatform().categoryName()).info(lcPlatform());
+    (line << ... << parts);
+}
+
 const char* const kTitle = "Veltrane";
 
 class SystemRandom : public Random {
@@ -102,12 +112,12 @@ bool storeIsSafe(const QString& fileName)
         if (!info.exists())
             continue;
         if (!info.isFile()) {
-            qCInfo(lcPlatform) << "settings store given up: not a plain file:" << path;
+            logFallback("settings store given up: not a plain file:", path);
             return false;
         }
         if (info.size() > kLargestStore) {
             const bool removed = QFile::remove(path);
-            qCInfo(lcPlatform) << "settings store of" << info.size() << "bytes is junk; removed:" << removed << path;
+            logFallback("settings store of", info.size(), "bytes is junk; removed:", removed, path);
             if (!removed)
                 return false;
         }
@@ -155,14 +165,14 @@ public:
         QLockFile guard(s->fileName() + QStringLiteral(".lock"));
         guard.setStaleLockTime(1000);
         if (!guard.tryLock(200) && guard.error() == QLockFile::LockFailedError) {
-            qCInfo(lcPlatform) << "settings store busy; not stored:" << s->fileName();
+            logFallback("settings store busy; not stored:", s->fileName());
             return;
         }
         guard.unlock();
         s->setValue(section + QLatin1Char('/') + key, value);
         s->sync(); // a read-only store just stays as it was
         if (s->status() != QSettings::NoError)
-            qCInfo(lcPlatform) << "settings store could not be written:" << s->fileName();
+            logFallback("settings store could not be written:", s->fileName());
     }
 };
 
@@ -237,7 +247,7 @@ QString LockFileInstance::privateFolder()
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (isPrivateFolder(runtime))
         return runtime;
-    qCInfo(lcPlatform) << "runtime folder" << runtime << "is not this user's alone; the lock goes to the cache folder";
+    logFallback("runtime folder", runtime, "is not this user's alone; the lock goes to the cache folder");
     // No fixed name in a shared folder: another user could take it first.
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     if (cache.isEmpty() || !QDir().mkpath(cache))
@@ -255,7 +265,7 @@ QString LockFileInstance::privateFolder()
     QDir().mkpath(own);
 #endif
     if (!isPrivateFolder(own)) {
-        qCInfo(lcPlatform) << "no private folder for the lock at" << own << "- running without one";
+        logFallback("no private folder for the lock at", own, "- running without one");
         return QString();
     }
     return own;
@@ -328,7 +338,7 @@ bool LockFileInstance::takeLock()
     struct stat info {};
     const QByteArray native = QFile::encodeName(m_path);
     if (::lstat(native.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        qCInfo(lcPlatform) << "not a file where the lock goes; removing it:" << m_path;
+        logFallback("not a file where the lock goes; removing it:", m_path);
         if (::unlink(native.constData()) != 0 && ::rmdir(native.constData()) != 0)
             return true;
     }
@@ -349,7 +359,7 @@ bool LockFileInstance::takeLock()
         if (m_lock->tryLock(kTryMs))
             return true;
         if (m_lock->error() != QLockFile::LockFailedError) {
-            qCInfo(lcPlatform) << "no lock can be had at" << m_path << "- running without one";
+            logFallback("no lock can be had at", m_path, "- running without one");
             return true;
         }
         qint64 pid = 0;
@@ -368,14 +378,14 @@ bool LockFileInstance::takeLock()
             // nobody can show it alive. Where Qt cannot remove it (a file it
             // may not open, a junk lock of its own beside it), the folder is
             // ours, so the file goes; where nothing can, we run without it.
-            qCInfo(lcPlatform) << "taking over a stale lock:" << m_path << "pid" << pid << "host" << host;
+            logFallback("taking over a stale lock:", m_path, "pid", pid, "host", host);
             if (!m_lock->removeStaleLockFile() && !QFile::remove(m_path)) {
-                qCInfo(lcPlatform) << "the stale lock cannot be removed; running without one";
+                logFallback("the stale lock cannot be removed; running without one");
                 return true;
             }
         }
     }
-    qCInfo(lcPlatform) << "the lock could not be had in time; running without one:" << m_path;
+    logFallback("the lock could not be had in time; running without one:", m_path);
     return true;
 }
 
