@@ -47,7 +47,9 @@ void logFallback(const Parts&... parts)
 {
     if (!lcPlatform().isInfoEnabled())
         return;
-    QDebug line = QMessageLogger(__FILE__, __LINE__, nullptr, lcPlatform().categoryName()).info(lcPlatform());
+    QDebug line =
+        QMessageLogger(QT_MESSAGELOG_FILE, QT_MESSAGELOG_LINE, QT_MESSAGELOG_FUNC, lcPlatform().categoryName())
+            .info(lcPlatform());
     (line << ... << parts);
 }
 
