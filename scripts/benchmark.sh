@@ -17,7 +17,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-9}
-bash scripts/install-deps.sh --with-display-tools >/dev/null
+bash scripts/install-deps.sh test --with-display-tools >/dev/null
 cmake -S . -B build -G Ninja -DVELTRANE_BENCHMARKS=ON >/dev/null
 cmake --build build --target veltrane-bench bareqt textfloor guessbench openbench chancebench >/dev/null
 

@@ -4,23 +4,40 @@
 #
 # SPDX-License-Identifier: MIT
 
-# Installs the Debian packages Veltrane needs to build, run and test, if any
-# are missing. Uses apt-get directly as root, or through sudo otherwise.
+# Installs the Debian packages Veltrane needs, if any are missing:
+#   install-deps.sh [run]   what building and running the program needs
+#   install-deps.sh test    that and the test tools (Clang, the checkers,
+#                           Xvfb and the accessibility stack)
+#   install-deps.sh test --with-display-tools   and what the screenshots need
+# Uses apt-get directly as root, or through sudo otherwise, and waits for
+# another apt or dpkg that holds the package lock.
 set -euo pipefail
 
 packages=(
-  g++ clang cmake ninja-build make pkg-config git
+  g++ cmake ninja-build make pkg-config dpkg-dev gzip
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
   fonts-dejavu-core xdg-utils
-  desktop-file-utils appstream man-db gzip
-  clang-format reuse
-  dpkg-dev lintian
-  xvfb xauth dbus at-spi2-core
-  python3-gi gir1.2-atspi-2.0 xdotool
 )
-if [ "${1:-}" = "--with-display-tools" ]; then
-  packages+=(imagemagick openbox)
-fi
+mode="${1:-run}"
+case "$mode" in
+  run) ;;
+  test)
+    packages+=(
+      clang git
+      desktop-file-utils appstream man-db
+      clang-format reuse lintian
+      xvfb xauth dbus at-spi2-core
+      python3-gi gir1.2-atspi-2.0 xdotool
+    )
+    if [ "${2:-}" = "--with-display-tools" ]; then
+      packages+=(imagemagick openbox)
+    fi
+    ;;
+  *)
+    echo "usage: $0 [run|test [--with-display-tools]]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -30,7 +47,7 @@ for p in "${packages[@]}"; do
 done
 
 if [ ${#missing[@]} -eq 0 ]; then
-  echo "install-deps: all build and run packages are present."
+  echo "install-deps: all the packages '$mode' needs are present."
   exit 0
 fi
 
@@ -44,6 +61,18 @@ else
   exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Another apt or dpkg (an update running in the background, another install)
+# holds the lock: wait for it, saying so, rather than fail at once.
+lock_wait=600
+apt=("${sudo_cmd[@]}" apt-get -o "DPkg::Lock::Timeout=$lock_wait")
+lists_busy() { "${sudo_cmd[@]}" fuser /var/lib/apt/lists/lock /var/lib/dpkg/lock-frontend >/dev/null 2>&1; }
+if command -v fuser >/dev/null 2>&1 && lists_busy; then
+  echo "install-deps: another apt or dpkg is running; waiting for it (up to $((lock_wait / 60)) minutes)..."
+  for _ in $(seq "$lock_wait"); do
+    lists_busy || break
+    sleep 1
+  done
+fi
+"${apt[@]}" update -qq
+"${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 echo "install-deps: done."

@@ -8,7 +8,7 @@
 # the main window and one view of each test, into docs/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh --with-display-tools >/dev/null
+bash scripts/install-deps.sh test --with-display-tools >/dev/null
 [ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DVELTRANE_WERROR=ON
 cmake --build build --target veltrane-app >/dev/null
 mkdir -p docs

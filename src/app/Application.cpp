@@ -13,8 +13,10 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDialog>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 void setApplicationIdentity()
@@ -27,9 +29,50 @@ void setApplicationIdentity()
     QGuiApplication::setDesktopFileName(QString::fromLatin1(buildinfo::kApplicationId));
 }
 
+QString printableArgument(const QString& text, int maxLength)
+{
+    QString shown;
+    for (const QChar c : text) {
+        if (shown.size() >= maxLength) {
+            shown += QStringLiteral("...");
+            break;
+        }
+        // Control and format characters (terminal escapes, bidi overrides)
+        // are shown as '?', not obeyed by the terminal.
+        shown += c.isPrint() ? c : QLatin1Char('?');
+    }
+    return shown;
+}
+
+namespace {
+// The windowing system's own options, as the manual page promises: they are
+// Qt's to read, so they are known here (hidden from the help) only so that
+// the early read neither refuses them nor takes "-reverse" for -r -e -v ...
+void addWindowingSystemOptions(QCommandLineParser& parser)
+{
+    static const char* const withValue[] = {
+        "platform", "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry", "geometry", "qwindowtitle",
+        "title",    "qwindowicon",        "icon",          "session", "display",         "name",     "visual",
+        "style",    "stylesheet",         "qmljsdebugger"};
+    static const char* const flags[] = {"reverse", "widgetcount", "testability", "sync", "nograb", "dograb"};
+    for (const char* name : withValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : flags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+} // namespace
+
 CommandLine parseCommandLine(const QStringList& arguments, bool strict)
 {
     QCommandLineParser parser;
+    // "-stylesheet" is one option, as Qt reads it, not -s -t -y ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral("Practise your intuition with card, color and symbol tests."));
     // Our own help option: Qt's adds --help-all, which lists the windowing
     // system's options too.
@@ -37,6 +80,7 @@ CommandLine parseCommandLine(const QStringList& arguments, bool strict)
                                   QStringLiteral("Displays help on command line options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    addWindowingSystemOptions(parser);
 
     CommandLine result;
     const bool parsed = parser.parse(arguments);
@@ -52,7 +96,7 @@ CommandLine parseCommandLine(const QStringList& arguments, bool strict)
         const QString problem =
             parsed ? QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first())
                    : parser.errorText();
-        result.error = QStringLiteral("veltrane: %1\nTry 'veltrane --help'.\n").arg(problem);
+        result.error = QStringLiteral("veltrane: %1\nTry 'veltrane --help'.\n").arg(printableArgument(problem));
     }
     return result;
 }
@@ -67,6 +111,38 @@ bool obey(const CommandLine& command)
         std::fputs(command.error.toLocal8Bit().constData(), stderr);
     return command.run;
 }
+
+QtMessageHandler g_messagesBefore = nullptr;
+
+// While the windowing system starts, its fatal error (no display, or none
+// it can reach) is a plain refusal, not an abort that tells the user to
+// reinstall. Its other messages pass on as before.
+void refuseWithoutDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        if (g_messagesBefore)
+            g_messagesBefore(type, context, message);
+        return;
+    }
+    std::fputs("veltrane: cannot open a window: no display could be reached (is DISPLAY set?)\n", stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+// Asked from outside to end (SIGTERM, SIGINT, SIGHUP): as a close of the
+// main window, so everything closes and the lock is released. Before the
+// window is there, a question or notice on screen is dismissed as Escape
+// would, and the start-up ends the program instead of showing the window.
+void endOnRequest(QWidget* window, bool& ending)
+{
+    ending = true;
+    if (window) {
+        window->close();
+        return;
+    }
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+        dialog->reject();
+}
 } // namespace
 
 int runVeltrane(int argc, char* argv[], void (*mainWindowShown)(QWidget*))
@@ -76,12 +152,14 @@ int runVeltrane(int argc, char* argv[], void (*mainWindowShown)(QWidget*))
         // before the windowing system is started.
         QCoreApplication early(argc, argv);
         setApplicationIdentity();
-        const CommandLine command = parseCommandLine(QCoreApplication::arguments(), false);
+        const CommandLine command = parseCommandLine(QCoreApplication::arguments(), true);
         if (!obey(command))
             return command.exitCode;
     }
 
+    g_messagesBefore = qInstallMessageHandler(refuseWithoutDisplay);
     QApplication app(argc, argv);
+    qInstallMessageHandler(g_messagesBefore);
     setApplicationIdentity();
     // The windowing system has taken its own options out by now.
     const CommandLine command = parseCommandLine(QCoreApplication::arguments(), true);
@@ -92,12 +170,12 @@ int runVeltrane(int argc, char* argv[], void (*mainWindowShown)(QWidget*))
     QApplication::setFont(look::verdana(8.25, false));
     platform::install(platform::realServices());
 
-    std::unique_ptr<frmMDI> window(startUp());
-    if (!window)
+    std::unique_ptr<frmMDI> window;
+    bool ending = false;
+    const platform::TerminationSignals endRequests([&window, &ending] { endOnRequest(window.get(), ending); });
+    window.reset(startUp());
+    if (!window || ending)
         return 0;
-    // Asked from outside to end (SIGTERM, SIGINT, SIGHUP): as a close of the
-    // main window, so everything closes and the lock is released.
-    const platform::TerminationSignals endRequests([&window] { window->close(); });
     if (mainWindowShown)
         mainWindowShown(window.get());
     return QApplication::exec();

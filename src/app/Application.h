@@ -23,10 +23,14 @@ struct CommandLine {
     QString error;  // for standard error
 };
 
-// Reads the arguments (program name first) with --help and --version. When
-// `strict`, an unknown option or a stray argument is an error; otherwise it
-// is left for the windowing system's own options.
+// Reads the arguments (program name first) with --help and --version, and
+// knows the windowing system's own options. When `strict`, an unknown option
+// or a stray argument is an error; otherwise it is left alone.
 CommandLine parseCommandLine(const QStringList& arguments, bool strict);
+
+// `text` as it can be echoed to a terminal: control and format characters
+// shown as '?', at most `maxLength` characters followed by "...".
+QString printableArgument(const QString& text, int maxLength = 120);
 
 // The whole program: --help and --version print and end without a display,
 // a window or the single-instance lock; otherwise the start-up sequence and

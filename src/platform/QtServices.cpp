@@ -13,6 +13,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -25,12 +26,32 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
+// The platform's quiet fallbacks (where the lock went, a stale lock taken
+// over, the settings store given up), silent unless asked for with
+// QT_LOGGING_RULES="veltrane.platform.info=true".
+Q_LOGGING_CATEGORY(lcPlatform, "veltrane.platform", QtWarningMsg)
+
 namespace platform {
 namespace {
+
+// One line in that category, when it is switched on.
+template <typename... Parts>
+void logFallback(const Parts&... parts)
+{
+    if (!lcPlatform().isInfoEnabled())
+        return;
+    QDebug line =
+        QMessageLogger(QT_MESSAGELOG_FILE, QT_MESSAGELOG_LINE, QT_MESSAGELOG_FUNC, lcPlatform().categoryName())
+            .info(lcPlatform());
+    (line << ... << parts);
+}
 
 const char* const kTitle = "Veltrane";
 
@@ -78,28 +99,82 @@ public:
     }
 };
 
+// The store holds one short line; anything this large is not ours to read.
+constexpr qint64 kLargestStore = 64 * 1024;
+
+// Whether QSettings can use the store at `fileName` without hanging: what
+// sits at its paths must be plain files (QSettings would block for ever on
+// a FIFO or read a device without end). A file far larger than any store we
+// write is junk: it is removed, so that the store starts afresh instead of
+// being read, rewritten and kept at every start.
+bool storeIsSafe(const QString& fileName)
+{
+    for (const QString& path : {fileName, fileName + QStringLiteral(".lock")}) {
+        const QFileInfo info(path);
+        if (!info.exists())
+            continue;
+        if (!info.isFile()) {
+            logFallback("settings store given up: not a plain file:", path);
+            return false;
+        }
+        if (info.size() > kLargestStore) {
+            const bool removed = QFile::remove(path);
+            logFallback("settings store of", info.size(), "bytes is junk; removed:", removed, path);
+            if (!removed)
+                return false;
+        }
+    }
+    return true;
+}
+
+// The store, or nullptr when it cannot be used safely. On the free desktops
+// it is the one file QSettings() would use, opened by name: checked first,
+// since QSettings reads it as it is made, and without the folder-wide and
+// system files QSettings() would read as well.
+std::unique_ptr<QSettings> openStore()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
+                         QCoreApplication::organizationName() + QLatin1Char('/') + QCoreApplication::applicationName() +
+                         QStringLiteral(".conf");
+    if (!storeIsSafe(file))
+        return nullptr;
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
+#else
+    return std::make_unique<QSettings>();
+#endif
+}
+
 class UserSettings : public SettingsStore {
 public:
     QString value(const QString& section, const QString& key) override
     {
-        QSettings s;
-        const QVariant v = s.value(section + QLatin1Char('/') + key);
+        const auto s = openStore();
+        if (!s)
+            return QString();
+        const QVariant v = s->value(section + QLatin1Char('/') + key);
         return v.canConvert<QString>() ? v.toString() : QString();
     }
     void setValue(const QString& section, const QString& key, const QString& value) override
     {
-        QSettings s;
+        const auto s = openStore();
+        if (!s)
+            return;
         // QSettings waits for the lock file beside the store for as long as
         // it takes to grow stale (30 s); a lock left there (junk, or by a
         // copy that died) must not hold the program up. Busy or not ours:
         // the value is not stored this time.
-        QLockFile guard(s.fileName() + QStringLiteral(".lock"));
+        QLockFile guard(s->fileName() + QStringLiteral(".lock"));
         guard.setStaleLockTime(1000);
-        if (!guard.tryLock(200) && guard.error() == QLockFile::LockFailedError)
+        if (!guard.tryLock(200) && guard.error() == QLockFile::LockFailedError) {
+            logFallback("settings store busy; not stored:", s->fileName());
             return;
+        }
         guard.unlock();
-        s.setValue(section + QLatin1Char('/') + key, value);
-        s.sync(); // a read-only store just stays as it was
+        s->setValue(section + QLatin1Char('/') + key, value);
+        s->sync(); // a read-only store just stays as it was
+        if (s->status() != QSettings::NoError)
+            logFallback("settings store could not be written:", s->fileName());
     }
 };
 
@@ -174,6 +249,7 @@ QString LockFileInstance::privateFolder()
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (isPrivateFolder(runtime))
         return runtime;
+    logFallback("runtime folder", runtime, "is not this user's alone; the lock goes to the cache folder");
     // No fixed name in a shared folder: another user could take it first.
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     if (cache.isEmpty() || !QDir().mkpath(cache))
@@ -190,7 +266,11 @@ QString LockFileInstance::privateFolder()
 #else
     QDir().mkpath(own);
 #endif
-    return isPrivateFolder(own) ? own : QString();
+    if (!isPrivateFolder(own)) {
+        logFallback("no private folder for the lock at", own, "- running without one");
+        return QString();
+    }
+    return own;
 }
 
 QString LockFileInstance::defaultLockPath()
@@ -211,6 +291,45 @@ bool LockFileInstance::anotherInstanceRunning()
     return m_other;
 }
 
+namespace {
+
+enum class Holder { Alive, Gone, Unknown };
+
+// Whether a live process holds the lock file at `path`. A copy holding a
+// QLockFile keeps an flock() on it for as long as it lives, which the kernel
+// drops when the process dies, whatever became of the file.
+Holder lockHolder(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return Holder::Unknown;
+    Holder holder = Holder::Unknown;
+    if (::flock(fd, LOCK_SH | LOCK_NB) == 0)
+        holder = Holder::Gone;
+    else if (errno == EWOULDBLOCK)
+        holder = Holder::Alive;
+    ::close(fd);
+    return holder;
+#else
+    Q_UNUSED(path);
+    return Holder::Unknown;
+#endif
+}
+
+// Without a file lock to ask, a process of that number must at least exist.
+bool processExists(qint64 pid)
+{
+#ifdef Q_OS_UNIX
+    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+#else
+    Q_UNUSED(pid);
+    return true;
+#endif
+}
+
+} // namespace
+
 // True when the lock is ours, or when no lock can be had at all (see the
 // class); false only for a lock that a live copy holds.
 bool LockFileInstance::takeLock()
@@ -221,6 +340,7 @@ bool LockFileInstance::takeLock()
     struct stat info {};
     const QByteArray native = QFile::encodeName(m_path);
     if (::lstat(native.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        logFallback("not a file where the lock goes; removing it:", m_path);
         if (::unlink(native.constData()) != 0 && ::rmdir(native.constData()) != 0)
             return true;
     }
@@ -233,26 +353,42 @@ bool LockFileInstance::takeLock()
     // creating it; give a lock that reads as damaged that long to mend.
     constexpr int kMendMs = 500;
     constexpr int kTryMs = 100;
+    // Past this, whatever keeps the lock from us, the program starts.
+    constexpr int kGiveUpMs = 3000;
     QElapsedTimer waited;
     waited.start();
-    for (;;) {
+    while (waited.elapsed() < kGiveUpMs) {
         if (m_lock->tryLock(kTryMs))
             return true;
-        if (m_lock->error() != QLockFile::LockFailedError)
-            return true; // no lock can be had here
+        if (m_lock->error() != QLockFile::LockFailedError) {
+            logFallback("no lock can be had at", m_path, "- running without one");
+            return true;
+        }
         qint64 pid = 0;
         QString host;
         QString application;
         const bool readable = m_lock->getLockInfo(&pid, &host, &application);
-        if (readable && (host.isEmpty() || host == QSysInfo::machineHostName()))
-            return false; // a live copy on this host
+        const bool thisHost = host.isEmpty() || host == QSysInfo::machineHostName();
+        if (readable && thisHost) {
+            const Holder holder = lockHolder(m_path);
+            if (holder == Holder::Alive || (holder == Holder::Unknown && processExists(pid)))
+                return false; // a live copy on this host
+        }
         const qint64 age = qAbs(QFileInfo(m_path).lastModified().msecsTo(QDateTime::currentDateTime()));
         if (readable || age >= kMendMs || waited.elapsed() >= kMendMs) {
-            // Written on another host, or damaged: nobody can show it alive.
-            if (!m_lock->removeStaleLockFile())
+            // Left by a copy that died, written on another host, or damaged:
+            // nobody can show it alive. Where Qt cannot remove it (a file it
+            // may not open, a junk lock of its own beside it), the folder is
+            // ours, so the file goes; where nothing can, we run without it.
+            logFallback("taking over a stale lock:", m_path, "pid", pid, "host", host);
+            if (!m_lock->removeStaleLockFile() && !QFile::remove(m_path)) {
+                logFallback("the stale lock cannot be removed; running without one");
                 return true;
+            }
         }
     }
+    logFallback("the lock could not be had in time; running without one:", m_path);
+    return true;
 }
 
 std::unique_ptr<Random> makeSystemRandom()

@@ -4,12 +4,16 @@
 
 # Installs the build into a staging folder (DESTDIR) with its configured
 # prefix and folders, checks the files are where a desktop expects them,
-# then uninstalls and checks nothing is left.
+# then builds the Debian package (whose own install must not change what
+# `uninstall` removes), uninstalls and checks nothing is left.
 set(manifest ${BUILD_DIR}/install_manifest.txt)
-# The manifest of a real install must survive this test.
-if(EXISTS ${manifest})
-  file(READ ${manifest} saved_manifest)
-endif()
+set(record ${BUILD_DIR}/veltrane_installed_files.txt)
+# The lists of a real install must survive this test.
+foreach(list manifest record)
+  if(EXISTS ${${list}})
+    file(READ ${${list}} saved_${list})
+  endif()
+endforeach()
 file(REMOVE_RECURSE ${STAGE})
 set(ENV{DESTDIR} ${STAGE})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} RESULT_VARIABLE rc OUTPUT_QUIET)
@@ -49,14 +53,20 @@ if(NOT installed_count EQUAL listed_count)
   message(FATAL_ERROR "install wrote ${installed_count} files but lists ${listed_count}")
 endif()
 
-execute_process(COMMAND ${CMAKE_COMMAND} -DMANIFEST=${manifest} -P ${UNINSTALL} RESULT_VARIABLE rc OUTPUT_QUIET)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DESTDIR ${CPACK} -G DEB WORKING_DIRECTORY ${BUILD_DIR} RESULT_VARIABLE cpack_rc OUTPUT_QUIET ERROR_QUIET)
+execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target uninstall RESULT_VARIABLE rc OUTPUT_QUIET)
 files_in(${STAGE} left)
-if(DEFINED saved_manifest)
-  file(WRITE ${manifest} "${saved_manifest}")
-else()
-  file(REMOVE ${manifest})
+foreach(list manifest record)
+  if(DEFINED saved_${list})
+    file(WRITE ${${list}} "${saved_${list}}")
+  else()
+    file(REMOVE ${${list}})
+  endif()
+endforeach()
+if(NOT cpack_rc EQUAL 0)
+  message(FATAL_ERROR "cpack failed: ${cpack_rc}")
 endif()
-if(NOT rc EQUAL 0 OR left)
-  message(FATAL_ERROR "uninstall failed (${rc}) or left files: ${left}")
+if(NOT rc EQUAL 0 OR left OR EXISTS ${STAGE}${DOCDIR})
+  message(FATAL_ERROR "uninstall failed (${rc}) or left files: ${left} ${STAGE}${DOCDIR}")
 endif()
 message(STATUS "install layout OK, uninstall removed all ${listed_count} files")

@@ -15,18 +15,28 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
+#include <sys/stat.h>
 
 class TestFaults : public QObject {
     Q_OBJECT
 
     std::unique_ptr<FakePlatform> fake;
     QTemporaryDir configDir;
+
+    // The store and the test's own QSettings() both in `folder`.
+    static void useConfigFolder(const QString& folder)
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
+    }
 
     QString settingsFile() const { return configDir.filePath(QStringLiteral("Veltrane/Veltrane.conf")); }
 
@@ -56,7 +66,7 @@ private slots:
         fake = std::make_unique<FakePlatform>();
         QDir(configDir.path()).removeRecursively();
         QDir().mkpath(configDir.filePath(QStringLiteral("Veltrane")));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configDir.path());
+        useConfigFolder(configDir.path());
     }
     void cleanup()
     {
@@ -125,9 +135,82 @@ private slots:
 
     void settingsFolderThatCannotBeWritten()
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/proc/veltrane-settings"));
+        useConfigFolder(QStringLiteral("/proc/veltrane-settings"));
         startCleanly();
         startCleanly(); // and again: still nothing stored, still no prompt
+    }
+
+    // What sits at the store's paths can neither hang the start (QSettings
+    // blocks for ever on a FIFO) nor cost more than a bounded read: a huge
+    // junk store is replaced, a FIFO left alone and the store done without.
+    void settingsPathsThatAreNoStore_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("a FIFO as the store") << QString() << true;
+        QTest::newRow("a FIFO as its lock") << QStringLiteral(".lock") << true;
+        QTest::newRow("a huge junk store") << QString() << false;
+    }
+    void settingsPathsThatAreNoStore()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(bool, fifo);
+        const QString path = settingsFile() + suffix;
+        if (fifo) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            QFile junk(path);
+            QVERIFY(junk.open(QIODevice::WriteOnly));
+            QVERIFY(junk.resize(8 * 1024 * 1024));
+        }
+        QElapsedTimer timer;
+        timer.start();
+        startCleanly();
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+        if (fifo)
+            QVERIFY(!QFileInfo(path).isFile());
+        else
+            QVERIFY(QFileInfo(path).size() < 1024);
+    }
+
+    // SIGTERM, SIGINT or SIGHUP while the start-up question is open ends the
+    // program as its Exit does: a normal end that leaves no lock behind.
+    void endRequestDuringTheStartUpQuestion_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void endRequestDuringTheStartUpQuestion()
+    {
+        QFETCH(int, signalNumber);
+        QTemporaryDir home;
+        const QString runtime = home.filePath(QStringLiteral("run"));
+        const QString store = home.filePath(QStringLiteral("config/" VELTRANE_APP_ID "/Veltrane.conf"));
+        QVERIFY(QDir().mkpath(QFileInfo(store).path()));
+        QVERIFY(QDir().mkdir(runtime));
+        QVERIFY(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QFile file(store);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\nDuration=0001-01-01T00:00:00\n"); // long ago: the question comes
+        file.close();
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(VELTRANE));
+        const QString lock = runtime + QStringLiteral("/veltrane.lock");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock), 10000);
+        QTest::qWait(300);
+        QCOMPARE(::kill(static_cast<pid_t>(program.processId()), signalNumber), 0);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(!QFile::exists(lock));
     }
 
     void noBrowserAtAll()

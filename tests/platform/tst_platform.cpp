@@ -140,6 +140,41 @@ private slots:
         holder.waitForFinished();
     }
 
+    // A lock left by a copy that died is taken over even where Qt cannot
+    // remove it: a file made read-only by the umask, a junk lock of Qt's own
+    // beside it. It must never read as a running copy.
+    void unremovableStaleLockIsTakenOver_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("junkBeside");
+        QTest::newRow("read-only (umask 0277)") << 0400 << false;
+        QTest::newRow("beside a junk .rmlock") << 0600 << true;
+        QTest::newRow("read-only beside a junk .rmlock") << 0444 << true;
+    }
+    void unremovableStaleLockIsTakenOver()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, junkBeside);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("veltrane.lock"));
+        QProcess dead;
+        dead.start(QStringLiteral(LOCKHOLDER), {path});
+        QVERIFY(dead.waitForReadyRead(10000));
+        QCOMPARE(dead.readLine().trimmed(), QByteArray("locked"));
+        dead.kill();
+        QVERIFY(dead.waitForFinished());
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(mode)), 0);
+        if (junkBeside)
+            QVERIFY(QDir().mkdir(path + QStringLiteral(".rmlock")));
+
+        QProcess next;
+        next.start(QStringLiteral(LOCKHOLDER), {path});
+        QVERIFY(next.waitForReadyRead(10000));
+        QCOMPARE(next.readLine().trimmed(), QByteArray("locked"));
+        next.kill();
+        next.waitForFinished();
+    }
+
     // Asked to end by a signal, the program shuts down and lets go of its lock.
     void endRequestReleasesTheLock_data()
     {
