@@ -4,6 +4,8 @@
 
 #include "platform/QtServices.h"
 
+#include "shell/DialogWindows.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -141,7 +143,9 @@ private:
     static int show(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons)
     {
         QMessageBox box(icon, QString::fromLatin1(kTitle), text, buttons, QApplication::activeWindow());
-        return box.exec();
+        int answer = QMessageBox::NoButton;
+        runModal(box, box.parentWidget(), &answer);
+        return answer;
     }
 };
 

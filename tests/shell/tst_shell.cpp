@@ -285,10 +285,10 @@ private slots:
         QCOMPARE(counter, qint16(32767));
 
         QLabel label;
-        showVerdict(&label, outcomeWord(true));
+        showVerdict(&label, true);
         QCOMPARE(label.text(), QString::fromLatin1(kRightAnswerText));
         QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0, 128, 0));
-        showVerdict(&label, outcomeWord(false));
+        showVerdict(&label, false);
         QCOMPARE(label.text(), QString::fromLatin1(kWrongAnswerText));
         QCOMPARE(label.palette().color(QPalette::WindowText), QColor(128, 0, 0));
     }
