@@ -128,6 +128,16 @@ public:
         if (c && c->supportsSelection())
             c->clear(QClipboard::Selection);
     }
+    bool ownsText() override
+    {
+        QClipboard* c = QGuiApplication::clipboard();
+        return c && c->ownsClipboard();
+    }
+    bool ownsSelection() override
+    {
+        QClipboard* c = QGuiApplication::clipboard();
+        return c && c->ownsSelection();
+    }
 };
 
 class QtMessageBoxes : public MessageBoxes {

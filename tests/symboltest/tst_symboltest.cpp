@@ -813,8 +813,17 @@ void TestSymbolTest::clipboardGuardEmptiesOnlyScoreText()
     QCOMPARE(fake->clipboard->clears + fake->clipboard->selectionClears, 0);
     QCOMPARE(fake->clipboard->contents, QStringLiteral("0"));
 
+    // A "0" selected in the box, then the same "0" copied in another program:
+    // the other program's, so it stays.
+    select(QStringLiteral("0"));
+    fake->clipboard->contents = QStringLiteral("0");
+    send(QEvent::MouseMove);
+    QCoreApplication::processEvents();
+    QCOMPARE(fake->clipboard->contents, QStringLiteral("0"));
+
     // Text selected in the box and copied from it goes from the clipboard
     // and from the selection as soon as the pointer moves over the box.
+    fake->clipboard->ownText = fake->clipboard->ownSelection = true;
     select(QStringLiteral("Expert level :-  0 Correct"));
     fake->clipboard->contents = fake->clipboard->selection = QStringLiteral("Expert level :-  0 Correct");
     send(QEvent::MouseMove);
@@ -828,6 +837,11 @@ void TestSymbolTest::clipboardGuardEmptiesOnlyScoreText()
     fake->clipboard->selection = QStringLiteral("Expert level :-  0 Correct");
     options.setScoreText(scoreText({1, 1, 1}, {1, 1, 1}));
     QVERIFY(fake->clipboard->selection.isEmpty());
+    // A selection made with the keys is guarded as one made with the mouse.
+    options.txtTotalScore->setFocus();
+    QTest::keyClick(options.txtTotalScore, Qt::Key_End, Qt::ShiftModifier);
+    fake->clipboard->selection = options.txtTotalScore->textCursor().selectedText();
+    QTRY_VERIFY(fake->clipboard->selection.isEmpty());
     options.unload();
 }
 
