@@ -110,6 +110,9 @@ bool belongsTo(QObject* object, const QWidget* window)
     return false;
 }
 
+// Longer than a button's animated click takes (100 ms).
+constexpr int kPressDelayMs = 250;
+
 std::vector<OnlyWindowActs*>& scopes()
 {
     static std::vector<OnlyWindowActs*> open;
@@ -124,9 +127,20 @@ public:
     // when nothing reached it after that release.
     std::optional<quint64> lastRelease;
 
+    // Buttons shown down while held back: a screen reader's press, which
+    // clicks a moment later.
+    QList<QPointer<QAbstractButton>> pressed;
+
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override
     {
+        if (!isUserInput(event->type())) {
+            // Seen down at any event (its repaint, its losing the focus).
+            auto* button = qobject_cast<QAbstractButton*>(receiver);
+            if (button && button->isDown() && button->signalsBlocked() && !pressed.contains(button))
+                pressed.append(button);
+            return false;
+        }
         if (!isUserInput(event->type()))
             return false;
         if (!belongsTo(receiver, allowed))
@@ -229,9 +243,17 @@ OnlyWindowActs::OnlyWindowActs(QWidget* window) : m_window(window)
 
 OnlyWindowActs::~OnlyWindowActs()
 {
-    for (const QPointer<QObject>& object : std::as_const(m_silenced))
-        if (object)
+    for (const QPointer<QObject>& object : std::as_const(m_silenced)) {
+        if (!object)
+            continue;
+        // A screen reader's press on a button shows it down and clicks it a
+        // moment later: that click, asked for during the scope, stays silent.
+        auto* button = qobject_cast<QAbstractButton*>(object.data());
+        if (button && (g_gate->pressed.removeAll(button) > 0 || button->isDown()))
+            QTimer::singleShot(kPressDelayMs, button, [button] { button->blockSignals(false); });
+        else
             object->blockSignals(false);
+    }
     scopes().pop_back();
     if (scopes().empty()) {
         delete g_gate;

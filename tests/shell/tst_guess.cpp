@@ -218,6 +218,8 @@ private slots:
             QTRY_VERIFY(feedback.answered());
         }
         fake->pause->during = nullptr;
+        if (input == ScreenReader)
+            QTest::qWait(300); // a button pressed so clicks a moment later
         modal::flushDeletes();
 
         QCOMPARE(feedbacks, 1);
