@@ -9,17 +9,21 @@
 #include "app/frmMDI.h"
 #include "cardtest/frmPsychicCardTestDisplay.h"
 #include "cardtest/frmPsychicCardTestMain.h"
+#include "cardtest/frmPsychicCardTestResult.h"
 #include "cardtest/modCardTest.h"
 #include "colortest/frmPsychicColorTestDisplay.h"
 #include "colortest/frmPsychicColorTestMain.h"
+#include "colortest/frmPsychicColorTestResult.h"
 #include "colortest/modColorTest.h"
 #include "shell/ClickLabel.h"
+#include "shell/DialogWindows.h"
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
 #include "support/Modal.h"
 #include "symboltest/SymbolControls.h"
 #include "symboltest/frmPsychicSymbolTestMain.h"
+#include "symboltest/frmPsychicSymbolTestResult.h"
 #include "symboltest/frmPsychicSymbolTestSelectOption.h"
 #include "symboltest/modSymbolTest.h"
 
@@ -27,8 +31,10 @@
 #include <QAccessible>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QtTest>
 
 #include <memory>
@@ -264,6 +270,47 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), play.choice.data());
         }
         QCOMPARE(play.attempts(), 3);
+    }
+
+    // Every small modal window opens centred on the screen with its frame,
+    // every time. Run under a window manager too, where the frame comes late
+    // and Qt reports a frame of 1 x 1 for a moment on activation.
+    void smallModalWindowsOpenCentred()
+    {
+        const bool realDesktop = QGuiApplication::platformName() != QLatin1String("offscreen");
+        const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
+        const QList<QPair<const char*, std::function<QDialog*()>>> windows{
+            {"card feedback", [] { return &frmPsychicCardTestResult::get(); }},
+            {"color feedback", [] { return &frmPsychicColorTestResult::get(); }},
+            {"symbol feedback", [] { return &frmPsychicSymbolTestResult::get(); }},
+            {"symbol options", [] { return &frmPsychicSymbolTestSelectOption::get(); }},
+            {"About", [] { return &frmAbout::get(); }},
+            {"message box", [] {
+                 auto* box = new QMessageBox(QMessageBox::Information, "Veltrane", "Message", QMessageBox::Ok);
+                 box->setAttribute(Qt::WA_DeleteOnClose);
+                 return box;
+             }}};
+        for (int round = 0; round < (realDesktop ? 8 : 2); ++round) {
+            for (const auto& [name, make] : windows) {
+                QRect frame;
+                const modal::Answer answer(QString(), [&](QWidget* w) {
+                    QTest::qWait(realDesktop ? 250 : 20); // the size settles, the frame arrives
+                    frame = w->frameGeometry();
+                    QTest::keyClick(w, Qt::Key_Escape);
+                });
+                runModal(*make(), mdi.get());
+                QVERIFY(answer.answered());
+                QVERIFY2((frame.center() - centre).manhattanLength() <= 4,
+                         qPrintable(QStringLiteral("%1 at %2,%3 %4x%5, round %6")
+                                        .arg(name)
+                                        .arg(frame.x())
+                                        .arg(frame.y())
+                                        .arg(frame.width())
+                                        .arg(frame.height())
+                                        .arg(round)));
+                modal::flushDeletes();
+            }
+        }
     }
 
     // A termination signal while the feedback is open: as a close of the main
