@@ -100,12 +100,24 @@ bool belongsTo(QObject* object, const QWidget* window)
 {
     if (!window)
         return false;
-    if (auto* handle = qobject_cast<QWindow*>(object))
-        return handle == window->windowHandle();
-    // An action or a shortcut belongs where the widget that holds it does.
-    for (QObject* o = object; o; o = o->parent()) {
-        if (o->isWidgetType())
-            return static_cast<QWidget*>(o)->window() == window;
+    QWidget* widget = nullptr;
+    if (auto* handle = qobject_cast<QWindow*>(object)) {
+        const auto topLevels = QApplication::topLevelWidgets();
+        for (QWidget* top : topLevels)
+            if (top->windowHandle() == handle)
+                widget = top;
+    } else {
+        // An action or a shortcut belongs where the widget that holds it does.
+        for (QObject* o = object; o && !widget; o = o->parent())
+            if (o->isWidgetType())
+                widget = static_cast<QWidget*>(o);
+    }
+    // A popup (a context menu) belongs where the control it opened from does.
+    while (widget) {
+        QWidget* top = widget->window();
+        if (top == window)
+            return true;
+        widget = top->windowType() == Qt::Popup || top->windowType() == Qt::ToolTip ? top->parentWidget() : nullptr;
     }
     return false;
 }

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QUrlQuery>
@@ -388,6 +389,27 @@ private slots:
         QCOMPARE(frmProbe::unloads, 1);
         QVERIFY(!frmProbe::isLoaded());
         frmOther::unloadIfLoaded();
+    }
+
+    // A context menu opened in a modal window reacts like the window itself.
+    void contextMenuInAModalWindowReacts()
+    {
+        QDialog dialog;
+        auto* box = new QPlainTextEdit(QStringLiteral("text"), &dialog);
+        bool closed = false;
+        const modal::Answer answer(QString(), [&](QWidget*) {
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                    box->viewport()->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(box->viewport(), &event);
+            QWidget* popup = QApplication::activePopupWidget();
+            if (popup) {
+                QTest::keyClick(popup, Qt::Key_Escape);
+                closed = !QApplication::activePopupWidget();
+            }
+            dialog.accept();
+        });
+        runModal(dialog, nullptr);
+        QVERIFY(closed);
     }
 
     // The second click of a double-click on the button that closed a modal
