@@ -172,7 +172,8 @@ InputGate* g_gate = nullptr;
 // meant for that button, so it is dropped, press and release.
 class SecondClickDropper : public QObject {
 public:
-    explicit SecondClickDropper(quint64 closingRelease) : m_closingRelease(closingRelease)
+    explicit SecondClickDropper(quint64 closingRelease)
+        : QObject(QCoreApplication::instance()), m_closingRelease(closingRelease)
     {
         QCoreApplication::instance()->installEventFilter(this);
         QTimer::singleShot(QGuiApplication::styleHints()->mouseDoubleClickInterval(), this, [this] { finish(); });
