@@ -21,6 +21,7 @@
 #include "symboltest/frmPsychicSymbolTestSelectOption.h"
 #include "symboltest/modSymbolTest.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -128,6 +129,8 @@ private slots:
 
     // The clipboard guard of the score box.
     void clipboardGuardEmptiesOnlyScoreText();
+    // A screen reader's press on Exit, or a close, while the Score dialog is open.
+    void scoreDialogNeverOutlivesThePlayWindow();
 
 private:
     frmPsychicSymbolTestMain& play() { return frmPsychicSymbolTestMain::get(); }
@@ -843,6 +846,33 @@ void TestSymbolTest::clipboardGuardEmptiesOnlyScoreText()
     fake->clipboard->selection = options.txtTotalScore->textCursor().selectedText();
     QTRY_VERIFY(fake->clipboard->selection.isEmpty());
     options.unload();
+}
+
+void TestSymbolTest::scoreDialogNeverOutlivesThePlayWindow()
+{
+    launch();
+    // The press is held back while the dialog is open: nothing happens.
+    {
+        const modal::Answer answer(QStringLiteral("cmdOkScore"), [&](QWidget*) {
+            QAccessible::queryAccessibleInterface(play().cmdExit)
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+            QTest::qWait(300);
+        });
+        QTest::mouseClick(play().cmdScore, Qt::LeftButton);
+        QVERIFY(answer.answered());
+    }
+    QTest::qWait(300);
+    QVERIFY(frmPsychicSymbolTestMain::isLoaded());
+    // A close from elsewhere waits for the dialog; the Score handler then
+    // stops, its window gone.
+    {
+        const modal::Answer answer(QStringLiteral("cmdOkScore"), [&](QWidget*) { play().cmdExit_Click(); });
+        QTest::mouseClick(play().cmdScore, Qt::LeftButton);
+        QVERIFY(answer.answered());
+    }
+    QVERIFY(!frmPsychicSymbolTestMain::isLoaded());
+    QVERIFY(mdi->isWelcomePanelVisible());
 }
 
 QTEST_MAIN(TestSymbolTest)
