@@ -171,8 +171,7 @@ void frmPsychicCardTestDisplay::buildPleaseWait()
     picMessage = wait.panel;
     Label7 = wait.wait;
     Label6 = wait.generating;
-    m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicCardTestResult>(),
-                                            [this] { return cmdExit; });
+    m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicCardTestResult>());
     m_guess->addChoice(cmdBlackCard);
     m_guess->addChoice(cmdRedCard);
     for (ClickLabel* card : picCard)

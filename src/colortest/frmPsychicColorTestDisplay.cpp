@@ -143,8 +143,7 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     picMessage = wait.panel;
     lblWait = wait.wait;
     lblGenerating = wait.generating;
-    m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicColorTestResult>(),
-                                            [this] { return cmdExit; });
+    m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicColorTestResult>());
     for (QPushButton* color : cmdBeginner)
         m_guess->addChoice(color);
     for (QPushButton* color : cmdIntermediate)

@@ -64,6 +64,10 @@ public:
     virtual void clear() = 0;
     virtual QString selectionText() = 0;
     virtual void clearSelection() = 0;
+    // Whether what the clipboard (the selection) holds was put there by this
+    // program, not by another one.
+    virtual bool ownsText() { return false; }
+    virtual bool ownsSelection() { return false; }
 };
 
 // Message boxes captioned with the application's title.

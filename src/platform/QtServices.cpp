@@ -4,6 +4,8 @@
 
 #include "platform/QtServices.h"
 
+#include "shell/DialogWindows.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -201,6 +203,16 @@ public:
         if (c && c->supportsSelection())
             c->clear(QClipboard::Selection);
     }
+    bool ownsText() override
+    {
+        QClipboard* c = QGuiApplication::clipboard();
+        return c && c->ownsClipboard();
+    }
+    bool ownsSelection() override
+    {
+        QClipboard* c = QGuiApplication::clipboard();
+        return c && c->ownsSelection();
+    }
 };
 
 class QtMessageBoxes : public MessageBoxes {
@@ -216,7 +228,9 @@ private:
     static int show(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons)
     {
         QMessageBox box(icon, QString::fromLatin1(kTitle), text, buttons, QApplication::activeWindow());
-        return box.exec();
+        int answer = QMessageBox::NoButton;
+        runModal(box, box.parentWidget(), &answer);
+        return answer;
     }
 };
 

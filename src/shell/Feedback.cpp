@@ -38,9 +38,8 @@ QString outcomeWord(bool correct)
     return QString::fromLatin1(correct ? kCorrectWord : kIncorrectWord);
 }
 
-void showVerdict(QLabel* lblResult, const QString& outcome)
+void showVerdict(QLabel* lblResult, bool right)
 {
-    const bool right = outcome == QLatin1String(kCorrectWord);
     lblResult->setText(QString::fromLatin1(right ? kRightAnswerText : kWrongAnswerText));
     look::setTextColor(lblResult, right ? look::kRightAnswer : look::kWrongAnswer);
 }

@@ -30,10 +30,9 @@ QString countPair(qint16 correct, qint16 attempts);
 // The outcome word for a judged guess.
 QString outcomeWord(bool correct);
 
-// Writes the sentence and colour for an outcome word into a result label:
-// the right-answer text in green for "Correct", else the wrong-answer text
-// in dark red.
-void showVerdict(QLabel* lblResult, const QString& outcome);
+// Writes the sentence and colour for a verdict into a result label: the
+// right-answer text in green, the wrong-answer text in dark red.
+void showVerdict(QLabel* lblResult, bool right);
 
 // The feedback window's accessible name: what it is, and the answer the play
 // window revealed when there is one ("Result: Ten of Clubs"), so a screen

@@ -25,8 +25,8 @@ public:
     QLabel* lblResult;
     QPushButton* cmdTry;
 
-    // The sentence and colour for an outcome word ("Correct" or "Incorrect").
-    void setVerdict(const QString& outcome) { showVerdict(lblResult, outcome); }
+    // The sentence and colour for a verdict.
+    void setVerdict(bool right) { showVerdict(lblResult, right); }
     // The name of the answer the play window revealed; empty where none shows.
     void setRevealed(const QString& revealed) { this->setAccessibleName(feedbackWindowName(revealed)); }
 

@@ -59,9 +59,38 @@ void FormBase::addMenuBarMenu(QMenu* menu)
     m_menuBar.append(menu->menuAction());
 }
 
-void FormBase::addMenuBarAction(QAction* action)
+FormBase* FormBase::of(QWidget* widget)
 {
-    m_menuBar.append(action);
+    for (; widget; widget = widget->parentWidget())
+        if (auto* form = dynamic_cast<FormBase*>(widget))
+            return form;
+    return nullptr;
+}
+
+FormBase::KeepLoaded::KeepLoaded(QWidget* widget) : m_form(of(widget))
+{
+    if (!m_form || !registry().contains(m_form))
+        return;
+    m_window = dynamic_cast<QWidget*>(m_form);
+    ++m_form->m_kept;
+}
+
+FormBase::KeepLoaded::~KeepLoaded()
+{
+    if (!m_window)
+        return; // never kept, or destroyed with its owner
+    if (--m_form->m_kept == 0 && m_form->m_unloadAsked) {
+        m_form->m_unloadAsked = false;
+        m_form->unload();
+    }
+}
+
+bool FormBase::unloadLater()
+{
+    if (m_kept == 0)
+        return false;
+    m_unloadAsked = true;
+    return true;
 }
 
 bool tabWithin(QWidget* form, bool next)

@@ -45,18 +45,41 @@ public:
     // Every loaded window, in the order it was loaded.
     static QList<FormBase*> loadedForms();
 
+    // The window `widget` is part of, if it is one of the program's windows.
+    static FormBase* of(QWidget* widget);
+
+    // While one lives, its window stays loaded: a guess or a modal window
+    // runs on it, and its handler carries on once that is over. An unload
+    // asked for meanwhile (a close, a signal, another handler) is carried
+    // out when the last one goes.
+    class KeepLoaded {
+    public:
+        explicit KeepLoaded(QWidget* widget);
+        ~KeepLoaded();
+        KeepLoaded(const KeepLoaded&) = delete;
+        KeepLoaded& operator=(const KeepLoaded&) = delete;
+
+    private:
+        QPointer<QWidget> m_window;
+        FormBase* m_form;
+    };
+
     // Gives the focus to the front one of the visible child windows, once
     // the one that had it is hidden, so it never stays with a hidden control.
     static void activateFrontSubWindow(QMdiArea* area);
 
 protected:
     void addMenuBarMenu(QMenu* menu);
-    void addMenuBarAction(QAction* action);
     void registerLoaded();
+    // Whether an unload must wait because the window is kept loaded; the
+    // unload is then remembered.
+    bool unloadLater();
     void unregisterLoaded();
 
 private:
     QList<QAction*> m_menuBar;
+    int m_kept = 0;
+    bool m_unloadAsked = false;
 };
 
 // Moves the focus to the next (or previous) control of an MDI child that
@@ -110,6 +133,8 @@ public:
     {
         if (s_instance != this)
             return; // already unloaded
+        if (unloadLater())
+            return;
         Form_Unload();
         s_instance = nullptr;
         unregisterLoaded();

@@ -6,9 +6,16 @@
 // One guess, the same in every game: the outcome word emptied, "Please
 // Wait ..." shown and painted, the pause, the draw, the reveal, the count,
 // the outcome word, the verdict and the modal feedback window. A game
-// supplies only what differs. While a guess runs, from the click to the
-// closing of its feedback window, no other guess can start, whatever asks
-// for it: a click, a key, a screen reader's press or a menu shortcut.
+// supplies only what differs.
+//
+// A guess is one transaction, from the click until its feedback window
+// closes: nothing else acts anywhere in the program meanwhile, whatever asks
+// (keys, shortcuts, clicks, menus, a screen reader's press), and what came
+// during the pause is dropped. A close asked for meanwhile waits until the
+// guess is counted and its feedback closed. Afterwards the choice that made
+// the guess has the focus, so Enter or Space guesses again with it.
+
+#include "shell/DialogWindows.h"
 
 #include <QPointer>
 #include <QString>
@@ -17,7 +24,6 @@
 
 class PleaseWaitPanel;
 class QLabel;
-class QObject;
 class QWidget;
 
 // What one game does at a guess.
@@ -34,49 +40,41 @@ struct GuessSteps {
     std::function<void(bool right)> count;
 };
 
+// Shows the feedback window over `owner` for a verdict and the name of the
+// revealed answer (empty where none is shown); returns once it is closed.
+using ShowFeedback = std::function<void(QWidget* owner, bool right, const QString& revealed)>;
+
 class GuessRunner {
 public:
-    // `window` is the play window, `pleaseWait` its waiting panel, `lblScore`
-    // its hidden outcome holder; `feedback` shows the feedback window for an
-    // outcome word and the name of the revealed answer (empty where none is
-    // shown) and returns once it is closed. `restingFocus` names the
-    // control (never a choice) that holds the focus when no choice may.
-    GuessRunner(QWidget* window, PleaseWaitPanel* pleaseWait, QLabel* lblScore,
-                std::function<void(const QString& outcome, const QString& revealed)> feedback,
-                std::function<QWidget*()> restingFocus);
+    // `window` is the play window, `pleaseWait` its waiting panel; `lblScore`,
+    // where a window has one, its hidden holder of the outcome word.
+    GuessRunner(QWidget* window, PleaseWaitPanel* pleaseWait, QLabel* lblScore, ShowFeedback feedback);
 
     // Makes `choice` one of the window's choices: it takes the focus from the
-    // keyboard only (Tab), and gives it to the resting control when its
-    // window goes behind another one, so no choice is singled out by a click
-    // or when the window gets the focus back.
-    void addChoice(QWidget* choice);
+    // keyboard only (Tab), so a click does not single it out before it
+    // makes a guess.
+    static void addChoice(QWidget* choice);
 
     // Runs one guess made with `choice`. False, and nothing done, when a
-    // guess is already running or the choice is not on screen; false too when
-    // the window is closed during the pause (the guess is abandoned).
+    // guess is already running or the choice is not on screen.
     bool run(QWidget* choice, const GuessSteps& steps);
-
-    // Whether a guess is running anywhere in the program.
-    static bool isRunning();
 
 private:
     QPointer<QWidget> m_window;
     PleaseWaitPanel* m_pleaseWait;
     QLabel* m_lblScore;
-    std::function<void(const QString&, const QString&)> m_feedback;
-    std::function<QWidget*()> m_rest;
-    QObject* m_choiceFocus;
+    ShowFeedback m_feedback;
 };
 
-// The feedback of a test's result window T: the verdict for the outcome word
-// and the revealed answer, then T shown modally.
+// The feedback of a test's result window T: the verdict and the revealed
+// answer, then T shown modally over the play window.
 template <typename T>
-std::function<void(const QString&, const QString&)> feedbackWindow()
+ShowFeedback feedbackWindow()
 {
-    return [](const QString& outcome, const QString& revealed) {
+    return [](QWidget* owner, bool right, const QString& revealed) {
         T& result = T::get();
-        result.setVerdict(outcome);
+        result.setVerdict(right);
         result.setRevealed(revealed);
-        result.exec();
+        runModal(result, owner);
     };
 }

@@ -5,11 +5,13 @@
 #include "shell/StandardMenus.h"
 
 #include "shell/ClickLabel.h"
+#include "shell/DialogWindows.h"
 #include "shell/Form.h"
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 
 const char* const kForumBannerText = "Share your experiences in the Veltrane discussion forum. Click here to join!";
@@ -70,7 +72,7 @@ MenuBar buildMenuBar(QWidget* window, std::initializer_list<FileCommand> file, U
 
 void showAbout()
 {
-    frmAbout::get().exec();
+    runModal(frmAbout::get(), QApplication::activeWindow());
 }
 
 HelpMenu buildHelpMenu(QWidget* owner, UpdateCaption caption, const QString& separator1, const QString& separator2)

@@ -49,42 +49,58 @@ static QSize screenSize()
 
 namespace {
 
-void placeCentred(QWidget* window)
+// The window's outer size: the frame where the window manager has told it.
+// A frame smaller than the window itself is no frame (Qt reports one of
+// 1 x 1 for a moment while a window is activated): the window's own size
+// stands in for it then.
+QSize outerSize(const QWidget* window)
 {
     const QSize frame = window->frameGeometry().size();
-    move(window, centredLeft(screenWidth(), fromPixels(frame.width())),
-         centredLeft(screenHeight(), fromPixels(frame.height())));
+    const QSize own = window->size();
+    return frame.width() >= own.width() && frame.height() >= own.height() ? frame : own;
 }
 
-// Under a window manager the frame of a window is known only once it is on
-// screen, so the first placement centres the bare window. This centres it
-// again, frame included, as soon as the frame arrives, once.
+void placeCentred(QWidget* window, const QSize& outer)
+{
+    move(window, centredLeft(screenWidth(), fromPixels(outer.width())),
+         centredLeft(screenHeight(), fromPixels(outer.height())));
+}
+
+// A window's outer size settles while it opens: its own size (a message box
+// sizes itself as it is shown), then the frame the window manager adds in
+// its own time. The watcher centres the window again each time that size
+// changes, for a while after the window is shown; a window the user moves
+// meanwhile keeps its place as long as its size stays.
 class FrameWatcher : public QObject {
 public:
     explicit FrameWatcher(QWidget* window) : QObject(window), m_window(window)
     {
         setObjectName(QStringLiteral("twipsFrameWatcher"));
         window->installEventFilter(this);
-        // The window manager tells the frame in its own time; look again for
-        // a while as well as at the window's own events.
-        auto* timer = new QTimer(this);
-        timer->setInterval(50);
-        connect(timer, &QTimer::timeout, this, [this] {
+        m_timer.setInterval(50);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
             if (++m_ticks > 40)
-                finish();
+                m_timer.stop();
             else
                 check();
         });
-        timer->start();
+    }
+
+    void restart()
+    {
+        m_placed = outerSize(m_window);
+        placeCentred(m_window, m_placed);
+        m_ticks = 0;
+        m_timer.start();
     }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Hide)
-            finish();
-        else if (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Paint ||
-                 event->type() == QEvent::WindowActivate)
+            m_timer.stop();
+        else if (m_timer.isActive() && (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+                                        event->type() == QEvent::Paint || event->type() == QEvent::WindowActivate))
             check();
         return false;
     }
@@ -92,32 +108,25 @@ protected:
 private:
     void check()
     {
-        if (m_done || !m_window->isVisible() || m_window->frameGeometry().size() == m_window->size())
+        if (!m_window->isVisible() || outerSize(m_window) == m_placed)
             return;
-        placeCentred(m_window);
-        finish();
-    }
-    void finish()
-    {
-        if (m_done)
-            return;
-        m_done = true;
-        deleteLater();
+        m_placed = outerSize(m_window);
+        placeCentred(m_window, m_placed);
     }
 
     QWidget* m_window;
+    QTimer m_timer;
+    QSize m_placed;
     int m_ticks = 0;
-    bool m_done = false;
 };
 
 } // namespace
 
 void centreOnScreen(QWidget* window)
 {
-    placeCentred(window);
-    if (window->frameGeometry().size() == window->size() &&
-        !window->findChild<QObject*>(QStringLiteral("twipsFrameWatcher"), Qt::FindDirectChildrenOnly))
-        new FrameWatcher(window);
+    QObject* found = window->findChild<QObject*>(QStringLiteral("twipsFrameWatcher"), Qt::FindDirectChildrenOnly);
+    auto* watcher = found ? static_cast<FrameWatcher*>(found) : new FrameWatcher(window);
+    watcher->restart();
 }
 
 double screenWidth()

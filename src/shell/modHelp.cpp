@@ -97,12 +97,19 @@ void RemindOfUpdate()
 
 void CloseAllAndEnd()
 {
-    // Unloading one window may unload others; work from a fresh list each time.
-    for (int guard = 0; guard < 1000; ++guard) {
-        const QList<FormBase*> forms = FormBase::loadedForms();
-        if (forms.isEmpty())
+    // Unloading one window may unload others; work from a fresh list each
+    // time. A window a guess or a modal window runs on goes when that is over.
+    QList<FormBase*> asked;
+    for (bool more = true; more;) {
+        more = false;
+        for (FormBase* form : FormBase::loadedForms()) {
+            if (asked.contains(form))
+                continue;
+            asked.append(form);
+            form->unload();
+            more = true;
             break;
-        forms.first()->unload();
+        }
     }
     platform::process().end();
 }

@@ -6,6 +6,7 @@
 
 #include "platform/Platform.h"
 #include "shell/ClickLabel.h"
+#include "shell/DialogWindows.h"
 #include "shell/GuessRunner.h"
 #include "shell/Look.h"
 #include "shell/StandardMenus.h"
@@ -171,8 +172,7 @@ void frmPsychicSymbolTestMain::buildMessage()
     picMessage = wait.panel;
     Label7 = wait.wait;
     Label6 = wait.generating;
-    m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicSymbolTestResult>(),
-                                            [this] { return restingFocus(); });
+    m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicSymbolTestResult>());
     for (int level = Beginner; level <= Expert; ++level) {
         for (int i = 0; i < modSymbolTest::symbolsAtLevel(level); ++i)
             m_guess->addChoice(choiceAt(level, i));
@@ -276,11 +276,9 @@ void frmPsychicSymbolTestMain::Form_Activate()
 
 void frmPsychicSymbolTestMain::askForTheLevel(frmPsychicSymbolTestSelectOption& options)
 {
-    QPointer<frmPsychicSymbolTestMain> alive(this);
-    options.exec();
     // The level's Score, or Back on the cover, as when a panel opens: not
     // whatever the Tab order starts with.
-    if (alive)
+    if (runModal(options, this))
         restingFocus()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -406,7 +404,8 @@ void frmPsychicSymbolTestMain::mnuScore_Click()
     frmPsychicSymbolTestSelectOption& options = frmPsychicSymbolTestSelectOption::get();
     options.setScoreText(modSymbolTest::scoreText());
     options.showScorePanel();
-    options.exec();
+    if (!runModal(options, this))
+        return; // this window was closed meanwhile
     // Back on the Score button of the level shown.
     for (QPushButton* score : {cmdScore, cmdIntermediateScore, cmdExpertScore})
         if (score->isVisible())

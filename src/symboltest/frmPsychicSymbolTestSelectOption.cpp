@@ -140,8 +140,10 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     connect(txtTotalScore, &QPlainTextEdit::textChanged, this, [this] { txtTotalScore_Change(); });
     // Whatever is selected in the box may end up on the clipboard or the
     // selection; remember it, so that the guard knows it again.
-    connect(txtTotalScore, &QPlainTextEdit::selectionChanged, this,
-            [this] { m_handedOut.remember(txtTotalScore->textCursor().selectedText()); });
+    connect(txtTotalScore, &QPlainTextEdit::selectionChanged, this, [this] {
+        m_handedOut.remember(txtTotalScore->textCursor().selectedText());
+        guardClipboardAfterwards(); // a keyboard selection goes to the selection
+    });
     txtTotalScore->installEventFilter(this);
 
     txtChance = new ChanceBox(fraScore, look::verdana(8.25));
@@ -253,11 +255,12 @@ void frmPsychicSymbolTestSelectOption::guardClipboard()
 {
     // The score is not to be carried off through the clipboard or the
     // selection, but what the user copied anywhere else is theirs: only
-    // text that came from this box goes.
+    // text that came from this box goes, and only while this program still
+    // holds it (the same words copied in another program are not touched).
     platform::Clipboard& clipboard = platform::clipboard();
-    if (m_handedOut.cameFromBox(clipboard.text()))
+    if (clipboard.ownsText() && m_handedOut.cameFromBox(clipboard.text()))
         clipboard.clear();
-    if (m_handedOut.cameFromBox(clipboard.selectionText()))
+    if (clipboard.ownsSelection() && m_handedOut.cameFromBox(clipboard.selectionText()))
         clipboard.clearSelection();
 }
 
@@ -273,6 +276,9 @@ bool frmPsychicSymbolTestSelectOption::eventFilter(QObject* watched, QEvent* eve
         guardClipboardAfterwards();
     if (watched == txtTotalScore->viewport()) {
         switch (event->type()) {
+        case QEvent::ContextMenu:
+            guardClipboardAfterwards(); // after the menu's Copy
+            break;
         case QEvent::MouseButtonPress:
             txtTotalScore_MouseDown();
             break;

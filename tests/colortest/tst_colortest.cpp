@@ -349,15 +349,16 @@ private slots:
         QVERIFY(play->isWindowVisible());
     }
 
-    void closingDuringThePauseAbandonsTheGuess()
+    void closingDuringThePauseClosesAfterTheGuess()
     {
         launch();
         frmPsychicColorTestDisplay* play = proceed(Beginner);
         fake->pause->during = [](QWidget*) { frmPsychicColorTestDisplay::unloadIfLoaded(); };
+        const modal::AnswerEvery feedback(QStringLiteral("TRY AGAIN"));
         click(play->cmdBeginner[0]);
+        QCOMPARE(feedback.count(), 1);
         QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
-        QVERIFY(!frmPsychicColorTestResult::isLoaded());
-        QCOMPARE(colorAttempts, (Counters{0, 0, 0}));
+        QCOMPARE(colorAttempts, (Counters{1, 0, 0}));
         QVERIFY(mdi->isWelcomePanelVisible());
     }
 
@@ -443,11 +444,16 @@ private slots:
         QCOMPARE(colorAttempts, expected);
         QCOMPARE(colorCorrect, expected);
 
-        // Back from the feedback window the focus is on Exit again: Enter runs it.
+        // Back from the feedback window the focus is on that colour again:
+        // Enter guesses with it once more.
         QVERIFY(activate(mdi.get()));
-        QCOMPARE(QApplication::focusWidget(), play->cmdExit);
-        pressKey(Qt::Key_Return);
-        QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
+        QCOMPARE(QApplication::focusWidget(), last);
+        {
+            const modal::Answer feedback(QStringLiteral("TRY AGAIN"));
+            pressKey(Qt::Key_Return);
+            QVERIFY(feedback.answered());
+        }
+        QCOMPARE(colorAttempts[level], qint16(2));
     }
 
     // While a guess runs no other one starts, whatever asks: here a screen
@@ -473,8 +479,8 @@ private slots:
         QCOMPARE(colorCorrect, (Counters{0, 1, 0}));
     }
 
-    // A close of the main window asked for during the pause is honoured when
-    // the pause ends: the guess is abandoned and the program ends.
+    // A close of the main window asked for during the pause ends the program
+    // once the guess is counted.
     void closeOfTheMainWindowDuringThePause()
     {
         launch();
@@ -482,8 +488,7 @@ private slots:
         fake->pause->during = [this](QWidget*) { QCoreApplication::postEvent(mdi->windowHandle(), new QCloseEvent); };
         const modal::AnswerEvery feedback(QStringLiteral("TRY AGAIN"));
         click(play->cmdBeginner[0]);
-        QCOMPARE(feedback.count(), 0);
-        QCOMPARE(colorAttempts, (Counters{0, 0, 0}));
+        QCOMPARE(colorAttempts, (Counters{1, 0, 0}));
         QVERIFY(!frmPsychicColorTestDisplay::isLoaded());
         QCOMPARE(fake->process->ends, 1);
     }

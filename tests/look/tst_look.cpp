@@ -368,7 +368,7 @@ private slots:
         for (QLabel* result : {frmPsychicCardTestResult::get().lblResult, frmPsychicColorTestResult::get().lblResult,
                                frmPsychicSymbolTestResult::get().lblResult}) {
             for (bool right : {true, false}) {
-                showVerdict(result, outcomeWord(right));
+                showVerdict(result, right);
                 clipped += clippedLabels(result->window());
             }
         }

@@ -17,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
@@ -58,6 +59,20 @@ bool uncovered(QWidget* w)
 }
 
 template <std::size_t N>
+int sum(const std::array<qint16, N>& counters)
+{
+    int total = 0;
+    for (qint16 c : counters)
+        total += c;
+    return total;
+}
+
+int attemptsMade()
+{
+    return sum(modCardTest::cardAttempts) + sum(modColorTest::colorAttempts) + sum(modSymbolTest::symbolAttempts);
+}
+
+template <std::size_t N>
 bool countersSound(const std::array<qint16, N>& correct, const std::array<qint16, N>& attempts)
 {
     for (std::size_t i = 0; i < N; ++i) {
@@ -72,6 +87,7 @@ bool countersSound(const std::array<qint16, N>& correct, const std::array<qint16
 Monkey::Monkey(quint64 seed, int steps) : m_seed(seed), m_steps(steps), m_pick(seed)
 {
     m_fake = std::make_unique<FakePlatform>();
+    m_fake->pause->during = [this](QWidget*) { duringThePause(); };
     platform::Services real;
     real.random = platform::makeSystemRandom();
     real.random->seed(seed);
@@ -173,9 +189,18 @@ void Monkey::step()
         m_recent.removeFirst();
     ++m_handlers[action.name];
 
+    const int pauses = m_fake->pause->count;
+    const int attempts = attemptsMade();
     action.act();
     if (!m_failure.isEmpty())
         return;
+    if (m_fake->pause->count - pauses != attemptsMade() - attempts) {
+        fail(QStringLiteral("%1 guesses made, %2 counted, through %3")
+                 .arg(m_fake->pause->count - pauses)
+                 .arg(attemptsMade() - attempts)
+                 .arg(action.name));
+        return;
+    }
 
     if (m_fake->process->ends != m_lastEnds) {
         m_lastEnds = m_fake->process->ends;
@@ -230,6 +255,42 @@ QList<Monkey::Action> Monkey::actionsIn(QWidget* window)
                         true});
     }
     return actions;
+}
+
+void Monkey::duringThePause()
+{
+    // What an impatient user or a screen reader does while "Please Wait"
+    // shows: keys to whatever has the focus, presses on any control, menu
+    // commands. None of it may act.
+    static const QList<QPair<Qt::Key, Qt::KeyboardModifiers>> keys{
+        {Qt::Key_E, Qt::AltModifier},      {Qt::Key_B, Qt::AltModifier},     {Qt::Key_R, Qt::AltModifier},
+        {Qt::Key_S, Qt::ControlModifier},  {Qt::Key_D, Qt::ControlModifier}, {Qt::Key_W, Qt::ControlModifier},
+        {Qt::Key_F4, Qt::ControlModifier}, {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Escape, Qt::NoModifier}};
+    QList<QObject*> pressable;
+    for (QWidget* w : m_main->findChildren<QWidget*>())
+        if (w->isVisible() && (qobject_cast<QAbstractButton*>(w) || w->inherits("ClickLabel")))
+            pressable << w;
+    for (QMenu* menu : m_main->findChildren<QMenu*>())
+        pressable << menu;
+    for (int i = 0; i < 3; ++i) {
+        const std::size_t pick = m_pick() % std::size_t(keys.size() + pressable.size());
+        if (pick < std::size_t(keys.size())) {
+            const auto [key, modifiers] = keys[qsizetype(pick)];
+            m_recent.append(QStringLiteral("  during the pause: key %1").arg(QKeySequence(key | modifiers).toString()));
+            if (QWidget* to = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow())
+                QTest::keyClick(to, key, modifiers);
+            continue;
+        }
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(pressable[qsizetype(pick - keys.size())]);
+        if (a && a->childCount() > 0 && qobject_cast<QMenu*>(a->object()))
+            a = a->child(int(m_pick() % std::size_t(a->childCount())));
+        if (!a || !a->actionInterface())
+            continue;
+        m_recent.append(QStringLiteral("  during the pause: press %1").arg(a->text(QAccessible::Name)));
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    if (QWidget* modal = QApplication::activeModalWidget())
+        fail(QStringLiteral("%1 opened during the pause").arg(controlName(modal)));
 }
 
 void Monkey::addControlActions(QWidget* root, QList<Action>& actions)

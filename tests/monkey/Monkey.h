@@ -49,6 +49,7 @@ private:
     QList<Action> actionsIn(QWidget* window);
     void addControlActions(QWidget* root, QList<Action>& actions);
     void addMenuActions(QList<Action>& actions);
+    void duringThePause();
     void checkInvariants(const QString& after);
     void noteWindows();
     void fail(const QString& why);

@@ -6,11 +6,14 @@
 // the About window, twips arithmetic and the window lifetime mechanism.
 #include "BuildInfo.h"
 #include "shell/ClickLabel.h"
+#include "shell/DialogWindows.h"
 #include "shell/Feedback.h"
 #include "shell/Form.h"
 #include "shell/LinkBars.h"
+#include "shell/GuessRunner.h"
 #include "shell/StandardMenus.h"
 #include "shell/Twips.h"
+#include "shell/Widgets.h"
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
@@ -19,6 +22,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QUrlQuery>
@@ -52,6 +57,42 @@ protected:
 
 class frmOther : public Form<frmOther, QDialog> {};
 
+// A play window with one choice, for the guess runner on its own.
+class frmGuessProbe : public Form<frmGuessProbe, QDialog> {
+public:
+    frmGuessProbe()
+    {
+        cmdChoice = new QPushButton(QStringLiteral("Choice"), this);
+        cmdOther = new QPushButton(QStringLiteral("Other"), this);
+        cmdOther->move(0, 40);
+        wait = new PleaseWaitPanel(this);
+        wait->hide();
+        GuessRunner::addChoice(cmdChoice);
+        runner = std::make_unique<GuessRunner>(this, wait, nullptr, [this](QWidget* owner, bool right, const QString&) {
+            steps << (right ? "feedback right" : "feedback wrong");
+            QMessageBox box(this);
+            box.setObjectName(QStringLiteral("feedback"));
+            box.addButton(QMessageBox::Ok);
+            runModal(box, owner);
+        });
+        connect(cmdChoice, &QPushButton::clicked, this, [this] { guess(); });
+        connect(cmdOther, &QPushButton::clicked, this, [this] { steps << "other"; });
+    }
+    void guess()
+    {
+        runner->run(cmdChoice, {[this] { return steps << "draw", 1; }, nullptr,
+                                [this](int) { return steps << "judge", true; }, [this](bool) { steps << "count"; }});
+    }
+    QPushButton* cmdChoice;
+    QPushButton* cmdOther;
+    PleaseWaitPanel* wait;
+    std::unique_ptr<GuessRunner> runner;
+    QStringList steps;
+
+protected:
+    void Form_Unload() override { steps << "unload"; }
+};
+
 } // namespace
 
 class TestShell : public QObject {
@@ -66,6 +107,7 @@ private slots:
         frmAbout::unloadIfLoaded();
         frmProbe::unloadIfLoaded();
         frmOther::unloadIfLoaded();
+        frmGuessProbe::unloadIfLoaded();
         QVERIFY(modal::leftoverTopLevels().isEmpty());
         fake.reset();
     }
@@ -284,6 +326,125 @@ private slots:
         QCOMPARE(fake->process->ends, 1);
     }
 
+    // The runner's steps in order; a second guess, a press of another control
+    // and an unload during the pause do nothing until the guess is over; the
+    // focus is then back on the choice.
+    void guessRunnerOwnsTheTransaction()
+    {
+        frmGuessProbe& probe = frmGuessProbe::get();
+        probe.show();
+        QVERIFY(QTest::qWaitForWindowActive(&probe));
+        fake->pause->during = [&](QWidget*) {
+            probe.steps << "pause";
+            QVERIFY(probe.wait->isVisible());
+            probe.cmdChoice->click();
+            probe.cmdOther->click();
+            probe.guess();
+            probe.unload();
+        };
+        const modal::Answer feedback(QStringLiteral("OK"), [&](QWidget*) {
+            probe.cmdOther->click(); // under the feedback window
+        });
+        QTest::mouseClick(probe.cmdChoice, Qt::LeftButton);
+        QVERIFY(feedback.answered());
+        QCOMPARE(probe.steps, QStringList({"pause", "draw", "judge", "count", "feedback right", "unload"}));
+        QVERIFY(!frmGuessProbe::isLoaded());
+        fake->pause->during = nullptr;
+
+        // Left loaded, the window has its choice focused for the next guess.
+        frmGuessProbe& again = frmGuessProbe::get();
+        again.show();
+        QVERIFY(QTest::qWaitForWindowActive(&again));
+        again.cmdOther->setFocus();
+        const modal::Answer feedback2(QStringLiteral("OK"));
+        QTest::mouseClick(again.cmdChoice, Qt::LeftButton);
+        QVERIFY(feedback2.answered());
+        QVERIFY(activate(&again));
+        QCOMPARE(QApplication::focusWidget(), again.cmdChoice);
+    }
+
+    // Every modal window keeps the window it runs on loaded: an unload asked
+    // for meanwhile is carried out once it closes, and the caller learns it.
+    void aModalWindowOutlivesNoOwner_data()
+    {
+        QTest::addColumn<QString>("modal");
+        QTest::newRow("About") << "about";
+        QTest::newRow("message box") << "box";
+        QTest::newRow("dialog window") << "dialog";
+    }
+    void aModalWindowOutlivesNoOwner()
+    {
+        QFETCH(QString, modal);
+        frmProbe& owner = frmProbe::get();
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowActive(&owner));
+        frmProbe::unloads = 0;
+        QMessageBox box(QMessageBox::Information, "Veltrane", "text", QMessageBox::Ok, &owner);
+        QDialog& dialog = modal == "about" ? static_cast<QDialog&>(frmAbout::get())
+                          : modal == "box" ? static_cast<QDialog&>(box)
+                                           : static_cast<QDialog&>(frmOther::get());
+        bool keptMeanwhile = false;
+        const modal::Answer answer(QString(), [&](QWidget* w) {
+            owner.unload();          // a signal, a handler elsewhere
+            owner.cmdClose->click(); // a screen reader's press under the modal
+            keptMeanwhile = frmProbe::isLoaded() && frmProbe::unloads == 0 && frmProbe::afterUnload == 0;
+            QTest::keyClick(w, Qt::Key_Escape);
+        });
+        frmProbe::afterUnload = 0;
+        QVERIFY(!runModal(dialog, owner.cmdClose));
+        QVERIFY(answer.answered());
+        QVERIFY(keptMeanwhile);
+        QCOMPARE(frmProbe::unloads, 1);
+        QVERIFY(!frmProbe::isLoaded());
+        frmOther::unloadIfLoaded();
+    }
+
+    // A context menu opened in a modal window reacts like the window itself.
+    void contextMenuInAModalWindowReacts()
+    {
+        QDialog dialog;
+        auto* box = new QPlainTextEdit(QStringLiteral("text"), &dialog);
+        bool closed = false;
+        const modal::Answer answer(QString(), [&](QWidget*) {
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                    box->viewport()->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(box->viewport(), &event);
+            QWidget* popup = QApplication::activePopupWidget();
+            if (popup) {
+                QTest::keyClick(popup, Qt::Key_Escape);
+                closed = !QApplication::activePopupWidget();
+            }
+            dialog.accept();
+        });
+        runModal(dialog, nullptr);
+        QVERIFY(closed);
+    }
+
+    // The second click of a double-click on the button that closed a modal
+    // window does not reach what lies under it; a later click does.
+    void secondClickOfADoubleClickIsDropped()
+    {
+        frmProbe& owner = frmProbe::get();
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowActive(&owner));
+        const auto click = [](QWidget* target, ulong time) {
+            const QPointF at = target->rect().center();
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton,
+                                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+                event.setTimestamp(time);
+                QApplication::sendEvent(target, &event);
+            }
+        };
+        QMessageBox box(QMessageBox::Information, "Veltrane", "text", QMessageBox::Ok, &owner);
+        const modal::Answer answer(QString(), [&](QWidget*) { click(box.button(QMessageBox::Ok), 100000); });
+        QVERIFY(runModal(box, &owner));
+        click(owner.cmdClose, 100000 + 150);
+        QVERIFY(frmProbe::isLoaded());
+        click(owner.cmdClose, 100000 + 5000);
+        QVERIFY(!frmProbe::isLoaded());
+    }
+
     void countersStopAt32767()
     {
         qint16 counter = 32766;
@@ -293,10 +454,10 @@ private slots:
         QCOMPARE(counter, qint16(32767));
 
         QLabel label;
-        showVerdict(&label, outcomeWord(true));
+        showVerdict(&label, true);
         QCOMPARE(label.text(), QString::fromLatin1(kRightAnswerText));
         QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0, 128, 0));
-        showVerdict(&label, outcomeWord(false));
+        showVerdict(&label, false);
         QCOMPARE(label.text(), QString::fromLatin1(kWrongAnswerText));
         QCOMPARE(label.palette().color(QPalette::WindowText), QColor(128, 0, 0));
     }

@@ -4,6 +4,8 @@
 
 #include "support/FakePlatform.h"
 
+#include "support/Modal.h"
+
 #include <QUrlQuery>
 
 double ScriptedRandom::next()
@@ -68,6 +70,7 @@ FakePlatform::~FakePlatform()
 FakePlatform::FakePlatform()
 {
     platform::setMissingServiceHandler(missingService);
+    modal::failWhenStuck();
     platform::Services s;
     s.random = std::make_unique<ScriptedRandom>();
     s.pause = std::make_unique<InstantPause>();

@@ -71,6 +71,11 @@ public:
     int clears = 0;
     QString selection; // what a middle click would paste
     int selectionClears = 0;
+    // Whether the program itself put the text there (not another program).
+    bool ownText = false;
+    bool ownSelection = false;
+    bool ownsText() override { return ownText; }
+    bool ownsSelection() override { return ownSelection; }
     QString text() override { return contents; }
     void clear() override
     {

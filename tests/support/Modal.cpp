@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QTest>
 #include <QWidget>
 
@@ -65,6 +66,26 @@ AnswerEvery::AnswerEvery(const QString& button) : m_button(button)
             ++m_count;
     });
     m_timer.start();
+}
+
+void failWhenStuck()
+{
+    static QTimer* watch = nullptr;
+    if (watch || !QCoreApplication::instance())
+        return;
+    watch = new QTimer(QCoreApplication::instance());
+    watch->setInterval(500);
+    static QPointer<QWidget> seen;
+    static int ticks = 0;
+    QObject::connect(watch, &QTimer::timeout, [] {
+        QWidget* open = openModal();
+        ticks = open && open == seen ? ticks + 1 : 0;
+        seen = open;
+        if (ticks >= 20) // 10 s
+            qFatal("The modal window '%s' (%s, \"%s\") stayed open for 10 s with nobody to answer it",
+                   qPrintable(open->objectName()), open->metaObject()->className(), qPrintable(open->windowTitle()));
+    });
+    watch->start();
 }
 
 void flushDeletes()

@@ -57,6 +57,12 @@ private:
     int m_count = 0;
 };
 
+// Makes a modal window that stays open with nobody answering it (a guard
+// that let a press or a key through, a test that forgot its answer) stop
+// the test within seconds with a message naming it, instead of waiting for
+// the test run's time-out. Once per process; later calls do nothing.
+void failWhenStuck();
+
 // Top-level windows still alive after deferred deletions have run.
 QList<QWidget*> leftoverTopLevels();
 

@@ -23,6 +23,7 @@
 #include "symboltest/frmPsychicSymbolTestSelectOption.h"
 #include "symboltest/modSymbolTest.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -97,7 +98,7 @@ private slots:
     void choicesWorkFromTheKeyboard();
     void levelFromTheKeyboardStartsAtTheSelectedOption();
     void theChosenLevelOpensOnItsScore();
-    void closingDuringThePauseAbandonsTheGuess();
+    void closingDuringThePauseClosesAfterTheGuess();
 
     // Level of Difficulty, Score, Exit.
     void levelOfDifficultyPutsTheMysteryBoxBack();
@@ -107,6 +108,8 @@ private slots:
 
     // The clipboard guard of the score box.
     void clipboardGuardEmptiesOnlyScoreText();
+    // A screen reader's press on Exit, or a close, while the Score dialog is open.
+    void scoreDialogNeverOutlivesThePlayWindow();
 
 private:
     frmPsychicSymbolTestMain& play() { return frmPsychicSymbolTestMain::get(); }
@@ -594,16 +597,18 @@ void TestSymbolTest::theChosenLevelOpensOnItsScore()
     QCOMPARE(play().focusWidget(), play().cmdIntermediateScore);
 }
 
-void TestSymbolTest::closingDuringThePauseAbandonsTheGuess()
+void TestSymbolTest::closingDuringThePauseClosesAfterTheGuess()
 {
     launch();
     fake->pause->during = [](QWidget*) { frmPsychicSymbolTestMain::get().cmdExit_Click(); };
     fake->random->script = {rFor(1, 5)};
-    QTest::mouseClick(play().cmdZener[0], Qt::LeftButton);
+    {
+        const modal::Answer feedback(QStringLiteral("TRY AGAIN"));
+        QTest::mouseClick(play().cmdZener[0], Qt::LeftButton);
+        QVERIFY(feedback.answered());
+    }
     QVERIFY(!frmPsychicSymbolTestMain::isLoaded());
-    QVERIFY(!frmPsychicSymbolTestResult::isLoaded());
-    QCOMPARE(fake->random->draws, 0);
-    QCOMPARE(symbolAttempts, (LevelCounters{0, 0, 0}));
+    QCOMPARE(symbolAttempts, (LevelCounters{1, 0, 0}));
     QVERIFY(mdi->isWelcomePanelVisible());
 }
 
@@ -767,8 +772,17 @@ void TestSymbolTest::clipboardGuardEmptiesOnlyScoreText()
     QCOMPARE(fake->clipboard->clears + fake->clipboard->selectionClears, 0);
     QCOMPARE(fake->clipboard->contents, QStringLiteral("0"));
 
+    // A "0" selected in the box, then the same "0" copied in another program:
+    // the other program's, so it stays.
+    select(QStringLiteral("0"));
+    fake->clipboard->contents = QStringLiteral("0");
+    send(QEvent::MouseMove);
+    QCoreApplication::processEvents();
+    QCOMPARE(fake->clipboard->contents, QStringLiteral("0"));
+
     // Text selected in the box and copied from it goes from the clipboard
     // and from the selection as soon as the pointer moves over the box.
+    fake->clipboard->ownText = fake->clipboard->ownSelection = true;
     select(QStringLiteral("Expert level :-  0 Correct"));
     fake->clipboard->contents = fake->clipboard->selection = QStringLiteral("Expert level :-  0 Correct");
     send(QEvent::MouseMove);
@@ -782,7 +796,39 @@ void TestSymbolTest::clipboardGuardEmptiesOnlyScoreText()
     fake->clipboard->selection = QStringLiteral("Expert level :-  0 Correct");
     options.setScoreText(scoreText({1, 1, 1}, {1, 1, 1}));
     QVERIFY(fake->clipboard->selection.isEmpty());
+    // A selection made with the keys is guarded as one made with the mouse.
+    options.txtTotalScore->setFocus();
+    QTest::keyClick(options.txtTotalScore, Qt::Key_End, Qt::ShiftModifier);
+    fake->clipboard->selection = options.txtTotalScore->textCursor().selectedText();
+    QTRY_VERIFY(fake->clipboard->selection.isEmpty());
     options.unload();
+}
+
+void TestSymbolTest::scoreDialogNeverOutlivesThePlayWindow()
+{
+    launch();
+    // The press is held back while the dialog is open: nothing happens.
+    {
+        const modal::Answer answer(QStringLiteral("cmdOkScore"), [&](QWidget*) {
+            QAccessible::queryAccessibleInterface(play().cmdExit)
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+            QTest::qWait(300);
+        });
+        QTest::mouseClick(play().cmdScore, Qt::LeftButton);
+        QVERIFY(answer.answered());
+    }
+    QTest::qWait(300);
+    QVERIFY(frmPsychicSymbolTestMain::isLoaded());
+    // A close from elsewhere waits for the dialog; the Score handler then
+    // stops, its window gone.
+    {
+        const modal::Answer answer(QStringLiteral("cmdOkScore"), [&](QWidget*) { play().cmdExit_Click(); });
+        QTest::mouseClick(play().cmdScore, Qt::LeftButton);
+        QVERIFY(answer.answered());
+    }
+    QVERIFY(!frmPsychicSymbolTestMain::isLoaded());
+    QVERIFY(mdi->isWelcomePanelVisible());
 }
 
 QTEST_MAIN(TestSymbolTest)
