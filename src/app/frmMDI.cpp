@@ -28,6 +28,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QColor kLavender(192, 192, 255);
@@ -36,6 +38,11 @@ const QColor kLavender(192, 192, 255);
 constexpr double kBannerBarHeight = 560;
 constexpr double kLauncherBarHeight = 900;
 constexpr double kWelcomePanelHeight = 8640;
+// What the welcome panel keeps below its last line on a short screen.
+constexpr double kWelcomeBottomMargin = 240;
+// The welcome panel takes the height it is given before the client area
+// under it gets any.
+constexpr int kWelcomeStretch = 10000;
 constexpr double kBottomBarHeight = 735;
 constexpr double kBannerWidth = 9480;
 constexpr double kExitWidth = 1335;
@@ -188,9 +195,16 @@ void frmMDI::buildBars()
     setTabOrder(lblCaption[static_cast<std::size_t>(testCatalogue().back().linkIndex)], Label7);
     setTabOrder(Label7, cmdMdiExit);
 
+    // The welcome panel keeps its full height where the screen has room and
+    // gives up only its empty bottom where it has not (a laptop screen), so
+    // that the bottom bar stays on the screen: the panel shrinks no further
+    // than its last line, and the client area below it takes what is left.
+    fitWelcomePanel();
+    picMain->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    mdiArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     layout->addWidget(Picture6);
     layout->addWidget(Picture1);
-    layout->addWidget(picMain);
+    layout->addWidget(picMain, kWelcomeStretch);
     layout->addWidget(mdiArea, 1);
     layout->addWidget(PicCoBrand);
     setCentralWidget(central);
@@ -202,7 +216,6 @@ void frmMDI::buildWelcomePanel()
 {
     picMain = new Panel(this, "picMain");
     look::setBackground(picMain, Qt::black);
-    picMain->setFixedHeight(twips::toPixels(kWelcomePanelHeight));
     connect(picMain, &Panel::mouseMoved, this, &frmMDI::picMain_MouseMove);
 
     const std::vector<TestEntry>& tests = testCatalogue();
@@ -240,6 +253,16 @@ void frmMDI::buildWelcomePanel()
             setTabOrder(previous, link);
         previous = link;
     }
+}
+
+void frmMDI::fitWelcomePanel()
+{
+    int lastLine = 0;
+    for (const ClickLabel* label : lblCaption)
+        lastLine = std::max(lastLine, label->geometry().bottom() + 1);
+    picMain->setMinimumHeight(
+        std::min(lastLine + twips::toPixels(kWelcomeBottomMargin), twips::toPixels(kWelcomePanelHeight)));
+    picMain->setMaximumHeight(twips::toPixels(kWelcomePanelHeight));
 }
 
 void frmMDI::buildMenus()
@@ -361,10 +384,26 @@ void frmMDI::setWelcomePanelVisible(bool visible)
     // gone, a focus left on nothing or on a hidden control comes back to
     // the launchers.
     QTimer::singleShot(0, this, [this] {
-        QWidget* focus = QApplication::focusWidget();
-        if (picMain->isVisible() && isActiveWindow() && (!focus || !focus->isVisible()))
-            firstLauncher()->setFocus(Qt::OtherFocusReason);
+        if (isActiveWindow())
+            focusLaunchersIfFocusIsLost();
     });
+}
+
+void frmMDI::focusLaunchersIfFocusIsLost()
+{
+    QWidget* focus = focusWidget();
+    if (picMain->isVisible() && (!focus || !focus->isVisible()))
+        firstLauncher()->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMDI::changeEvent(QEvent* event)
+{
+    // Coming back from a modal window that closed over the welcome panel:
+    // the focus the window had went with the test window, and left to
+    // itself it would land on the banner, first in the Tab order.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        focusLaunchersIfFocusIsLost();
+    QMainWindow::changeEvent(event);
 }
 
 bool frmMDI::isWelcomePanelVisible() const
@@ -449,4 +488,16 @@ void frmMDI::buildWindowSwitching()
     add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), &QMdiArea::activatePreviousSubWindow);
     add(QKeySequence(Qt::CTRL | Qt::Key_F6), &QMdiArea::activateNextSubWindow);
     add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), &QMdiArea::activatePreviousSubWindow);
+
+    // F10 opens the menu bar's first menu, as Alt does, whichever window's
+    // menus it shows.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        for (QAction* action : menuBar()->actions()) {
+            if (action->isVisible() && action->isEnabled() && action->menu()) {
+                menuBar()->setActiveAction(action);
+                return;
+            }
+        }
+    });
 }

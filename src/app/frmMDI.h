@@ -60,6 +60,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -72,12 +73,14 @@ private:
 
     void buildBars();
     void buildWelcomePanel();
+    void fitWelcomePanel();
     void buildMenus();
     void onSubWindowActivated(QMdiSubWindow* window);
     void updateMenuBar();
     void setOwnShortcutsEnabled(bool enabled);
     void buildWindowSwitching();
     void scheduleMenuUpdate();
+    void focusLaunchersIfFocusIsLost();
 
     QList<QAction*> m_ownMenuBar;
     QPointer<QMdiSubWindow> m_lastActivated;

@@ -604,9 +604,12 @@ void TestSymbolTest::choicesWorkFromTheKeyboard()
 
 void TestSymbolTest::levelFromTheKeyboardStartsAtTheSelectedOption()
 {
-    // Shift+Tab from OK, Down, Enter: the option after the selected one.
+    // The dialog opens on the selected option, so that a screen reader says
+    // it; Down, Enter: the option after it. Tab goes on to OK.
     launch([](frmPsychicSymbolTestSelectOption& options) {
-        QTRY_COMPARE(QApplication::focusWidget(), options.cmdOk);
+        QTRY_COMPARE(QApplication::focusWidget(), options.optBeginner);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), options.cmdOk);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), options.optBeginner);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
