@@ -82,7 +82,10 @@ public:
         // The etched line runs through the middle of the caption and stops
         // either side of it, so that whatever the panel holds near its top
         // stays inside the frame.
-        const QRect caption = proxy()->subControlRect(CC_GroupBox, box, SC_GroupBoxLabel, widget);
+        // The caption stands a little in from the frame's corner.
+        QRect caption = proxy()->subControlRect(CC_GroupBox, box, SC_GroupBoxLabel, widget);
+        if (caption.left() < kCaptionIndent)
+            caption.translate(kCaptionIndent - caption.left(), 0);
         painter->save();
         painter->setClipRegion(QRegion(box->rect).subtracted(QRegion(caption.adjusted(-2, 0, 2, 0))));
         drawEtchedFrame(box->rect.adjusted(0, box->fontMetrics.height() / 2, 0, 0), painter);
@@ -116,6 +119,7 @@ public:
 
 private:
     static constexpr int kEdge = 2;
+    static constexpr int kCaptionIndent = 6;
 
     // A group box's frame as an etched line only: the platform style also
     // shades the inside, which would darken the panel's own colour.
