@@ -15,8 +15,11 @@
 #include "shell/modHelp.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -75,6 +78,29 @@ const std::array<CaptionStyle, 3> kPlainCaptions{{
     {"Veltrane includes the following programs", QColor(0, 255, 255), 12, 1920},
 }};
 constexpr double kLinkPoints = 12;
+
+// The client area as screen readers meet it: a plain panel they pass over
+// without a word, where the default "layered pane" would be said before
+// every test window's name each time the focus comes back into one.
+QAccessibleInterface* clientAreaFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("QMdiArea") && object && object->objectName() == QLatin1String("mdiArea"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Pane);
+    return nullptr;
+}
+
+// A test window inside its frame, as screen readers meet it: a panel, which
+// they name as the focus comes into the window, once the window is known by
+// the game or level in front.
+QAccessibleInterface* testWindowFactory(const QString&, QObject* object)
+{
+    auto* widget = object && object->isWidgetType() ? static_cast<QWidget*>(object) : nullptr;
+    // Asked before the window is adopted too: a test window is a form that
+    // is not a dialog.
+    if (widget && !qobject_cast<QDialog*>(widget) && dynamic_cast<FormBase*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Pane);
+    return nullptr;
+}
 
 } // namespace
 
@@ -165,6 +191,9 @@ void frmMDI::buildBars()
     picMain->setParent(central);
     setTabOrder(previous, lblCaption[static_cast<std::size_t>(tests.front().linkIndex)]);
 
+    static const bool factories =
+        (QAccessible::installFactory(clientAreaFactory), QAccessible::installFactory(testWindowFactory), true);
+    Q_UNUSED(factories);
     mdiArea = new QMdiArea(central);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -362,6 +391,13 @@ QMdiSubWindow* frmMDI::adopt(QWidget* window)
     auto* sub = new QMdiSubWindow(nullptr, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     sub->setObjectName(window->objectName() + QStringLiteral("_frame"));
+    // A screen reader may have met the window while it was being built, as a
+    // plain widget: from now on it meets it as the test window it is.
+    if (QAccessible::isActive()) {
+        if (QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window);
+            face && face->role() != QAccessible::Pane)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(face));
+    }
     sub->setAttribute(Qt::WA_DeleteOnClose, false); // unloading decides when it goes
     sub->setWidget(window);
     sub->setWindowTitle(window->windowTitle());

@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -94,7 +95,6 @@ PleaseWait buildPleaseWait(QWidget* window, const PleaseWaitLook& look)
     twips::place(w.panel, look.place.left(), look.place.top(), look.place.width(), look.place.height());
     w.wait = waitLine(w.panel, look.wait, QString::fromLatin1(kPleaseWaitText));
     w.generating = waitLine(w.panel, look.generating, QString::fromLatin1(look.generatingText));
-    w.panel->setAccessibleDescription(w.generating->text());
     w.panel->hide();
     return w;
 }
@@ -107,6 +107,12 @@ void bringToFront(QWidget* front, std::initializer_list<QWidget*> samePlace, QWi
         if (other != front)
             other->hide();
     }
+    // The window is known by the panel in front (a game, a level), which a
+    // screen reader says as the focus enters the window.
+    const auto* group = qobject_cast<const QGroupBox*>(front);
+    const QString name = front->accessibleName().isEmpty() && group ? group->title() : front->accessibleName();
+    if (!name.isEmpty())
+        front->parentWidget()->setAccessibleName(name);
     if (!focusTo)
         return;
     // The control the panels' window last gave the focus to, whether or not

@@ -15,6 +15,7 @@
 #include "colortest/frmPsychicColorTestResult.h"
 #include "shell/ClickLabel.h"
 #include "shell/Form.h"
+#include "shell/Levels.h"
 #include "shell/TextBox.h"
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
@@ -369,6 +370,34 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(walked, order);
+    }
+
+    // A play window is a panel known by the game or level in front, which
+    // a screen reader says as the focus comes into it; the client area it
+    // lies in is said as nothing at all.
+    void playWindowsAreNamedForTheirGameOrLevel()
+    {
+        auto named = [](QWidget* window, const QString& name) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window);
+            QVERIFY(face);
+            QCOMPARE(face->role(), QAccessible::Pane);
+            QCOMPARE(face->text(QAccessible::Name), name);
+        };
+        QCOMPARE(QAccessible::queryAccessibleInterface(mdi->mdiArea)->role(), QAccessible::Pane);
+        auto& card = frmPsychicCardTestDisplay::get();
+        card.bringColorCardGameToFront();
+        named(&card, QStringLiteral("Pick The Right Color Card"));
+        card.bringRightCardGameToFront();
+        named(&card, QStringLiteral("Pick The Right Card"));
+        auto& color = frmPsychicColorTestDisplay::get();
+        auto& symbol = frmPsychicSymbolTestMain::get();
+        for (int level : {2, 1, 0}) {
+            const QString levelName = QString::fromLatin1(kLevelNames[level]);
+            color.bringLevelToFront(level);
+            named(&color, levelName);
+            symbol.bringLevelToFront(level);
+            named(&symbol, levelName);
+        }
     }
 
 private:
