@@ -375,6 +375,22 @@ private slots:
     // A play window is a panel known by the game or level in front, which
     // a screen reader says as the focus comes into it; the client area it
     // lies in is said as nothing at all.
+    // The "Please Wait" panel of every play window is a notification named
+    // by its first line, which a screen reader reads out as it appears.
+    void pleaseWaitIsANotification()
+    {
+        for (QWidget* window :
+             std::initializer_list<QWidget*>{&frmPsychicCardTestDisplay::get(), &frmPsychicColorTestDisplay::get(),
+                                             &frmPsychicSymbolTestMain::get()}) {
+            auto* panel = window->findChild<QWidget*>(QStringLiteral("picMessage"));
+            QVERIFY2(panel, qPrintable(window->objectName() + ": no Please Wait panel"));
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(panel);
+            QVERIFY2(face->role() == QAccessible::Notification,
+                     qPrintable(window->objectName() + ": the Please Wait panel is no notification"));
+            QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Please Wait ..."));
+        }
+    }
+
     void playWindowsAreNamedForTheirGameOrLevel()
     {
         auto named = [](QWidget* window, const QString& name) {

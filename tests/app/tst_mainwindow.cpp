@@ -7,6 +7,7 @@
 #include "BuildInfo.h"
 #include "app/Startup.h"
 #include "app/frmMDI.h"
+#include "cardtest/frmPsychicCardTestDisplay.h"
 #include "cardtest/frmPsychicCardTestMain.h"
 #include "colortest/frmPsychicColorTestMain.h"
 #include "shell/ClickLabel.h"
@@ -152,6 +153,27 @@ private slots:
             QCOMPARE(mdi->Picture1->height(), 60);
             QCOMPARE(mdi->picMain->height(), 576);
         }
+    }
+
+    // Exit from the card play window leaves the card home window loaded but
+    // hidden: the main window's own menus and keys are back (Alt+E is its Exit).
+    void hiddenHomeWindowLeavesTheMainWindowItsKeys()
+    {
+        openMain();
+        QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
+        frmPsychicCardTestMain::get().cmdPickCards_Click();
+        QApplication::setActiveWindow(mdi.get());
+        QTRY_VERIFY(frmPsychicCardTestDisplay::isLoaded() && frmPsychicCardTestDisplay::get().isVisible());
+        frmPsychicCardTestDisplay::get().cmdExit_Click();
+        modal::flushDeletes();
+        QVERIFY(frmPsychicCardTestMain::isLoaded());
+        QVERIFY(!frmPsychicCardTestMain::get().isWindowVisible());
+        QVERIFY(mdi->picMain->isVisible());
+        QTRY_VERIFY2(mdi->menuBar()->actions().first() == mdi->mnuFile->menuAction(),
+                     "the hidden home window's menus are still in the bar");
+        QApplication::setActiveWindow(mdi.get());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY2(fake->process->ends == 1, "Alt+E did not run the main window's Exit");
     }
 
     // F10 opens the menu bar, with the main window's menus or a test's.
