@@ -5,6 +5,7 @@
 // Start-up and the main window: refusing a second copy, the welcome panel
 // and its links, the launchers, menu merging and the activation guard.
 #include "BuildInfo.h"
+#include "app/Application.h"
 #include "app/Startup.h"
 #include "app/frmMDI.h"
 #include "cardtest/frmPsychicCardTestDisplay.h"
@@ -153,6 +154,41 @@ private slots:
             QCOMPARE(mdi->Picture1->height(), 60);
             QCOMPARE(mdi->picMain->height(), 576);
         }
+    }
+
+    // The command line: nothing runs the program; a stray argument or an
+    // unknown option is refused once the windowing system has taken its own.
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("strict");
+        QTest::addColumn<bool>("run");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("error");
+        const QString program = QStringLiteral("veltrane");
+        QTest::newRow("nothing") << QStringList{program} << true << true << 0 << QString();
+        QTest::newRow("stray argument") << QStringList{program, "games"} << true << false << 1
+                                        << "veltrane: Unexpected argument: games\nTry 'veltrane --help'.\n";
+        QTest::newRow("unknown option") << QStringList{program, "--bogus"} << true << false << 1
+                                        << "Unknown option 'bogus'";
+        QTest::newRow("left for the windowing system")
+            << QStringList{program, "-platform", "xcb"} << false << true << 0 << QString();
+        QTest::newRow("version") << QStringList{program, "--version"} << true << false << 0 << QString();
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, strict);
+        QFETCH(bool, run);
+        QFETCH(int, exitCode);
+        QFETCH(QString, error);
+        const CommandLine command = parseCommandLine(arguments, strict);
+        QVERIFY2(command.run == run, qPrintable(arguments.join(' ') + (run ? " does not run" : " runs")));
+        QCOMPARE(command.exitCode, exitCode);
+        if (error.isEmpty())
+            QVERIFY2(command.error.isEmpty(), qPrintable(command.error));
+        else
+            QVERIFY2(command.error.contains(error), qPrintable(command.error));
     }
 
     // Exit from the card play window leaves the card home window loaded but
