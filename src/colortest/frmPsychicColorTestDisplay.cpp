@@ -113,7 +113,7 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     fraExpert = navyPanel(this, QStringLiteral("fraExpert"));
     for (int level = Beginner; level <= Expert; ++level) {
         QFrame* panel = levelPanel(level);
-        panel->setAccessibleName(modColorTest::levelCaption(level));
+        setPanelTitle(panel, modColorTest::levelCaption(level));
         twips::place(panel, kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
         lblCalm[level] = textLabel(panel, QStringLiteral("lblCalm_%1").arg(level), QString::fromLatin1(kCalmText), 9.75,
                                    kOrange, Qt::AlignCenter);

@@ -45,6 +45,7 @@ QFrame* makePanel(QWidget* parent, QAnyStringView name, const QColor& color)
 namespace {
 
 const char* const kPleaseWaitText = "Please Wait ...";
+const char* const kPanelTitle = "panelTitle";
 
 QAccessibleInterface* alertFactory(const QString& className, QObject* object)
 {
@@ -99,6 +100,13 @@ PleaseWait buildPleaseWait(QWidget* window, const PleaseWaitLook& look)
     return w;
 }
 
+void setPanelTitle(QWidget* panel, const QString& title)
+{
+    // Not the panel's own accessible name: said for the window and again for
+    // the panel, it would be heard twice as the focus comes into the panel.
+    panel->setProperty(kPanelTitle, title);
+}
+
 void bringToFront(QWidget* front, std::initializer_list<QWidget*> samePlace, QWidget* focusTo)
 {
     front->raise();
@@ -110,7 +118,7 @@ void bringToFront(QWidget* front, std::initializer_list<QWidget*> samePlace, QWi
     // The window is known by the panel in front (a game, a level), which a
     // screen reader says as the focus enters the window.
     const auto* group = qobject_cast<const QGroupBox*>(front);
-    const QString name = front->accessibleName().isEmpty() && group ? group->title() : front->accessibleName();
+    const QString name = group ? group->title() : front->property(kPanelTitle).toString();
     if (!name.isEmpty())
         front->parentWidget()->setAccessibleName(name);
     if (!focusTo)
