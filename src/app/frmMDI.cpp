@@ -15,8 +15,11 @@
 #include "shell/modHelp.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -38,6 +41,11 @@ const QColor kLavender(192, 192, 255);
 constexpr double kBannerBarHeight = 560;
 constexpr double kLauncherBarHeight = 900;
 constexpr double kWelcomePanelHeight = 8640;
+// What the welcome panel keeps below its last line on a short screen.
+constexpr double kWelcomeBottomMargin = 240;
+// The welcome panel takes the height it is given before the client area
+// under it gets any.
+constexpr int kWelcomeStretch = 10000;
 constexpr double kBottomBarHeight = 735;
 constexpr double kBannerWidth = 9480;
 constexpr double kExitWidth = 1335;
@@ -70,6 +78,29 @@ const std::array<CaptionStyle, 3> kPlainCaptions{{
     {"Veltrane includes the following programs", QColor(0, 255, 255), 12, 1920},
 }};
 constexpr double kLinkPoints = 12;
+
+// The client area as screen readers meet it: a plain panel they pass over
+// without a word, where the default "layered pane" would be said before
+// every test window's name each time the focus comes back into one.
+QAccessibleInterface* clientAreaFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("QMdiArea") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Pane);
+    return nullptr;
+}
+
+// A test window inside its frame, as screen readers meet it: a panel, which
+// they name as the focus comes into the window, once the window is known by
+// the game or level in front.
+QAccessibleInterface* testWindowFactory(const QString&, QObject* object)
+{
+    auto* widget = object && object->isWidgetType() ? static_cast<QWidget*>(object) : nullptr;
+    // Asked before the window is adopted too: a test window is a form that
+    // is not a dialog.
+    if (widget && !qobject_cast<QDialog*>(widget) && dynamic_cast<FormBase*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Pane);
+    return nullptr;
+}
 
 } // namespace
 
@@ -156,6 +187,9 @@ void frmMDI::buildBars()
     picMain->setParent(central);
     setTabOrder(previous, lblCaption.at(static_cast<std::size_t>(linkIndexOf(tests.front()))));
 
+    static const bool factories =
+        (QAccessible::installFactory(clientAreaFactory), QAccessible::installFactory(testWindowFactory), true);
+    Q_UNUSED(factories);
     mdiArea = new QMdiArea(central);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -178,9 +212,16 @@ void frmMDI::buildBars()
     setTabOrder(lblCaption.at(static_cast<std::size_t>(linkIndexOf(tests.back()))), Label7);
     setTabOrder(Label7, cmdMdiExit);
 
+    // The welcome panel keeps its full height where the screen has room and
+    // gives up only its empty bottom where it has not (a laptop screen), so
+    // that the bottom bar stays on the screen: the panel shrinks no further
+    // than its last line, and the client area below it takes what is left.
+    fitWelcomePanel();
+    picMain->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    mdiArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     layout->addWidget(Picture6);
     layout->addWidget(Picture1);
-    layout->addWidget(picMain);
+    layout->addWidget(picMain, kWelcomeStretch);
     layout->addWidget(mdiArea, 1);
     layout->addWidget(PicCoBrand);
     setCentralWidget(central);
@@ -192,7 +233,6 @@ void frmMDI::buildWelcomePanel()
 {
     picMain = new Panel(this, "picMain");
     look::setBackground(picMain, Qt::black);
-    picMain->setFixedHeight(twips::toPixels(kWelcomePanelHeight));
     connect(picMain, &Panel::mouseMoved, this, &frmMDI::picMain_MouseMove);
 
     const std::vector<TestEntry>& tests = testCatalogue();
@@ -231,6 +271,16 @@ void frmMDI::buildWelcomePanel()
             setTabOrder(previous, link);
         previous = link;
     }
+}
+
+void frmMDI::fitWelcomePanel()
+{
+    int lastLine = 0;
+    for (const ClickLabel* label : lblCaption)
+        lastLine = std::max(lastLine, label->geometry().bottom() + 1);
+    picMain->setMinimumHeight(
+        std::min(lastLine + twips::toPixels(kWelcomeBottomMargin), twips::toPixels(kWelcomePanelHeight)));
+    picMain->setMaximumHeight(twips::toPixels(kWelcomePanelHeight));
 }
 
 void frmMDI::buildMenus()
@@ -331,6 +381,13 @@ QMdiSubWindow* frmMDI::adopt(QWidget* window)
     auto* sub = new QMdiSubWindow(nullptr, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     sub->setObjectName(window->objectName() + QStringLiteral("_frame"));
+    // A screen reader may have met the window while it was being built, as a
+    // plain widget: from now on it meets it as the test window it is.
+    if (QAccessible::isActive()) {
+        if (QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window);
+            face && face->role() != QAccessible::Pane)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(face));
+    }
     sub->setAttribute(Qt::WA_DeleteOnClose, false); // unloading decides when it goes
     sub->setWidget(window);
     sub->setWindowTitle(window->windowTitle());
@@ -353,9 +410,8 @@ void frmMDI::setWelcomePanelVisible(bool visible)
     // gone, a focus left on nothing or on a hidden control comes back to
     // the launchers.
     QTimer::singleShot(0, this, [this] {
-        QWidget* focus = QApplication::focusWidget();
-        if (picMain->isVisible() && isActiveWindow() && (!focus || !focus->isVisible()))
-            firstLauncher()->setFocus(Qt::OtherFocusReason);
+        if (isActiveWindow())
+            focusLaunchersIfFocusIsLost();
     });
 }
 
@@ -368,6 +424,23 @@ void frmMDI::followTestWindows()
     if (testOpen == picMain->isHidden())
         return;
     setWelcomePanelVisible(!testOpen);
+}
+
+void frmMDI::focusLaunchersIfFocusIsLost()
+{
+    QWidget* focus = focusWidget();
+    if (picMain->isVisible() && (!focus || !focus->isVisible()))
+        firstLauncher()->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMDI::changeEvent(QEvent* event)
+{
+    // Coming back from a modal window that closed over the welcome panel:
+    // the focus the window had went with the test window, and left to
+    // itself it would land on the banner, first in the Tab order.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        focusLaunchersIfFocusIsLost();
+    QMainWindow::changeEvent(event);
 }
 
 bool frmMDI::isWelcomePanelVisible() const
@@ -454,4 +527,16 @@ void frmMDI::buildWindowSwitching()
     add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), &QMdiArea::activatePreviousSubWindow);
     add(QKeySequence(Qt::CTRL | Qt::Key_F6), &QMdiArea::activateNextSubWindow);
     add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), &QMdiArea::activatePreviousSubWindow);
+
+    // F10 opens the menu bar's first menu, as Alt does, whichever window's
+    // menus it shows.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        for (QAction* action : menuBar()->actions()) {
+            if (action->isVisible() && action->isEnabled() && action->menu()) {
+                menuBar()->setActiveAction(action);
+                return;
+            }
+        }
+    });
 }

@@ -63,6 +63,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -75,6 +76,7 @@ private:
 
     void buildBars();
     void buildWelcomePanel();
+    void fitWelcomePanel();
     void buildMenus();
     void onSubWindowActivated(QMdiSubWindow* window);
     void updateMenuBar();
@@ -83,6 +85,7 @@ private:
     void scheduleMenuUpdate();
     void followTestWindows();
     void setWelcomePanelVisible(bool visible);
+    void focusLaunchersIfFocusIsLost();
 
     QList<QAction*> m_ownMenuBar;
     QPointer<QMdiSubWindow> m_lastActivated;

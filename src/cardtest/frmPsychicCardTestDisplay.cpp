@@ -257,6 +257,8 @@ void frmPsychicCardTestDisplay::cmdRefresh_Click()
 {
     modCardTest::DealCards();
     showDeal();
+    // The new deal is heard from its first card on.
+    picCard[0]->setFocus(Qt::TabFocusReason);
 }
 
 void frmPsychicCardTestDisplay::cmdBack_Click()

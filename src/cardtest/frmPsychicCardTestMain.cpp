@@ -309,7 +309,9 @@ void frmPsychicCardTestMain::cmdScore_Click()
         cmdRightCard->show();
         cmdPickCards->show();
         cmdScore->setText(QString::fromLatin1(kScoreCaption));
-        cmdScore->setFocus();
+        // On the first game: a screen reader speaks it, where the renamed
+        // button under the focus would go unsaid.
+        cmdPickCards->setFocus(Qt::OtherFocusReason);
     }
 }
 

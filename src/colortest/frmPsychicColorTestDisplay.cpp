@@ -113,6 +113,7 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     fraExpert = navyPanel(this, QStringLiteral("fraExpert"));
     for (int level = Beginner; level <= Expert; ++level) {
         QFrame* panel = levelPanel(level);
+        setPanelTitle(panel, modColorTest::levelCaption(level));
         twips::place(panel, kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
         lblCalm[level] = textLabel(panel, QStringLiteral("lblCalm_%1").arg(level), QString::fromLatin1(kCalmText), 9.75,
                                    kOrange, Qt::AlignCenter);

@@ -217,7 +217,9 @@ void frmPsychicColorTestMain::cmdScore_Click()
         bringToFront(fraLevel, {fraLevel, fraScore}, cmdScore);
         cmdScore->setText(kScoreCaption);
         optLevel[0]->setChecked(true);
-        cmdScore->setFocus();
+        // On the chosen level: a screen reader speaks it, where the renamed
+        // button under the focus would go unsaid.
+        optLevel[0]->setFocus(Qt::OtherFocusReason);
     }
 }
 

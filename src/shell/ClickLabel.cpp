@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cstdlib>
+
 namespace {
 
 // The label as a screen reader sees it: its role, its text (or accessible
@@ -116,13 +118,68 @@ void ClickLabel::keyPressEvent(QKeyEvent* event)
         press();
         return;
     }
+    if (m_link && m_role == QAccessible::Button && moveFocusByArrow(event->key()))
+        return;
     QLabel::keyPressEvent(event);
+}
+
+bool ClickLabel::moveFocusByArrow(int key)
+{
+    // Among the pictures one picks side by side, the arrows go to the
+    // nearest one in their direction, as they do among buttons.
+    QPoint step;
+    switch (key) {
+    case Qt::Key_Left:
+        step = {-1, 0};
+        break;
+    case Qt::Key_Right:
+        step = {1, 0};
+        break;
+    case Qt::Key_Up:
+        step = {0, -1};
+        break;
+    case Qt::Key_Down:
+        step = {0, 1};
+        break;
+    default:
+        return false;
+    }
+    if (!parentWidget())
+        return false;
+    const QPoint from = geometry().center();
+    ClickLabel* best = nullptr;
+    int bestScore = 0;
+    for (ClickLabel* other : parentWidget()->findChildren<ClickLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (other == this || !other->isVisible() || !other->isEnabled() || other->accessibleRole() != m_role)
+            continue;
+        const QPoint d = other->geometry().center() - from;
+        const int along = d.x() * step.x() + d.y() * step.y();
+        const int across = std::abs(d.x() * step.y()) + std::abs(d.y() * step.x());
+        if (along <= 0)
+            continue;
+        const int score = along + 2 * across;
+        if (!best || score < bestScore) {
+            best = other;
+            bestScore = score;
+        }
+    }
+    if (best)
+        best->setFocus(Qt::TabFocusReason);
+    return true; // at the edge the arrow does nothing, and goes nowhere else
 }
 
 void ClickLabel::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
-    if (hasFocus()) {
+    if (hasFocus() && m_role == QAccessible::Button) {
+        QPainter painter(this);
+        const QColor ground = parentWidget() ? parentWidget()->palette().color(QPalette::Window) : QColor(Qt::white);
+        const QPixmap picture = pixmap();
+        const QSizeF size = picture.deviceIndependentSize();
+        const QPointF at(contentsRect().center().x() + 1 - size.width() / 2,
+                         contentsRect().center().y() + 1 - size.height() / 2);
+        look::drawPictureFocus(&painter, rect(), ground, picture, at);
+    } else if (hasFocus()) {
         // The usual dotted focus frame, so keyboard users see where they are.
         QPainter painter(this);
         QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);

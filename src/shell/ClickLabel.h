@@ -40,6 +40,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    bool moveFocusByArrow(int key);
+
     bool m_pressed = false;
     bool m_link = true;
     QAccessible::Role m_role = QAccessible::Link;

@@ -48,11 +48,11 @@ protected:
 
     void showEvent(QShowEvent* event) override
     {
-        if (!event->spontaneous()) {
+        // The verdict is heard as the window's text, which a screen reader
+        // reads as the window opens; as the button's description too, it
+        // would be heard twice.
+        if (!event->spontaneous())
             prepareFeedbackShow(this);
-            // Read with the button that takes the focus, so the verdict is heard.
-            cmdTry->setAccessibleDescription(lblResult->text());
-        }
         QDialog::showEvent(event);
     }
 };

@@ -8,3 +8,5 @@
 
 enum Level : int { Beginner = 0, Intermediate = 1, Expert = 2 };
 constexpr int kLevelCount = 3;
+// What the levels are called on the screen, by number.
+constexpr const char* kLevelNames[kLevelCount] = {"Beginner", "Intermediate", "Expert"};

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
@@ -70,6 +71,29 @@ public:
         }
     }
 
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override
+    {
+        const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        if (control != CC_GroupBox || !box || (box->subControls & SC_GroupBoxCheckBox)) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        // The etched line runs through the middle of the caption and stops
+        // either side of it, so that whatever the panel holds near its top
+        // stays inside the frame.
+        // The caption stands a little in from the frame's corner.
+        QRect caption = proxy()->subControlRect(CC_GroupBox, box, SC_GroupBoxLabel, widget);
+        if (caption.left() < kCaptionIndent)
+            caption.translate(kCaptionIndent - caption.left(), 0);
+        painter->save();
+        painter->setClipRegion(QRegion(box->rect).subtracted(QRegion(caption.adjusted(-2, 0, 2, 0))));
+        drawEtchedFrame(box->rect.adjusted(0, box->fontMetrics.height() / 2, 0, 0), painter);
+        painter->restore();
+        proxy()->drawItemText(painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, box->palette,
+                              box->state & State_Enabled, box->text, QPalette::WindowText);
+    }
+
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override
     {
@@ -95,6 +119,7 @@ public:
 
 private:
     static constexpr int kEdge = 2;
+    static constexpr int kCaptionIndent = 6;
 
     // A group box's frame as an etched line only: the platform style also
     // shades the inside, which would darken the panel's own colour.
@@ -110,32 +135,39 @@ private:
         painter->restore();
     }
 
+    // Drawn in whole device pixels: at a fractional or double scale the
+    // logical lines would be smeared or leave a band of the face outside the
+    // dark edge. Each edge line is as thick as one logical pixel rounds to.
     static void drawFace(const QStyleOption* option, QPainter* painter)
     {
-        const QRect r = option->rect;
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing, false);
-        painter->fillRect(r, option->palette.color(QPalette::Button));
+        const QTransform toDevice = painter->deviceTransform();
+        const QRectF d = toDevice.mapRect(QRectF(option->rect));
+        const QRect r(QPoint(qRound(d.left()), qRound(d.top())), QPoint(qRound(d.right()) - 1, qRound(d.bottom()) - 1));
+        const int line = std::max(1, qRound(toDevice.m11()));
+        painter->setWorldTransform(toDevice.inverted() * painter->worldTransform());
+
+        const QColor face = option->palette.color(QPalette::Button);
+        painter->fillRect(r, face);
         const bool sunken = option->state & (State_Sunken | State_On);
         const bool enabled = option->state & State_Enabled;
         // Light from the top left: white and black outside, grey inside.
-        QColor topLeft[] = {Qt::white, option->palette.color(QPalette::Button)};
+        QColor topLeft[] = {Qt::white, face};
         QColor bottomRight[] = {Qt::black, QColor(128, 128, 128)};
         if (sunken)
             std::swap(topLeft, bottomRight);
         if (!enabled) {
             // Flat: a disabled button does not stand out.
             topLeft[0] = bottomRight[0] = QColor(128, 128, 128);
-            topLeft[1] = bottomRight[1] = option->palette.color(QPalette::Button);
+            topLeft[1] = bottomRight[1] = face;
         }
         for (int i = 0; i < kEdge; ++i) {
-            const QRect e = r.adjusted(i, i, -i - 1, -i - 1);
-            painter->setPen(topLeft[i]);
-            painter->drawLine(e.topLeft(), e.topRight());
-            painter->drawLine(e.topLeft(), e.bottomLeft());
-            painter->setPen(bottomRight[i]);
-            painter->drawLine(e.bottomLeft(), e.bottomRight());
-            painter->drawLine(e.topRight(), e.bottomRight());
+            const QRect e = r.adjusted(i * line, i * line, -i * line, -i * line);
+            painter->fillRect(QRect(e.left(), e.top(), e.width(), line), topLeft[i]);
+            painter->fillRect(QRect(e.left(), e.top(), line, e.height()), topLeft[i]);
+            painter->fillRect(QRect(e.left(), e.bottom() - line + 1, e.width(), line), bottomRight[i]);
+            painter->fillRect(QRect(e.right() - line + 1, e.top(), line, e.height()), bottomRight[i]);
         }
         painter->restore();
     }
@@ -171,6 +203,40 @@ QColor ringColor(const QColor& against)
 {
     return contrastRatio(Qt::black, against) >= contrastRatio(Qt::white, against) ? QColor(Qt::black)
                                                                                   : QColor(Qt::white);
+}
+
+void drawPictureFocus(QPainter* painter, const QRect& rect, const QColor& ground, const QPixmap& picture,
+                      const QPointF& pictureAt)
+{
+    drawRing(painter, rect, ringColor(ground));
+    // What the inner bands cover: the picture where it lies, the ground
+    // elsewhere. A band is black or white, whichever changes more of what it
+    // covers by 3:1; where a picture has a frame of its own just inside its
+    // edge, a second band makes up for what the first leaves unchanged.
+    QImage under(rect.size(), QImage::Format_RGB32);
+    under.fill(ground);
+    {
+        QPainter onto(&under);
+        onto.drawPixmap(pictureAt - QPointF(rect.topLeft()), picture);
+    }
+    for (int inset = kRingWidth; inset <= 2 * kRingWidth; inset += kRingWidth) {
+        const QRect band = under.rect().adjusted(inset, inset, -inset, -inset);
+        const QRect inside = band.adjusted(kRingWidth, kRingWidth, -kRingWidth, -kRingWidth);
+        int white = 0, black = 0, all = 0;
+        for (int y = band.top(); y <= band.bottom(); ++y) {
+            for (int x = band.left(); x <= band.right(); ++x) {
+                if (inside.contains(x, y))
+                    continue;
+                const QColor covered(under.pixel(x, y));
+                white += contrastRatio(Qt::white, covered) >= 3.0;
+                black += contrastRatio(Qt::black, covered) >= 3.0;
+                ++all;
+            }
+        }
+        drawRing(painter, rect.adjusted(inset, inset, -inset, -inset), white > black ? Qt::white : Qt::black);
+        if (4 * std::max(white, black) >= 3 * all)
+            break;
+    }
 }
 
 QFont verdana(double points, bool bold)
@@ -244,19 +310,29 @@ static QPixmap renderSvg(const QString& path, const QSize& size, qreal dpr = 1.0
 const QCursor& handCursor()
 {
     // Made once and shared by every clickable control of the program.
-    static const QCursor cursor(renderSvg(QStringLiteral(":/images/icons/hand.svg"), QSize(32, 32)), 10, 1);
+    // Drawn for the screen's pixel ratio: 32 by 32 logical pixels at any
+    // scale, with the hot spot (logical) on the fingertip.
+    static const QCursor cursor(
+        renderSvg(QStringLiteral(":/images/icons/hand.svg"), QSize(32, 32), qApp->devicePixelRatio()), 10, 1);
     return cursor;
 }
 
 QIcon appIcon()
 {
-    static const QIcon icon(QStringLiteral(":/images/icons/app.svg"));
+    // Rendered at the sizes title bars, task bars and docks ask for, so that
+    // every scale finds a crisp one without an icon engine for the drawing.
+    static const QIcon icon = [] {
+        QIcon made;
+        for (const int side : {16, 20, 24, 32, 40, 48, 64, 96, 128, 256})
+            made.addPixmap(renderSvg(QStringLiteral(":/images/icons/app.svg"), QSize(side, side)));
+        return made;
+    }();
     return icon;
 }
 
 QPixmap launcherIcon(const QString& resource)
 {
-    return renderSvg(resource, QSize(32, 32));
+    return renderSvg(resource, QSize(32, 32), qApp->devicePixelRatio());
 }
 
 } // namespace look

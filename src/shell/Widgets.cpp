@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -44,6 +45,7 @@ QFrame* makePanel(QWidget* parent, QAnyStringView name, const QColor& color)
 namespace {
 
 const char* const kPleaseWaitText = "Please Wait ...";
+const char* const kPanelTitle = "panelTitle";
 
 QAccessibleInterface* alertFactory(const QString& className, QObject* object)
 {
@@ -94,9 +96,15 @@ PleaseWait buildPleaseWait(QWidget* window, const PleaseWaitLook& look)
     twips::place(w.panel, look.place.left(), look.place.top(), look.place.width(), look.place.height());
     w.wait = waitLine(w.panel, look.wait, QString::fromLatin1(kPleaseWaitText));
     w.generating = waitLine(w.panel, look.generating, QString::fromLatin1(look.generatingText));
-    w.panel->setAccessibleDescription(w.generating->text());
     w.panel->hide();
     return w;
+}
+
+void setPanelTitle(QWidget* panel, const QString& title)
+{
+    // Not the panel's own accessible name: said for the window and again for
+    // the panel, it would be heard twice as the focus comes into the panel.
+    panel->setProperty(kPanelTitle, title);
 }
 
 void bringToFront(QWidget* front, std::initializer_list<QWidget*> samePlace, QWidget* focusTo)
@@ -107,6 +115,12 @@ void bringToFront(QWidget* front, std::initializer_list<QWidget*> samePlace, QWi
         if (other != front)
             other->hide();
     }
+    // The window is known by the panel in front (a game, a level), which a
+    // screen reader says as the focus enters the window.
+    const auto* group = qobject_cast<const QGroupBox*>(front);
+    const QString name = group ? group->title() : front->property(kPanelTitle).toString();
+    if (!name.isEmpty())
+        front->parentWidget()->setAccessibleName(name);
     if (!focusTo)
         return;
     // The control the panels' window last gave the focus to, whether or not

@@ -71,8 +71,13 @@ struct PleaseWait {
 // Builds the hidden "Please Wait" panel, named picMessage, in a play window.
 PleaseWait buildPleaseWait(QWidget* window, const PleaseWaitLook& look);
 
+// What a panel without a caption of its own (a level's) is called: the name
+// its window is known by while the panel is in front.
+void setPanelTitle(QWidget* panel, const QString& title);
+
 // Brings `front` to the front of the panels that share its place and hides
 // the others, so that Tab and screen readers cannot reach what nobody sees.
+// The window takes the name of the panel in front (its caption or title).
 // A focus left in any of these panels, or on a hidden control, moves to
 // `focusTo`: a panel opens with nothing in it singled out.
 void bringToFront(QWidget* front, std::initializer_list<QWidget*> samePlace, QWidget* focusTo);

@@ -65,12 +65,11 @@ void SymbolChoice::paintEvent(QPaintEvent*)
     if (isDown())
         painter.fillRect(rect(), QColor(0, 0, 0, 70));
     if (hasFocus() && m_showFocus) {
-        // Seen on light and dark pictures alike: white under black dashes.
-        const QRect r = rect().adjusted(1, 1, -2, -2);
-        painter.setPen(QPen(Qt::white, 2));
-        painter.drawRect(r);
-        painter.setPen(QPen(Qt::black, 2, Qt::DashLine));
-        painter.drawRect(r);
+        const QColor ground = parentWidget() ? parentWidget()->palette().color(QPalette::Window) : QColor(Qt::white);
+        const QPixmap picture = pixmap(devicePixelRatioF());
+        const QSizeF size = picture.deviceIndependentSize();
+        look::drawPictureFocus(&painter, rect(), ground, picture,
+                               QPointF((width() - size.width()) / 2.0, (height() - size.height()) / 2.0));
     }
 }
 

@@ -184,6 +184,7 @@ QFrame* frmPsychicSymbolTestMain::buildLevelPanel(int level, const char* name, Q
                                                   const char* labelName, QPushButton*& score, const char* scoreName)
 {
     QFrame* panel = makePanel(this, name, kSymbolPink);
+    setPanelTitle(panel, QString::fromLatin1(kLevelNames[level]));
     twips::place(panel, 0, kPlayTop, kWidth, kPlayHeight);
 
     frame = new QGroupBox(QStringLiteral("Result"), panel);

@@ -173,7 +173,12 @@ void frmPsychicSymbolTestSelectOption::showLevelPanel()
     bringToFront(fraSelectoption, {fraSelectoption, fraScore}, nullptr);
     cmdOkScore->setDefault(false);
     cmdOk->setDefault(true);
-    cmdOk->setFocus();
+    // On the selected level, so that a screen reader says which it is;
+    // Enter still means OK.
+    for (QRadioButton* option : {optBeginner, optIntermediate, optExpert}) {
+        if (option->isChecked())
+            option->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void frmPsychicSymbolTestSelectOption::showScorePanel()

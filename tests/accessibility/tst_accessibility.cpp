@@ -16,6 +16,7 @@
 #include "shell/ChanceBox.h"
 #include "shell/ClickLabel.h"
 #include "shell/Form.h"
+#include "shell/Levels.h"
 #include "shell/TextBox.h"
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
@@ -35,6 +36,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <memory>
@@ -222,7 +224,8 @@ private slots:
 
     // Score moves the focus to the score text, described whole for screen
     // readers without its blank lines; Tab goes on to the report against
-    // chance, read whole too, then to Ok; Ok brings the focus back to Score.
+    // chance, read whole too, then to Ok; Ok moves the focus to the first
+    // choice (a game, the chosen level), which a screen reader speaks.
     void scorePanelsTakeTheFocus()
     {
         auto pressFocused = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); };
@@ -253,7 +256,8 @@ private slots:
         tabThroughChance(&card, 3);
         QCOMPARE(QApplication::focusWidget(), card.cmdScore);
         pressFocused();
-        QCOMPARE(QApplication::focusWidget(), card.cmdScore);
+        QVERIFY2(QApplication::focusWidget() == static_cast<QWidget*>(card.cmdPickCards),
+                 "Ok left the focus off the first game");
         QVERIFY(card.fraScore->isHidden());
 
         QTest::mouseClick(mdi->cmdSelectOption[1], Qt::LeftButton);
@@ -266,7 +270,8 @@ private slots:
         tabThroughChance(&color, 4);
         QCOMPARE(QApplication::focusWidget(), color.cmdScore);
         pressFocused();
-        QCOMPARE(QApplication::focusWidget(), color.cmdScore);
+        QVERIFY2(QApplication::focusWidget() == static_cast<QWidget*>(color.optLevel[0]),
+                 "Ok left the focus off the chosen level");
 
         const modal::Answer levelDialog(QStringLiteral("cmdOk")); // Beginner, OK
         QTest::mouseClick(mdi->cmdSelectOption[2], Qt::LeftButton);
@@ -372,6 +377,50 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(walked, order);
+    }
+
+    // A play window is a panel known by the game or level in front, which
+    // a screen reader says as the focus comes into it; the client area it
+    // lies in is said as nothing at all.
+    // The "Please Wait" panel of every play window is a notification named
+    // by its first line, which a screen reader reads out as it appears.
+    void pleaseWaitIsANotification()
+    {
+        for (QWidget* window :
+             std::initializer_list<QWidget*>{&frmPsychicCardTestDisplay::get(), &frmPsychicColorTestDisplay::get(),
+                                             &frmPsychicSymbolTestMain::get()}) {
+            auto* panel = window->findChild<QWidget*>(QStringLiteral("picMessage"));
+            QVERIFY2(panel, qPrintable(window->objectName() + ": no Please Wait panel"));
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(panel);
+            QVERIFY2(face->role() == QAccessible::Notification,
+                     qPrintable(window->objectName() + ": the Please Wait panel is no notification"));
+            QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Please Wait ..."));
+        }
+    }
+
+    void playWindowsAreNamedForTheirGameOrLevel()
+    {
+        auto named = [](QWidget* window, const QString& name) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window);
+            QVERIFY(face);
+            QCOMPARE(face->role(), QAccessible::Pane);
+            QCOMPARE(face->text(QAccessible::Name), name);
+        };
+        QCOMPARE(QAccessible::queryAccessibleInterface(mdi->mdiArea)->role(), QAccessible::Pane);
+        auto& card = frmPsychicCardTestDisplay::get();
+        card.bringColorCardGameToFront();
+        named(&card, QStringLiteral("Pick The Right Color Card"));
+        card.bringRightCardGameToFront();
+        named(&card, QStringLiteral("Pick The Right Card"));
+        auto& color = frmPsychicColorTestDisplay::get();
+        auto& symbol = frmPsychicSymbolTestMain::get();
+        for (int level : {2, 1, 0}) {
+            const QString levelName = QString::fromLatin1(kLevelNames[level]);
+            color.bringLevelToFront(level);
+            named(&color, levelName);
+            symbol.bringLevelToFront(level);
+            named(&symbol, levelName);
+        }
     }
 
 private:

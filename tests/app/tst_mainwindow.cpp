@@ -5,9 +5,11 @@
 // Start-up and the main window: refusing a second copy, the welcome panel
 // and its links, the launchers, menu merging and the activation guard.
 #include "BuildInfo.h"
+#include "app/Application.h"
 #include "app/Startup.h"
 #include "app/TestCatalogue.h"
 #include "app/frmMDI.h"
+#include "cardtest/frmPsychicCardTestDisplay.h"
 #include "cardtest/frmPsychicCardTestMain.h"
 #include "colortest/frmPsychicColorTestMain.h"
 #include "shell/ClickLabel.h"
@@ -21,6 +23,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -94,6 +97,146 @@ private slots:
             bar << a->text();
         QCOMPARE(bar, QStringList({"&File", "&Help", "Make Money &Online"}));
         QVERIFY(!mdi->mkmoney->isEnabled());
+    }
+
+    // The main window fits any screen of 1024 x 700 or more with the welcome
+    // panel showing: the bottom bar at the bottom, every line of the panel
+    // and every control inside the window. Where the screen has room, the
+    // bars and the panel keep their full heights.
+    void fitsTheScreen_data()
+    {
+        QTest::addColumn<QSize>("window"); // a maximised window: the screen less the title bar
+        QTest::addColumn<bool>("roomy");
+        QTest::newRow("1024x700") << QSize(1024, 676) << false;
+        QTest::newRow("1366x768") << QSize(1366, 744) << false;
+        QTest::newRow("1280x1024") << QSize(1280, 1000) << true;
+        QTest::newRow("1920x1080") << QSize(1920, 1056) << true;
+    }
+    void fitsTheScreen()
+    {
+        QFETCH(QSize, window);
+        QFETCH(bool, roomy);
+        openMain();
+        mdi->setWindowState(Qt::WindowNoState);
+        QVERIFY2(mdi->minimumSizeHint().height() <= window.height(),
+                 qPrintable(QStringLiteral("the window needs %1 px").arg(mdi->minimumSizeHint().height())));
+        mdi->resize(window);
+        QTRY_COMPARE(mdi->size(), window);
+        mdi->centralWidget()->layout()->activate();
+        QWidget* central = mdi->centralWidget();
+        QCOMPARE(mdi->PicCoBrand->geometry().bottom(), central->height() - 1);
+        for (QWidget* w : std::initializer_list<QWidget*>{mdi->cmdMdiExit, mdi->Label7, mdi->lblQuorvaneBanner,
+                                                          mdi->cmdSelectOption[0], mdi->cmdSelectOption[1],
+                                                          mdi->cmdSelectOption[2]}) {
+            const QRect on(w->mapTo(mdi.get(), QPoint()), w->size());
+            QVERIFY2(mdi->rect().contains(on), qPrintable(w->objectName() + " is off the window"));
+        }
+        for (ClickLabel* line : mdi->lblCaption)
+            QVERIFY2(line->geometry().bottom() < mdi->picMain->height(),
+                     qPrintable(line->objectName() + " is below the welcome panel's edge"));
+        if (roomy) {
+            // 560, 900 and 8640 twips, as on the screens the windows were made for.
+            QCOMPARE(mdi->Picture6->height(), 37);
+            QCOMPARE(mdi->Picture1->height(), 60);
+            QCOMPARE(mdi->picMain->height(), 576);
+        }
+    }
+
+    // The command line: nothing runs the program; a stray argument or an
+    // unknown option is refused once the windowing system has taken its own.
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("strict");
+        QTest::addColumn<bool>("run");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("error");
+        const QString program = QStringLiteral("veltrane");
+        QTest::newRow("nothing") << QStringList{program} << true << true << 0 << QString();
+        QTest::newRow("stray argument") << QStringList{program, "games"} << true << false << 1
+                                        << "veltrane: Unexpected argument: games\nTry 'veltrane --help'.\n";
+        QTest::newRow("unknown option") << QStringList{program, "--bogus"} << true << false << 1
+                                        << "Unknown option 'bogus'";
+        QTest::newRow("left for the windowing system")
+            << QStringList{program, "-platform", "xcb"} << false << true << 0 << QString();
+        QTest::newRow("version") << QStringList{program, "--version"} << true << false << 0 << QString();
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, strict);
+        QFETCH(bool, run);
+        QFETCH(int, exitCode);
+        QFETCH(QString, error);
+        const CommandLine command = parseCommandLine(arguments, strict);
+        QVERIFY2(command.run == run, qPrintable(arguments.join(' ') + (run ? " does not run" : " runs")));
+        QCOMPARE(command.exitCode, exitCode);
+        if (error.isEmpty())
+            QVERIFY2(command.error.isEmpty(), qPrintable(command.error));
+        else
+            QVERIFY2(command.error.contains(error), qPrintable(command.error));
+    }
+
+    // Exit from the card play window leaves the card home window loaded but
+    // hidden: the main window's own menus and keys are back (Alt+E is its Exit).
+    void hiddenHomeWindowLeavesTheMainWindowItsKeys()
+    {
+        openMain();
+        QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
+        frmPsychicCardTestMain::get().cmdPickCards_Click();
+        QApplication::setActiveWindow(mdi.get());
+        QTRY_VERIFY(frmPsychicCardTestDisplay::isLoaded() && frmPsychicCardTestDisplay::get().isVisible());
+        frmPsychicCardTestDisplay::get().cmdExit_Click();
+        modal::flushDeletes();
+        QVERIFY(frmPsychicCardTestMain::isLoaded());
+        QVERIFY(!frmPsychicCardTestMain::get().isWindowVisible());
+        QVERIFY(mdi->picMain->isVisible());
+        QTRY_VERIFY2(mdi->menuBar()->actions().first() == mdi->mnuFile->menuAction(),
+                     "the hidden home window's menus are still in the bar");
+        QApplication::setActiveWindow(mdi.get());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY2(fake->process->ends == 1, "Alt+E did not run the main window's Exit");
+    }
+
+    // F10 opens the menu bar, with the main window's menus or a test's.
+    void f10OpensTheMenuBar()
+    {
+        openMain();
+        QApplication::setActiveWindow(mdi.get());
+        for (int launch : {-1, 0}) {
+            if (launch >= 0) {
+                QTest::mouseClick(mdi->cmdSelectOption[launch], Qt::LeftButton);
+                QApplication::setActiveWindow(mdi.get());
+            }
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QTest::keyClick(focus, Qt::Key_F10);
+            QMenu* first = mdi->menuBar()->actions().first()->menu();
+            QTRY_VERIFY2(QApplication::activePopupWidget() == first, "F10 opened no menu");
+            first->close();
+        }
+    }
+
+    // A modal window that closes over the welcome panel (the test under it
+    // having gone meanwhile) leaves the focus on the first launcher, not on
+    // the banner Tab would reach first.
+    void focusComesBackToTheLaunchers()
+    {
+        openMain();
+        QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
+        QApplication::setActiveWindow(mdi.get());
+        frmPsychicCardTestMain::get().cmdPickCards->setFocus();
+        {
+            const modal::Answer about(QStringLiteral("cmdOK"),
+                                      [](QWidget*) { frmPsychicCardTestMain::get().unload(); });
+            showAbout();
+            QVERIFY(about.answered());
+        }
+        QVERIFY(mdi->picMain->isVisible());
+        QApplication::setActiveWindow(mdi.get());
+        QTRY_VERIFY2(QApplication::focusWidget() == mdi->firstLauncher(),
+                     qPrintable(QStringLiteral("the focus is on ") +
+                                (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "nothing")));
     }
 
     void launchersReplaceOpenTestWindows()

@@ -88,6 +88,7 @@ private slots:
     void backKeepsCountsAndResetsPictures();
     void exitsAndWelcomePanel();
     void keyboardOnThePlayWindow();
+    void refreshAndArrowsOnTheEightCards();
     void countersStopAt32767();
 
 private:
@@ -630,6 +631,34 @@ void CardTestWindowsTest::keyboardOnThePlayWindow()
     modal::flushDeletes();
     QVERIFY(!frmPsychicCardTestResult::isLoaded());
     QVERIFY(frmPsychicCardTestDisplay::isLoaded());
+}
+
+void CardTestWindowsTest::refreshAndArrowsOnTheEightCards()
+{
+    frmPsychicCardTestDisplay& play = openRightCardGame({0, 0, 0, 0, 0, 0, 0, 0});
+    QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
+    // Refresh hands the focus to the first card, so that the new deal is heard.
+    QVERIFY(tabTo(play.cmdRefresh));
+    fake->random->script = {kTopR, kTopR, kTopR, kTopR, kTopR, kTopR, kTopR, kTopR};
+    pressKey(Qt::Key_Return);
+    QVERIFY2(QApplication::focusWidget() == play.picCard[0], "Refresh left the focus off the first card");
+
+    // Two rows of four; at an edge the arrow goes nowhere.
+    const struct {
+        int from;
+        Qt::Key key;
+        int to;
+    } moves[] = {{0, Qt::Key_Right, 1}, {1, Qt::Key_Down, 5}, {5, Qt::Key_Left, 4}, {4, Qt::Key_Up, 0},
+                 {3, Qt::Key_Right, 3}, {7, Qt::Key_Down, 7}, {0, Qt::Key_Left, 0}, {6, Qt::Key_Up, 2}};
+    for (const auto& move : moves) {
+        play.picCard[move.from]->setFocus(Qt::TabFocusReason);
+        pressKey(move.key);
+        QVERIFY2(QApplication::focusWidget() == play.picCard[move.to],
+                 qPrintable(QStringLiteral("card %1, key %2: the focus is not on card %3")
+                                .arg(move.from)
+                                .arg(QKeySequence(move.key).toString())
+                                .arg(move.to)));
+    }
 }
 
 void CardTestWindowsTest::countersStopAt32767()

@@ -13,6 +13,7 @@
 #include "colortest/frmPsychicColorTestDisplay.h"
 #include "colortest/frmPsychicColorTestMain.h"
 #include "colortest/frmPsychicColorTestResult.h"
+#include "shell/ClickLabel.h"
 #include "shell/Feedback.h"
 #include "shell/Look.h"
 #include "shell/TextBox.h"
@@ -20,6 +21,7 @@
 #include "shell/modHelp.h"
 #include "support/FakePlatform.h"
 #include "support/Modal.h"
+#include "symboltest/SymbolControls.h"
 #include "symboltest/frmPsychicSymbolTestMain.h"
 #include "symboltest/frmPsychicSymbolTestResult.h"
 #include "symboltest/frmPsychicSymbolTestSelectOption.h"
@@ -355,6 +357,109 @@ private slots:
             const QColor behind = option->palette().color(QPalette::Window);
             for (const QColor& c : ring)
                 QVERIFY2(look::contrastRatio(c, behind) >= 3.0, qPrintable(where(option) + ": faint ring " + c.name()));
+        }
+    }
+
+    // The outermost device pixels of a button are its edge at every scale:
+    // white along the top and left, black along the bottom and right, with
+    // no band of the face outside them.
+    void buttonEdgesAtEveryScale_data()
+    {
+        QTest::addColumn<qreal>("scale");
+        for (qreal scale : {1.0, 1.25, 1.5, 2.0})
+            QTest::addRow("%g", scale) << scale;
+    }
+    void buttonEdgesAtEveryScale()
+    {
+        QFETCH(qreal, scale);
+        for (QPushButton* b : {mdi->firstLauncher(), button(shown<frmPsychicCardTestDisplay>(), "cmdRedCard")}) {
+            b->clearFocus();
+            QImage image((QSizeF(b->size()) * scale).toSize(), QImage::Format_RGB32);
+            image.setDevicePixelRatio(scale);
+            image.fill(Qt::green);
+            b->render(&image);
+            const int w = image.width(), h = image.height(), line = std::max(1, qRound(scale));
+            auto at = [&](int x, int y) { return QColor(image.pixel(x, y)); };
+            for (int y = line; y < h - line; ++y) {
+                QVERIFY2(at(0, y) == Qt::white, qPrintable(where(b) + QStringLiteral(": left edge at y %1").arg(y)));
+                QVERIFY2(
+                    at(w - 1, y) == Qt::black,
+                    qPrintable(where(b) + QStringLiteral(": right edge at y %1 is ").arg(y) + at(w - 1, y).name()));
+            }
+            for (int x = line; x < w - line; ++x) {
+                QVERIFY2(at(x, 0) == Qt::white, qPrintable(where(b) + QStringLiteral(": top edge at x %1").arg(x)));
+                QVERIFY2(
+                    at(x, h - 1) == Qt::black,
+                    qPrintable(where(b) + QStringLiteral(": bottom edge at x %1 is ").arg(x) + at(x, h - 1).name()));
+            }
+            // The dark edge is whole pixels thick and the grey one lies inside it.
+            QCOMPARE(at(w - line, h / 2), QColor(Qt::black));
+            QCOMPARE(at(w - line - 1, h / 2), QColor(128, 128, 128));
+        }
+    }
+
+    // The pictures one picks (the eight cards, the symbols) show the focus
+    // as a ring that changes at least 3:1 from the unfocused picture and
+    // stands out 3:1 from the ground around it, on light and dark pictures.
+    void pictureFocusRings()
+    {
+        modSymbolTest::SymbolLevelChosen = true;
+        QList<QWidget*> pictures;
+        auto& cards = static_cast<frmPsychicCardTestDisplay&>(*shown<frmPsychicCardTestDisplay>());
+        cards.bringRightCardGameToFront();
+        cards.cmdRefresh_Click(); // faces on the cards
+        for (ClickLabel* card : cards.picCard)
+            pictures << card;
+        auto& symbols = static_cast<frmPsychicSymbolTestMain&>(*shown<frmPsychicSymbolTestMain>());
+        for (int level = 0; level < 3; ++level) {
+            symbols.bringLevelToFront(level);
+            for (SymbolChoice* choice : symbols.findChildren<SymbolChoice*>())
+                if (choice->isVisible())
+                    pictures << choice;
+        }
+        QVERIFY(pictures.size() > 8 + 5);
+        for (QWidget* picture : pictures) {
+            QApplication::setActiveWindow(picture->window());
+            picture->clearFocus();
+            const QImage idle = grabOf(picture);
+            picture->setFocus(Qt::TabFocusReason);
+            QVERIFY2(picture->hasFocus(), qPrintable(where(picture)));
+            const QImage focused = grabOf(picture);
+            picture->clearFocus();
+            const int w = idle.width(), h = idle.height();
+            int strong = 0;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    strong += look::contrastRatio(QColor(idle.pixel(x, y)), QColor(focused.pixel(x, y))) >= 3.0;
+            // At least as many as a ring two pixels wide inside the outer band.
+            QVERIFY2(strong >= 4 * (w + h) - 80,
+                     qPrintable(where(picture) + QStringLiteral(": only %1 pixels change 3:1").arg(strong)));
+            const QColor ground = picture->parentWidget()->palette().color(QPalette::Window);
+            for (const QPoint& p : {QPoint(0, h / 2), QPoint(w / 2, 0), QPoint(w - 1, h / 2), QPoint(w / 2, h - 1)})
+                QVERIFY2(look::contrastRatio(QColor(focused.pixel(p)), ground) >= 3.0,
+                         qPrintable(where(picture) + ": ring faint against the ground"));
+        }
+    }
+
+    // A picture near the top of a framed panel stays inside the frame: the
+    // frame line above it is drawn whole.
+    void picturesLeaveFrameLinesWhole()
+    {
+        auto& card = static_cast<frmPsychicCardTestDisplay&>(*shown<frmPsychicCardTestDisplay>());
+        for (QGroupBox* group : {card.fraPicKCards, card.fraTenRightCard}) {
+            card.bringColorCardGameToFront();
+            if (group == card.fraTenRightCard)
+                card.bringRightCardGameToFront();
+            const QImage image = grabOf(group);
+            for (QLabel* picture : group->findChildren<QLabel*>()) {
+                if (picture->pixmap().isNull())
+                    continue;
+                const int x = picture->geometry().center().x();
+                bool line = false;
+                for (int y = 0; y < picture->y() && !line; ++y)
+                    line = QColor(image.pixel(x, y)) == QColor(128, 128, 128);
+                QVERIFY2(line, qPrintable(where(picture) + ": covers the frame line above it"));
+            }
         }
     }
 

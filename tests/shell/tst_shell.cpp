@@ -189,6 +189,19 @@ private slots:
         QCOMPARE(fake->messageBoxes->shown.size(), 1);
     }
 
+    // A prompt left open over midnight: the date stored is that of the
+    // answer, so the reminder does not come back the next day.
+    void theAnswersTimeIsStored()
+    {
+        fake->settings->values.insert("Settings/Duration", durationText(fake->clock->when.addDays(-20)));
+        const QDateTime answered = fake->clock->when.addSecs(15 * 3600);
+        fake->messageBoxes->whileAsking = [&] { fake->clock->when = answered; };
+        RemindOfUpdate();
+        QCOMPARE(fake->messageBoxes->shown.size(), 1);
+        QVERIFY2(fake->settings->values.value("Settings/Duration") == answered.toString(Qt::ISODate),
+                 "the time of the prompt was stored, not that of the answer");
+    }
+
     void noStillStoresTheDateAndOpensNothing()
     {
         fake->settings->values.insert("Settings/Duration", durationText(fake->clock->when.addDays(15)));

@@ -32,6 +32,8 @@ QStringList RecordingBrowser::pageKeys() const
 bool ScriptedMessageBoxes::askYesNo(const QString& text)
 {
     shown.append({QStringLiteral("question"), text});
+    if (whileAsking)
+        whileAsking();
     return answers.isEmpty() ? false : answers.takeFirst();
 }
 

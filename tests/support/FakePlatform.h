@@ -97,7 +97,8 @@ public:
         QString text;
     };
     QList<Shown> shown;
-    QList<bool> answers; // Yes/No answers in order; No once used up
+    QList<bool> answers;               // Yes/No answers in order; No once used up
+    std::function<void()> whileAsking; // what happens while a question is open (the clock moving on)
     void information(const QString& text) override { shown.append({QStringLiteral("information"), text}); }
     void critical(const QString& text) override { shown.append({QStringLiteral("critical"), text}); }
     bool askYesNo(const QString& text) override;

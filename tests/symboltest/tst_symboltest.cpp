@@ -105,6 +105,9 @@ private slots:
     void scoreOkThenLevelOfDifficulty();
     void allFourScoreCommandsGiveTheSameText();
     void exitAndRelaunchKeepTheCounters();
+    void relaunchAfterTheScoreAsksForTheLevel();
+    void hiddenLevelsIgnoreAScreenReaderPress();
+    void keypadEnterOnTheScoreTextMeansOk();
 
     // The clipboard guard of the score box.
     void clipboardGuardEmptiesOnlyScoreText();
@@ -573,9 +576,12 @@ void TestSymbolTest::choicesWorkFromTheKeyboard()
 
 void TestSymbolTest::levelFromTheKeyboardStartsAtTheSelectedOption()
 {
-    // Shift+Tab from OK, Down, Enter: the option after the selected one.
+    // The dialog opens on the selected option, so that a screen reader says
+    // it; Down, Enter: the option after it. Tab goes on to OK.
     launch([](frmPsychicSymbolTestSelectOption& options) {
-        QTRY_COMPARE(QApplication::focusWidget(), options.cmdOk);
+        QTRY_COMPARE(QApplication::focusWidget(), options.optBeginner);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), options.cmdOk);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), options.optBeginner);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
@@ -737,6 +743,52 @@ void TestSymbolTest::exitAndRelaunchKeepTheCounters()
     play().mnuExit->trigger();
     QVERIFY(!frmPsychicSymbolTestMain::isLoaded());
     QVERIFY(mdi->isWelcomePanelVisible());
+}
+
+void TestSymbolTest::relaunchAfterTheScoreAsksForTheLevel()
+{
+    launch();
+    score([&] { play().mnuScore_Click(); }); // the dialog stays loaded on its score panel
+    // The launcher again, with the dialog as the score left it.
+    bool levelPanel = false;
+    launch([&](frmPsychicSymbolTestSelectOption& o) {
+        levelPanel = !o.isScorePanelInFront() && o.optBeginner->isVisible() && o.cmdOk->isVisible();
+    });
+    QVERIFY2(levelPanel, "the relaunched test asked for the level on the score panel");
+    QCOMPARE(play().frontPanel(), play().fraBeginner);
+}
+
+void TestSymbolTest::hiddenLevelsIgnoreAScreenReaderPress()
+{
+    launch([](frmPsychicSymbolTestSelectOption& o) { o.optIntermediate->setChecked(true); });
+    const modal::AnswerEvery feedback(QStringLiteral("TRY AGAIN")); // should one open after all
+    for (SymbolChoice* hidden : {play().cmdZener[0], play().picExpert[9]}) {
+        QVERIFY(!hidden->isVisible());
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(hidden);
+        QVERIFY(face && face->actionInterface());
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCoreApplication::processEvents();
+        QVERIFY2(symbolAttempts == (LevelCounters{0, 0, 0}),
+                 qPrintable(hidden->objectName() + " of a hidden level took a guess"));
+    }
+    QCOMPARE(feedback.count(), 0);
+}
+
+void TestSymbolTest::keypadEnterOnTheScoreTextMeansOk()
+{
+    launch();
+    bool closed = false;
+    const modal::Answer answer(QString(), [&](QWidget* w) {
+        frmPsychicSymbolTestSelectOption* o = asOptions(w);
+        QVERIFY(o && o->isScorePanelInFront());
+        o->txtTotalScore->setFocus();
+        QTest::keyClick(o->txtTotalScore, Qt::Key_Enter, Qt::KeypadModifier);
+        closed = !o->isVisible();
+        if (!closed)
+            o->cmdOkScore->click(); // so that the test goes on to report it
+    });
+    play().mnuScore_Click();
+    QVERIFY2(closed, "keypad Enter on the score text did not press OK");
 }
 
 // ---- Clipboard guard ---------------------------------------------------------------
