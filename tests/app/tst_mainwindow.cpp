@@ -116,7 +116,7 @@ private slots:
     {
         QFETCH(QSize, window);
         QFETCH(bool, roomy);
-        openMain();
+        startMainWindow();
         mdi->setWindowState(Qt::WindowNoState);
         QVERIFY2(mdi->minimumSizeHint().height() <= window.height(),
                  qPrintable(QStringLiteral("the window needs %1 px").arg(mdi->minimumSizeHint().height())));
@@ -181,7 +181,7 @@ private slots:
     // hidden: the main window's own menus and keys are back (Alt+E is its Exit).
     void hiddenHomeWindowLeavesTheMainWindowItsKeys()
     {
-        openMain();
+        startMainWindow();
         QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
         frmPsychicCardTestMain::get().cmdPickCards_Click();
         QApplication::setActiveWindow(mdi.get());
@@ -201,7 +201,7 @@ private slots:
     // F10 opens the menu bar, with the main window's menus or a test's.
     void f10OpensTheMenuBar()
     {
-        openMain();
+        startMainWindow();
         QApplication::setActiveWindow(mdi.get());
         for (int launch : {-1, 0}) {
             if (launch >= 0) {
@@ -222,7 +222,7 @@ private slots:
     // the banner Tab would reach first.
     void focusComesBackToTheLaunchers()
     {
-        openMain();
+        startMainWindow();
         QTest::mouseClick(mdi->cmdSelectOption[0], Qt::LeftButton);
         QApplication::setActiveWindow(mdi.get());
         frmPsychicCardTestMain::get().cmdPickCards->setFocus();
