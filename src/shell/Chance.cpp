@@ -177,7 +177,7 @@ double logTailAtLeast(const std::vector<Guesses>& guesses, int hits)
     // odds multiplied by e^t, P(X = s) = e^(-t s) * prod M_i * Q(s), where
     // M_i = 1 - p_i + p_i e^t per guess and Q is the distribution of the
     // hits under the new odds. Choosing t so that Q's mean is the hits asked
-    // for puts the part of Q the tail needs in Q's bulk, where truncating
+    // for puts the piece of Q the tail needs in Q's bulk, where truncating
     // negligible entries is safe, however far out in the tail that is.
     double tilt = 0;
     if (needed > meanWithTilt(open, logOdds, 0)) {

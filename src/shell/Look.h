@@ -44,7 +44,7 @@ QColor ringColor(const QColor& against);
 
 // The focus ring of a picture one picks, drawn inside `rect`: an outer band
 // that stands out from the ground around the picture and an inner band that
-// stands out from the part of the picture (at `pictureAt`) it covers, so
+// stands out from the patch of the picture (at `pictureAt`) it covers, so
 // that the focus shows at 3:1 or more on light and dark pictures alike.
 void drawPictureFocus(QPainter* painter, const QRect& rect, const QColor& ground, const QPixmap& picture,
                       const QPointF& pictureAt);
