@@ -191,6 +191,9 @@ void Monkey::step()
 
     const int pauses = m_fake->pause->count;
     const int attempts = attemptsMade();
+    // Enter or Space on a focused Exit ends the program as a click on it does.
+    const bool keyOnExit = action.name.startsWith(QLatin1String("key:")) &&
+                           QApplication::focusWidget() == static_cast<QWidget*>(m_main->cmdMdiExit);
     action.act();
     if (!m_failure.isEmpty())
         return;
@@ -204,7 +207,7 @@ void Monkey::step()
 
     if (m_fake->process->ends != m_lastEnds) {
         m_lastEnds = m_fake->process->ends;
-        if (!action.endsProgram) {
+        if (!action.endsProgram && !keyOnExit) {
             fail(QStringLiteral("the program ended through ") + action.name);
             return;
         }
