@@ -345,7 +345,7 @@ private slots:
         QTest::keyClick(focusIn(w.window), Qt::Key_S, Qt::AltModifier);
         QTRY_VERIFY(score.answered());
         QVERIFY(scoreShown);
-        QCOMPARE(frmPsychicSymbolTestMain::get().frontPanel(), frmPsychicSymbolTestMain::get().levelPanel(level));
+        QCOMPARE(frmPsychicSymbolTestMain::get().frontPanel(), frmPsychicSymbolTestMain::get().levels[level].panel);
     }
 
     // Only the three test links underline under the pointer.

@@ -250,7 +250,7 @@ private slots:
         frmPsychicColorTestMain& home = launch();
         frmPsychicColorTestDisplay* play = proceed(level);
         QVERIFY(play && play->isWindowVisible());
-        QVERIFY(inFront(play->levelPanel(level)));
+        QVERIFY(inFront(play->levels[level].panel));
         QVERIFY(!home.isWindowVisible());
         QVERIFY(frmPsychicColorTestMain::isLoaded());
         QVERIFY(!mdi->isWelcomePanelVisible());
@@ -431,7 +431,7 @@ private slots:
             pressKey(Qt::Key_Tab);
             QVERIFY(QApplication::focusWidget()->isVisible());
         }
-        auto* last = play->levelPanel(level)->findChildren<QPushButton*>().last();
+        auto* last = play->levels[level].panel->findChildren<QPushButton*>().last();
         QVERIFY(tabTo(last));
         fake->random->script = {rFor(colorCount(level), colorCount(level))};
         {

@@ -705,8 +705,8 @@ void TestSymbolTest::allFourScoreCommandsGiveTheSameText()
     const QString expected = scoreText({2, 0, 0}, {5, 0, 1});
     QCOMPARE(score([&] { QTest::mouseClick(play().cmdExpertScore, Qt::LeftButton); }), expected);
     QCOMPARE(score([&] { play().mnuScore->trigger(); }), expected);
-    QCOMPARE(score([&] { play().cmdIntermediateScore_Click(); }), expected);
-    QCOMPARE(score([&] { play().cmdScore_Click(); }), expected);
+    QCOMPARE(score([&] { play().cmdIntermediateScore->click(); }), expected);
+    QCOMPARE(score([&] { play().cmdScore->click(); }), expected);
     // Esc on the score panel leaves it like OK.
     bool escaped = false;
     modal::Answer escape(QString(), [&](QWidget* window) {
