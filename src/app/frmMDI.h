@@ -7,6 +7,7 @@
 // client area that hosts the tests' windows.
 
 #include "shell/MdiHost.h"
+#include "shell/StandardMenus.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -50,10 +51,8 @@ public:
     ClickLabel* Label7;
     QMdiArea* mdiArea;
 
-    QMenu* mnuFile;
-    QAction* mnuExit;
-    QMenu* mnuHelp;
-    QAction* mkmoney;
+    // The window's menus; its File commands go by their object names.
+    MenuBar menus;
 
     // The leftmost launcher: where the keyboard starts.
     QPushButton* firstLauncher() const;
@@ -87,7 +86,6 @@ private:
     void setWelcomePanelVisible(bool visible);
     void focusLaunchersIfFocusIsLost();
 
-    QList<QAction*> m_ownMenuBar;
     QPointer<QMdiSubWindow> m_lastActivated;
     bool m_menuUpdatePending = false;
 };

@@ -9,6 +9,7 @@
 
 #include "shell/Form.h"
 #include "shell/GuessRunner.h"
+#include "shell/StandardMenus.h"
 
 #include <array>
 #include <memory>
@@ -55,11 +56,8 @@ public:
     ClickLabel* lblFullBrand;
     ClickLabel* lblCobrand;
 
-    QMenu* mnuFile;
-    QAction* mnuFileBack;
-    QAction* mnuExit;
-    QMenu* mnuHelp;
-    QAction* mkmoney;
+    // The window's menus; its File commands go by their object names.
+    MenuBar menus;
 
     void bringColorCardGameToFront();
     void bringRightCardGameToFront();

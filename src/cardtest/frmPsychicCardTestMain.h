@@ -7,6 +7,7 @@
 // buttons with their hover caption, and the Score panel.
 
 #include "shell/Form.h"
+#include "shell/StandardMenus.h"
 
 class ChanceBox;
 class ClickLabel;
@@ -43,10 +44,8 @@ public:
     ClickLabel* lblCobrand;
     QTimer* Timer1;
 
-    QMenu* mnuFile;
-    QAction* mnuExit;
-    QMenu* mnuHelp;
-    QAction* mkmoney;
+    // The window's menus; its File commands go by their object names.
+    MenuBar menus;
 
     // The welcome line's left edge in twips, relative to fraMain.
     double welcomeLeft() const { return m_welcomeLeft; }

@@ -157,14 +157,9 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     // The first panel listed is in front until the home window chooses.
     bringLevelToFront(Beginner);
 
-    const MenuBar bar = buildMenuBar(
-        this, {backCommand([this] { mnuFileBack_Click(); }), exitCommand([this] { mnuExit_Click(); })},
-        UpdateCaption::CheckForSoftwareUpdatePlay, QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2"));
-    mnuFile = bar.mnuFile;
-    mnuFileBack = bar.file[0];
-    mnuExit = bar.file[1];
-    help = bar.help;
-    mkmoney = bar.mkmoney;
+    menus = buildMenuBar(this, {backCommand([this] { mnuFileBack_Click(); }), exitCommand([this] { mnuExit_Click(); })},
+                         UpdateCaption::CheckForSoftwareUpdatePlay, QStringLiteral("mnuFileSep1"),
+                         QStringLiteral("mnuFileSep2"));
     orderTabByScreen(this);
     bindWindowKeys(this, cmdExit, cmdExit);
 }

@@ -60,11 +60,8 @@ public:
     ClickLabel* lblFullBrand;
     ClickLabel* lblCobrand;
 
-    QMenu* mnuFile;
-    QAction* mnuFileBack;
-    QAction* mnuExit;
-    HelpMenu help;
-    QAction* mkmoney;
+    // The window's menus; its File commands go by their object names.
+    MenuBar menus;
 
 protected:
     void Form_Load() override;

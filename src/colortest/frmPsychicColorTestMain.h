@@ -45,11 +45,8 @@ public:
     ClickLabel* lblFullBrand;
     ClickLabel* lblCobrand;
 
-    QMenu* mnuFile;
-    QAction* mnuProceed;
-    QAction* mnuExit;
-    HelpMenu help;
-    QAction* mkmoney;
+    // The window's menus; its File commands go by their object names.
+    MenuBar menus;
 
 protected:
     void Form_Load() override;

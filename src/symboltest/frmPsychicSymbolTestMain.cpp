@@ -246,23 +246,12 @@ void frmPsychicSymbolTestMain::buildLevelPanels()
 
 void frmPsychicSymbolTestMain::buildMenus()
 {
-    const MenuBar bar =
-        buildMenuBar(this,
-                     {{"Score...", "mnuScore", [this] { mnuScore_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
-                      {"Level of Difficulty...", "mnuDifficulty", [this] { mnuDifficulty_Click(); },
-                       QKeySequence(Qt::CTRL | Qt::Key_D)},
-                      exitCommand([this] { mnuExit_Click(); })},
-                     UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
-    mnuFile = bar.mnuFile;
-    mnuScore = bar.file[0];
-    mnuDifficulty = bar.file[1];
-    mnuExit = bar.file[2];
-    mnuHelp = bar.help.mnuHelp;
-    mnuOnline = bar.help.mnuOnline;
-    mnuVisit = bar.help.mnuVisit;
-    mnuUpdate = bar.help.mnuUpdate;
-    mnuAbout = bar.help.mnuAbout;
-    mkmoney = bar.mkmoney;
+    menus = buildMenuBar(this,
+                         {{"Score...", "mnuScore", [this] { mnuScore_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
+                          {"Level of Difficulty...", "mnuDifficulty", [this] { mnuDifficulty_Click(); },
+                           QKeySequence(Qt::CTRL | Qt::Key_D)},
+                          exitCommand([this] { mnuExit_Click(); })},
+                         UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
     bindWindowKeys(this, nullptr, nullptr);
 }
 

@@ -10,6 +10,7 @@
 #include "shell/Form.h"
 #include "shell/GuessRunner.h"
 #include "shell/Levels.h"
+#include "shell/StandardMenus.h"
 
 #include <array>
 #include <memory>
@@ -82,16 +83,8 @@ public:
 
     QLabel* lblScore;
 
-    QMenu* mnuFile;
-    QAction* mnuScore;
-    QAction* mnuDifficulty;
-    QAction* mnuExit;
-    QMenu* mnuHelp;
-    QAction* mnuOnline;
-    QAction* mnuVisit;
-    QAction* mnuUpdate;
-    QAction* mnuAbout;
-    QAction* mkmoney;
+    // The window's menus; its File commands go by their object names.
+    MenuBar menus;
 
     // The option window brings the chosen level's panel to the front.
     void bringLevelToFront(int level);

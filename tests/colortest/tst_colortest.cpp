@@ -201,7 +201,7 @@ private slots:
         for (QAction* a : home.menuBarActions())
             menus << a->text();
         QCOMPARE(menus, (QStringList{"&File", "&Help", "Make Money &Online"}));
-        QCOMPARE(home.help.mnuUpdate->text(), QStringLiteral("Check for Software &Update"));
+        QCOMPARE(home.menus.help.mnuUpdate->text(), QStringLiteral("Check for Software &Update"));
     }
 
     void scoreAndOkToggleTheViews()
@@ -254,7 +254,7 @@ private slots:
         QVERIFY(!home.isWindowVisible());
         QVERIFY(frmPsychicColorTestMain::isLoaded());
         QVERIFY(!mdi->isWelcomePanelVisible());
-        QCOMPARE(play->help.mnuUpdate->text(), QStringLiteral("&Check for Software Update"));
+        QCOMPARE(play->menus.help.mnuUpdate->text(), QStringLiteral("&Check for Software Update"));
 
         // The faces really are the tabled colours, named for screen readers.
         const QList<QPushButton*> buttons = buttonsOf(*play, level);
@@ -378,7 +378,7 @@ private slots:
 
         // The menu's Back does the same.
         play = proceed(Expert);
-        play->mnuFileBack->trigger();
+        play->menus.command("mnuFileBack")->trigger();
         QVERIFY(home.isWindowVisible() && home.optLevel[Expert]->isChecked());
     }
 
