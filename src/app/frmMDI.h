@@ -16,11 +16,9 @@
 class ClickLabel;
 class QFrame;
 class Panel;
-class QAction;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
-class QMenu;
 class QPushButton;
 
 class frmMDI : public QMainWindow, public MdiHost {

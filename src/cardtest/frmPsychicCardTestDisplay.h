@@ -16,10 +16,8 @@
 
 class ClickLabel;
 class Panel;
-class QAction;
 class QGroupBox;
 class QLabel;
-class QMenu;
 class QPushButton;
 namespace modCardTest {
 enum class CardColor;

@@ -12,10 +12,8 @@
 class ChanceBox;
 class ClickLabel;
 class Panel;
-class QAction;
 class QGroupBox;
 class QLabel;
-class QMenu;
 class TextBox;
 class QPushButton;
 class QTimer;

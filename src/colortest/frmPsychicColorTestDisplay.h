@@ -19,10 +19,8 @@
 #include <vector>
 
 class ClickLabel;
-class QAction;
 class QFrame;
 class QLabel;
-class QMenu;
 class QPushButton;
 
 class frmPsychicColorTestDisplay : public Form<frmPsychicColorTestDisplay, QWidget> {

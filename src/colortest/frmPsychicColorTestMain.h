@@ -15,11 +15,9 @@
 
 class ChanceBox;
 class ClickLabel;
-class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QMenu;
 class QPushButton;
 class QRadioButton;
 class TextBox;

@@ -17,11 +17,9 @@
 #include <vector>
 
 class ClickLabel;
-class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QMenu;
 class QPushButton;
 class SymbolBox;
 class SymbolChoice;
