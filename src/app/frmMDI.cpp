@@ -285,15 +285,9 @@ void frmMDI::fitWelcomePanel()
 
 void frmMDI::buildMenus()
 {
-    const MenuBar bar =
-        buildMenuBar(this, {exitCommand([this] { mnuExit_Click(); })}, UpdateCaption::CheckForSoftwareUpdate,
-                     QStringLiteral("mnuSep1"), QStringLiteral("mnuSep2"));
-    mnuFile = bar.mnuFile;
-    mnuExit = bar.file[0];
-    mnuHelp = bar.help.mnuHelp;
-    mkmoney = bar.mkmoney;
-    m_ownMenuBar = bar.actions();
-    menuBar()->addActions(m_ownMenuBar);
+    menus = buildMenuBar(this, {exitCommand([this] { mnuExit_Click(); })}, UpdateCaption::CheckForSoftwareUpdate,
+                         QStringLiteral("mnuSep1"), QStringLiteral("mnuSep2"));
+    menuBar()->addActions(menus.actions());
 }
 
 void frmMDI::MDIForm_Load()
@@ -498,7 +492,8 @@ void frmMDI::updateMenuBar()
     // while one is active, its own controls alone answer them.
     setOwnShortcutsEnabled(child == nullptr);
 
-    const QList<QAction*> wanted = child && !child->menuBarActions().isEmpty() ? child->menuBarActions() : m_ownMenuBar;
+    const QList<QAction*> wanted =
+        child && !child->menuBarActions().isEmpty() ? child->menuBarActions() : menus.actions();
     if (menuBar()->actions() == wanted)
         return;
     // Swapping menus inside the one bar keeps it; a new bar would delete the old.

@@ -7,6 +7,7 @@
 // client area that hosts the tests' windows.
 
 #include "shell/MdiHost.h"
+#include "shell/StandardMenus.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -15,11 +16,9 @@
 class ClickLabel;
 class QFrame;
 class Panel;
-class QAction;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
-class QMenu;
 class QPushButton;
 
 class frmMDI : public QMainWindow, public MdiHost {
@@ -50,10 +49,8 @@ public:
     ClickLabel* Label7;
     QMdiArea* mdiArea;
 
-    QMenu* mnuFile;
-    QAction* mnuExit;
-    QMenu* mnuHelp;
-    QAction* mkmoney;
+    // The window's menus; its File commands go by their object names.
+    MenuBar menus;
 
     // The leftmost launcher: where the keyboard starts.
     QPushButton* firstLauncher() const;
@@ -87,7 +84,6 @@ private:
     void setWelcomePanelVisible(bool visible);
     void focusLaunchersIfFocusIsLost();
 
-    QList<QAction*> m_ownMenuBar;
     QPointer<QMdiSubWindow> m_lastActivated;
     bool m_menuUpdatePending = false;
 };

@@ -180,14 +180,9 @@ void frmPsychicCardTestDisplay::buildPleaseWait()
 
 void frmPsychicCardTestDisplay::buildMenus()
 {
-    const MenuBar bar = buildMenuBar(
-        this, {backCommand([this] { mnuFileBack_Click(); }), exitCommand([this] { mnuExit_Click(); })},
-        UpdateCaption::CheckForSoftwareUpdatePlay, QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2"));
-    mnuFile = bar.mnuFile;
-    mnuFileBack = bar.file[0];
-    mnuExit = bar.file[1];
-    mnuHelp = bar.help.mnuHelp;
-    mkmoney = bar.mkmoney;
+    menus = buildMenuBar(this, {backCommand([this] { mnuFileBack_Click(); }), exitCommand([this] { mnuExit_Click(); })},
+                         UpdateCaption::CheckForSoftwareUpdatePlay, QStringLiteral("mnuFileSep1"),
+                         QStringLiteral("mnuFileSep2"));
 }
 
 void frmPsychicCardTestDisplay::Form_Load()

@@ -9,16 +9,15 @@
 
 #include "shell/Form.h"
 #include "shell/GuessRunner.h"
+#include "shell/StandardMenus.h"
 
 #include <array>
 #include <memory>
 
 class ClickLabel;
 class Panel;
-class QAction;
 class QGroupBox;
 class QLabel;
-class QMenu;
 class QPushButton;
 namespace modCardTest {
 enum class CardColor;
@@ -55,11 +54,8 @@ public:
     ClickLabel* lblFullBrand;
     ClickLabel* lblCobrand;
 
-    QMenu* mnuFile;
-    QAction* mnuFileBack;
-    QAction* mnuExit;
-    QMenu* mnuHelp;
-    QAction* mkmoney;
+    // The window's menus; its File commands go by their object names.
+    MenuBar menus;
 
     void bringColorCardGameToFront();
     void bringRightCardGameToFront();

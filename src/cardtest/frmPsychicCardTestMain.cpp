@@ -187,13 +187,8 @@ void frmPsychicCardTestMain::buildMainPanel()
 
 void frmPsychicCardTestMain::buildMenus()
 {
-    const MenuBar bar =
-        buildMenuBar(this, {exitCommand([this] { mnuExit_Click(); })}, UpdateCaption::CheckForSoftwareUpdate,
-                     QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
-    mnuFile = bar.mnuFile;
-    mnuExit = bar.file[0];
-    mnuHelp = bar.help.mnuHelp;
-    mkmoney = bar.mkmoney;
+    menus = buildMenuBar(this, {exitCommand([this] { mnuExit_Click(); })}, UpdateCaption::CheckForSoftwareUpdate,
+                         QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
 }
 
 void frmPsychicCardTestMain::Form_Load()

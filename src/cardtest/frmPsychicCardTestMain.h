@@ -7,14 +7,13 @@
 // buttons with their hover caption, and the Score panel.
 
 #include "shell/Form.h"
+#include "shell/StandardMenus.h"
 
 class ChanceBox;
 class ClickLabel;
 class Panel;
-class QAction;
 class QGroupBox;
 class QLabel;
-class QMenu;
 class TextBox;
 class QPushButton;
 class QTimer;
@@ -43,10 +42,8 @@ public:
     ClickLabel* lblCobrand;
     QTimer* Timer1;
 
-    QMenu* mnuFile;
-    QAction* mnuExit;
-    QMenu* mnuHelp;
-    QAction* mkmoney;
+    // The window's menus; its File commands go by their object names.
+    MenuBar menus;
 
     // The welcome line's left edge in twips, relative to fraMain.
     double welcomeLeft() const { return m_welcomeLeft; }

@@ -52,18 +52,20 @@ constexpr double kLinksTop = 5940;
 constexpr double kMessageWidth = 5760;
 constexpr double kMessageHeight = 1560;
 
-// How a level's buttons are laid out: columns per row and button size.
-// Beginner's are the largest, Expert's the smallest.
+// A level's names and how its buttons are laid out: columns per row and
+// button size. Beginner's are the largest, Expert's the smallest.
 struct Grid {
+    const char* panel;
+    const char* buttons;
     int columns;
     double width;
     double height;
     double gap;
 };
 constexpr std::array<Grid, 3> kGrids{{
-    {5, 1440, 2760, 240}, // one row of five tall buttons
-    {5, 1200, 1200, 240}, // two rows of five squares
-    {10, 720, 720, 120},  // two rows of ten small squares
+    {"fraBeginner", "cmdBeginner", 5, 1440, 2760, 240},         // one row of five tall buttons
+    {"fraIntermediate", "cmdIntermediate", 5, 1200, 1200, 240}, // two rows of five squares
+    {"fraExpert", "cmdExpert", 10, 720, 720, 120},              // two rows of ten small squares
 }};
 
 // The place of button `index` in a level's palette, centred in the panel.
@@ -80,23 +82,18 @@ QRectF buttonRect(int level, int index)
     return QRectF(left + column * (g.width + g.gap), top + row * (g.height + g.gap), g.width, g.height);
 }
 
-template <std::size_t N, typename Handler>
-void buildPalette(frmPsychicColorTestDisplay* window, QFrame* panel, std::array<QPushButton*, N>& buttons, int level,
-                  const QString& name, Handler handler)
+// Colour button `index` of a level's palette, in its place on the panel.
+QPushButton* colorButton(QFrame* panel, int level, int index)
 {
-    const auto& colors = modColorTest::palette(level);
-    Q_ASSERT(colors.size() == N);
-    for (int i = 0; i < int(N); ++i) {
-        auto* button = new QPushButton(panel);
-        button->setObjectName(QStringLiteral("%1_%2").arg(name).arg(i));
-        look::setSolidButton(button, colors[i].color());
-        button->setCursor(look::handCursor());
-        button->setAccessibleName(QString::fromLatin1(colors[i].name));
-        const QRectF r = buttonRect(level, i);
-        twips::place(button, r.left(), r.top(), r.width(), r.height());
-        QObject::connect(button, &QPushButton::clicked, window, [window, handler, i] { (window->*handler)(i); });
-        buttons[i] = button;
-    }
+    const modColorTest::PaletteColor& color = modColorTest::palette(level)[index];
+    auto* button = new QPushButton(panel);
+    button->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(kGrids[level].buttons)).arg(index));
+    look::setSolidButton(button, color.color());
+    button->setCursor(look::handCursor());
+    button->setAccessibleName(QString::fromLatin1(color.name));
+    const QRectF r = buttonRect(level, index);
+    twips::place(button, r.left(), r.top(), r.width(), r.height());
+    return button;
 }
 
 } // namespace
@@ -108,26 +105,24 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     look::setBackground(this, kNavy);
     setFixedSize(twips::toPixels(kWidth), twips::toPixels(kHeight));
 
-    fraBeginner = navyPanel(this, QStringLiteral("fraBeginner"));
-    fraIntermediate = navyPanel(this, QStringLiteral("fraIntermediate"));
-    fraExpert = navyPanel(this, QStringLiteral("fraExpert"));
     for (int level = Beginner; level <= Expert; ++level) {
-        QFrame* panel = levelPanel(level);
+        LevelControls& controls = levels[level];
+        QFrame* panel = navyPanel(this, QString::fromLatin1(kGrids[level].panel));
+        controls.panel = panel;
         setPanelTitle(panel, modColorTest::levelCaption(level));
         twips::place(panel, kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
-        lblCalm[level] = textLabel(panel, QStringLiteral("lblCalm_%1").arg(level), QString::fromLatin1(kCalmText), 9.75,
-                                   kOrange, Qt::AlignCenter);
-        twips::place(lblCalm[level], 120, 180, kPanelWidth - 240, 420);
-        lblSelect[level] = textLabel(panel, QStringLiteral("lblSelect_%1").arg(level), QString::fromLatin1(kSelectText),
-                                     9, kLightYellow, Qt::AlignCenter);
-        twips::place(lblSelect[level], 120, kPaletteTop + kPaletteHeight + 120, kPanelWidth - 240, 600);
+        controls.calm = textLabel(panel, QStringLiteral("lblCalm_%1").arg(level), QString::fromLatin1(kCalmText), 9.75,
+                                  kOrange, Qt::AlignCenter);
+        twips::place(controls.calm, 120, 180, kPanelWidth - 240, 420);
+        controls.select = textLabel(panel, QStringLiteral("lblSelect_%1").arg(level), QString::fromLatin1(kSelectText),
+                                    9, kLightYellow, Qt::AlignCenter);
+        twips::place(controls.select, 120, kPaletteTop + kPaletteHeight + 120, kPanelWidth - 240, 600);
+        for (int i = 0; i < modColorTest::colorCount(level); ++i) {
+            QPushButton* color = colorButton(panel, level, i);
+            connect(color, &QPushButton::clicked, this, [this, level, i] { guess(level, i); });
+            controls.colors.push_back(color);
+        }
     }
-    buildPalette(this, fraBeginner, cmdBeginner, Beginner, QStringLiteral("cmdBeginner"),
-                 &frmPsychicColorTestDisplay::cmdBeginner_Click);
-    buildPalette(this, fraIntermediate, cmdIntermediate, Intermediate, QStringLiteral("cmdIntermediate"),
-                 &frmPsychicColorTestDisplay::cmdIntermediate_Click);
-    buildPalette(this, fraExpert, cmdExpert, Expert, QStringLiteral("cmdExpert"),
-                 &frmPsychicColorTestDisplay::cmdExpert_Click);
     lblScore = new QLabel(QStringLiteral("lblScore"), this);
     lblScore->setObjectName(QStringLiteral("lblScore"));
     lblScore->hide();
@@ -145,12 +140,10 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     lblWait = wait.wait;
     lblGenerating = wait.generating;
     m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicColorTestResult>());
-    for (QPushButton* color : cmdBeginner)
-        m_guess->addChoice(color);
-    for (QPushButton* color : cmdIntermediate)
-        m_guess->addChoice(color);
-    for (QPushButton* color : cmdExpert)
-        m_guess->addChoice(color);
+    for (const LevelControls& level : levels) {
+        for (QPushButton* color : level.colors)
+            m_guess->addChoice(color);
+    }
 
     const double buttonsLeft = (kWidth - 2 * kButtonWidth - kButtonGap) / 2;
     cmdOK = makeButton(this, "cmdOK", QStringLiteral("&Back"), buttonFont(), kButtonFace);
@@ -164,33 +157,16 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     // The first panel listed is in front until the home window chooses.
     bringLevelToFront(Beginner);
 
-    const MenuBar bar = buildMenuBar(
-        this, {backCommand([this] { mnuFileBack_Click(); }), exitCommand([this] { mnuExit_Click(); })},
-        UpdateCaption::CheckForSoftwareUpdatePlay, QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2"));
-    mnuFile = bar.mnuFile;
-    mnuFileBack = bar.file[0];
-    mnuExit = bar.file[1];
-    help = bar.help;
-    mkmoney = bar.mkmoney;
+    menus = buildMenuBar(this, {backCommand([this] { mnuFileBack_Click(); }), exitCommand([this] { mnuExit_Click(); })},
+                         UpdateCaption::CheckForSoftwareUpdatePlay, QStringLiteral("mnuFileSep1"),
+                         QStringLiteral("mnuFileSep2"));
     orderTabByScreen(this);
     bindWindowKeys(this, cmdExit, cmdExit);
 }
 
-QFrame* frmPsychicColorTestDisplay::levelPanel(int level) const
-{
-    switch (level) {
-    case Beginner:
-        return fraBeginner;
-    case Intermediate:
-        return fraIntermediate;
-    default:
-        return fraExpert;
-    }
-}
-
 void frmPsychicColorTestDisplay::bringLevelToFront(int level)
 {
-    ::bringToFront(levelPanel(level), {fraBeginner, fraIntermediate, fraExpert}, cmdExit);
+    ::bringToFront(levels.at(level).panel, {fraBeginner, fraIntermediate, fraExpert}, cmdExit);
 }
 
 void frmPsychicColorTestDisplay::Form_Load()
@@ -198,33 +174,16 @@ void frmPsychicColorTestDisplay::Form_Load()
     placeCentredAtTop();
 }
 
-void frmPsychicColorTestDisplay::cmdBeginner_Click(int index)
-{
-    guess(Beginner, index);
-}
-
-void frmPsychicColorTestDisplay::cmdIntermediate_Click(int index)
-{
-    guess(Intermediate, index);
-}
-
-void frmPsychicColorTestDisplay::cmdExpert_Click(int index)
-{
-    guess(Expert, index);
-}
-
 void frmPsychicColorTestDisplay::guess(int level, int index)
 {
-    QPushButton* color = level == Beginner       ? cmdBeginner.at(index)
-                         : level == Intermediate ? cmdIntermediate.at(index)
-                                                 : cmdExpert.at(index);
-    m_guess->run(color, {[this, level] {
-                             m_drawn[level] = static_cast<qint16>(modColorTest::drawColor(level));
-                             return int(m_drawn[level]);
-                         },
-                         nullptr, // the drawn colour is never shown
-                         [index](int drawn) { return modColorTest::isRightGuess(index, drawn); },
-                         [level](bool right) { modColorTest::countGuess(level, right); }});
+    m_guess->run(levels.at(level).colors.at(index),
+                 {[this, level] {
+                      m_drawn[level] = static_cast<qint16>(modColorTest::drawColor(level));
+                      return int(m_drawn[level]);
+                  },
+                  nullptr, // the drawn colour is never shown
+                  [index](int drawn) { return modColorTest::isRightGuess(index, drawn); },
+                  [level](bool right) { modColorTest::countGuess(level, right); }});
 }
 
 void frmPsychicColorTestDisplay::cmdOk_Click()

@@ -10,36 +10,42 @@
 
 #include "shell/Form.h"
 #include "shell/GuessRunner.h"
+#include "shell/Levels.h"
 #include "shell/StandardMenus.h"
 
 #include <QtGlobal>
 #include <array>
 #include <memory>
+#include <vector>
 
 class ClickLabel;
-class QAction;
 class QFrame;
 class QLabel;
-class QMenu;
 class QPushButton;
 
 class frmPsychicColorTestDisplay : public Form<frmPsychicColorTestDisplay, QWidget> {
 public:
     frmPsychicColorTestDisplay();
 
-    // The panel of a level (0 Beginner, 1 Intermediate, 2 Expert).
-    QFrame* levelPanel(int level) const;
     // Puts a level's panel in front of the other two.
     void bringLevelToFront(int level);
 
-    QFrame* fraBeginner;
-    QFrame* fraIntermediate;
-    QFrame* fraExpert;
-    std::array<QLabel*, 3> lblCalm{};   // above the buttons, one per level panel
-    std::array<QLabel*, 3> lblSelect{}; // below the buttons, one per level panel
-    std::array<QPushButton*, 5> cmdBeginner{};
-    std::array<QPushButton*, 10> cmdIntermediate{};
-    std::array<QPushButton*, 20> cmdExpert{};
+    // One level of play (0 Beginner, 1 Intermediate, 2 Expert): its panel and
+    // its palette.
+    struct LevelControls {
+        QFrame* panel = nullptr;
+        QLabel* calm = nullptr;           // above the buttons
+        QLabel* select = nullptr;         // below the buttons
+        std::vector<QPushButton*> colors; // button k guesses colour k + 1
+    };
+    std::array<LevelControls, kLevelCount> levels;
+
+    QFrame*& fraBeginner = levels[Beginner].panel;
+    QFrame*& fraIntermediate = levels[Intermediate].panel;
+    QFrame*& fraExpert = levels[Expert].panel;
+    std::vector<QPushButton*>& cmdBeginner = levels[Beginner].colors;
+    std::vector<QPushButton*>& cmdIntermediate = levels[Intermediate].colors;
+    std::vector<QPushButton*>& cmdExpert = levels[Expert].colors;
     QFrame* picMessage;
     QLabel* lblWait;
     QLabel* lblGenerating;
@@ -52,24 +58,19 @@ public:
     ClickLabel* lblFullBrand;
     ClickLabel* lblCobrand;
 
-    QMenu* mnuFile;
-    QAction* mnuFileBack;
-    QAction* mnuExit;
-    HelpMenu help;
-    QAction* mkmoney;
+    // The window's menus; its File commands go by their object names.
+    MenuBar menus;
 
 protected:
     void Form_Load() override;
 
 private:
-    void cmdBeginner_Click(int index);
-    void cmdIntermediate_Click(int index);
-    void cmdExpert_Click(int index);
     void cmdOk_Click();
     void mnuFileBack_Click();
     void cmdExit_Click();
     void mnuExit_Click();
 
+    // A guess at a level with the clicked button's index: the click of any colour.
     void guess(int level, int index);
 
     // The last number drawn at each level; never shown.

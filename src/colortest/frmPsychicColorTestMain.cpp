@@ -153,15 +153,10 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     connect(cmdScore, &QPushButton::clicked, this, &frmPsychicColorTestMain::cmdScore_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmPsychicColorTestMain::cmdExit_Click);
 
-    const MenuBar bar = buildMenuBar(
+    menus = buildMenuBar(
         this,
         {{kProceedCaption, "mnuProceed", [this] { mnuProceed_Click(); }}, exitCommand([this] { mnuExit_Click(); })},
         UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
-    mnuFile = bar.mnuFile;
-    mnuProceed = bar.file[0];
-    mnuExit = bar.file[1];
-    help = bar.help;
-    mkmoney = bar.mkmoney;
     orderTabByScreen(this);
     // The score text is read, then the report against chance, then its Ok:
     // they sit where the level options do.

@@ -15,11 +15,9 @@
 
 class ChanceBox;
 class ClickLabel;
-class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QMenu;
 class QPushButton;
 class QRadioButton;
 class TextBox;
@@ -45,11 +43,8 @@ public:
     ClickLabel* lblFullBrand;
     ClickLabel* lblCobrand;
 
-    QMenu* mnuFile;
-    QAction* mnuProceed;
-    QAction* mnuExit;
-    HelpMenu help;
-    QAction* mkmoney;
+    // The window's menus; its File commands go by their object names.
+    MenuBar menus;
 
 protected:
     void Form_Load() override;

@@ -51,6 +51,15 @@ QList<QAction*> MenuBar::actions() const
     return {mnuFile->menuAction(), help.mnuHelp->menuAction(), mkmoney};
 }
 
+QAction* MenuBar::command(const char* name) const
+{
+    for (QAction* action : file) {
+        if (action->objectName() == QLatin1String(name))
+            return action;
+    }
+    return nullptr;
+}
+
 MenuBar buildMenuBar(QWidget* window, std::initializer_list<FileCommand> file, UpdateCaption caption,
                      const QString& separator1, const QString& separator2)
 {

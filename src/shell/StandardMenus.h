@@ -63,6 +63,8 @@ struct MenuBar {
 
     // What the main window's menu bar shows for the window.
     QList<QAction*> actions() const;
+    // The File command of that object name (mnuExit, mnuFileBack, ...), or null.
+    QAction* command(const char* name) const;
 };
 
 // The menu bar of a window: "&File" with its commands, then "&Help", then

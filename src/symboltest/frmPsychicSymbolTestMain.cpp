@@ -28,7 +28,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include <functional>
+#include <vector>
 
 namespace {
 
@@ -56,24 +56,56 @@ struct Spot {
     double top;
 };
 
-// Top-left corners of the choices, by symbol number, within their panel.
-const std::array<Spot, 5> kBeginnerSpots{{{360, 3480}, {2160, 2520}, {3960, 3480}, {5760, 2520}, {7560, 3480}}};
-const std::array<Spot, 8> kIntermediateSpots{
-    {{120, 2280}, {1680, 1560}, {6360, 1560}, {7920, 2280}, {1680, 3120}, {3240, 3120}, {4800, 3120}, {6360, 3120}}};
-const std::array<Spot, 10> kExpertSpots{{{120, 1560},
-                                         {1680, 1560},
-                                         {6360, 1560},
-                                         {7920, 1560},
-                                         {120, 3120},
-                                         {1680, 3120},
-                                         {3240, 3120},
-                                         {4800, 3120},
-                                         {6360, 3120},
-                                         {7920, 3120}}};
-
-// The prompt sits under the "Result" frame where the choices leave a full
-// line free: above the Beginner zig-zag, below the two lower rows.
-constexpr std::array<double, kLevelCount> kPromptTops{2220, 4710, 4710};
+// One row per level: the names its controls go by, where its prompt sits and
+// where its choices stand.
+struct LevelRow {
+    const char* panel;
+    const char* frame;
+    const char* result;
+    const char* prompt;
+    const char* score;
+    const char* choices;
+    // Under the "Result" frame where the choices leave a full line free:
+    // above the Beginner zig-zag, below the two lower rows.
+    double promptTop;
+    // Top-left corners of the choices, by symbol number, within the panel.
+    std::vector<Spot> spots;
+};
+const std::array<LevelRow, kLevelCount> kLevelRows{{
+    {"fraBeginner",
+     "Frame6",
+     "picZenerSymbol",
+     "Label1",
+     "cmdScore",
+     "cmdZener",
+     2220,
+     {{360, 3480}, {2160, 2520}, {3960, 3480}, {5760, 2520}, {7560, 3480}}},
+    {"fraIntermediate",
+     "Frame7",
+     "PicIntermediateResult",
+     "Label2",
+     "cmdIntermediateScore",
+     "PicIntermediate",
+     4710,
+     {{120, 2280}, {1680, 1560}, {6360, 1560}, {7920, 2280}, {1680, 3120}, {3240, 3120}, {4800, 3120}, {6360, 3120}}},
+    {"fraExpert",
+     "Frame8",
+     "picExpertResult",
+     "Label3",
+     "cmdExpertScore",
+     "picExpert",
+     4710,
+     {{120, 1560},
+      {1680, 1560},
+      {6360, 1560},
+      {7920, 1560},
+      {120, 3120},
+      {1680, 3120},
+      {3240, 3120},
+      {4800, 3120},
+      {6360, 3120},
+      {7920, 3120}}},
+}};
 
 QPushButton* greyButton(QWidget* parent, const char* name, const char* caption)
 {
@@ -91,20 +123,6 @@ void showLevelPicture(Control* control, int level, int number)
 {
     const std::optional<Symbol> symbol = pictureOfList(level, number);
     control->showSymbol(&levelPictures(level), number, symbol ? symbolName(*symbol) : QString());
-}
-
-template <std::size_t N>
-void buildChoices(QFrame* panel, int level, const char* name, std::array<SymbolChoice*, N>& choices,
-                  const std::array<Spot, N>& spots, std::function<void(int)> click)
-{
-    for (std::size_t i = 0; i < N; ++i) {
-        auto* choice = new SymbolChoice(panel, QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
-        showLevelPicture(choice, level, static_cast<int>(i) + 1);
-        twips::place(choice, spots[i].left, spots[i].top, kChoiceSize, kChoiceSize);
-        const int index = static_cast<int>(i);
-        QObject::connect(choice, &SymbolChoice::clicked, panel, [click, index] { click(index); });
-        choices[i] = choice;
-    }
 }
 
 } // namespace
@@ -173,40 +191,10 @@ void frmPsychicSymbolTestMain::buildMessage()
     Label7 = wait.wait;
     Label6 = wait.generating;
     m_guess = std::make_unique<GuessRunner>(this, wait.panel, lblScore, feedbackWindow<frmPsychicSymbolTestResult>());
-    for (int level = Beginner; level <= Expert; ++level) {
-        for (int i = 0; i < modSymbolTest::symbolsAtLevel(level); ++i)
-            m_guess->addChoice(choiceAt(level, i));
+    for (const LevelControls& level : levels) {
+        for (SymbolChoice* choice : level.choices)
+            m_guess->addChoice(choice);
     }
-}
-
-QFrame* frmPsychicSymbolTestMain::buildLevelPanel(int level, const char* name, QGroupBox*& frame, const char* frameName,
-                                                  SymbolBox*& result, const char* resultName, QLabel*& label,
-                                                  const char* labelName, QPushButton*& score, const char* scoreName)
-{
-    QFrame* panel = makePanel(this, name, kSymbolPink);
-    setPanelTitle(panel, QString::fromLatin1(kLevelNames[level]));
-    twips::place(panel, 0, kPlayTop, kWidth, kPlayHeight);
-
-    frame = new QGroupBox(QStringLiteral("Result"), panel);
-    frame->setObjectName(QString::fromLatin1(frameName));
-    frame->setFont(look::verdana(8.25));
-    styleFramedGroup(frame, kSymbolPink);
-    twips::place(frame, twips::centredLeft(kWidth, kResultFrameWidth), kResultFrameTop, kResultFrameWidth,
-                 kResultFrameHeight);
-    result = new SymbolBox(frame, QString::fromLatin1(resultName));
-    twips::place(result, twips::centredLeft(kResultFrameWidth, kChoiceSize), 375, kChoiceSize, kChoiceSize);
-    showMysteryBox(result);
-
-    label = new QLabel(QStringLiteral("Think Deeply and Click On a Symbol"), panel);
-    label->setObjectName(QString::fromLatin1(labelName));
-    label->setFont(look::verdana(9.75));
-    label->setAlignment(Qt::AlignCenter);
-    look::setTextColor(label, kSymbolNavy);
-    twips::place(label, 0, kPromptTops[static_cast<std::size_t>(level)], kWidth, kLabelHeight);
-
-    score = greyButton(panel, scoreName, "&Score");
-    twips::place(score, twips::centredLeft(kWidth, kScoreWidth), kScoreTop, kScoreWidth, kButtonHeight);
-    return panel;
 }
 
 void frmPsychicSymbolTestMain::buildLevelPanels()
@@ -214,43 +202,56 @@ void frmPsychicSymbolTestMain::buildLevelPanels()
     raCover = makePanel(this, "raCover", kSymbolPink);
     twips::place(raCover, 0, kPlayTop, kWidth, kPlayHeight);
 
-    fraBeginner = buildLevelPanel(Beginner, "fraBeginner", Frame6, "Frame6", picZenerSymbol, "picZenerSymbol", Label1,
-                                  "Label1", cmdScore, "cmdScore");
-    buildChoices(fraBeginner, Beginner, "cmdZener", cmdZener, kBeginnerSpots, [this](int i) { cmdZener_Click(i); });
-    connect(cmdScore, &QPushButton::clicked, this, [this] { cmdScore_Click(); });
+    for (int level = Beginner; level <= Expert; ++level) {
+        const LevelRow& row = kLevelRows[static_cast<std::size_t>(level)];
+        LevelControls& controls = levels[static_cast<std::size_t>(level)];
+        QFrame* panel = makePanel(this, row.panel, kSymbolPink);
+        controls.panel = panel;
+        setPanelTitle(panel, QString::fromLatin1(kLevelNames[level]));
+        twips::place(panel, 0, kPlayTop, kWidth, kPlayHeight);
 
-    fraIntermediate =
-        buildLevelPanel(Intermediate, "fraIntermediate", Frame7, "Frame7", PicIntermediateResult,
-                        "PicIntermediateResult", Label2, "Label2", cmdIntermediateScore, "cmdIntermediateScore");
-    buildChoices(fraIntermediate, Intermediate, "PicIntermediate", PicIntermediate, kIntermediateSpots,
-                 [this](int i) { PicIntermediate_Click(i); });
-    connect(cmdIntermediateScore, &QPushButton::clicked, this, [this] { cmdIntermediateScore_Click(); });
+        controls.frame = new QGroupBox(QStringLiteral("Result"), panel);
+        controls.frame->setObjectName(QString::fromLatin1(row.frame));
+        controls.frame->setFont(look::verdana(8.25));
+        styleFramedGroup(controls.frame, kSymbolPink);
+        twips::place(controls.frame, twips::centredLeft(kWidth, kResultFrameWidth), kResultFrameTop, kResultFrameWidth,
+                     kResultFrameHeight);
+        controls.result = new SymbolBox(controls.frame, QString::fromLatin1(row.result));
+        twips::place(controls.result, twips::centredLeft(kResultFrameWidth, kChoiceSize), 375, kChoiceSize,
+                     kChoiceSize);
+        showMysteryBox(controls.result);
 
-    fraExpert = buildLevelPanel(Expert, "fraExpert", Frame8, "Frame8", picExpertResult, "picExpertResult", Label3,
-                                "Label3", cmdExpertScore, "cmdExpertScore");
-    buildChoices(fraExpert, Expert, "picExpert", picExpert, kExpertSpots, [this](int i) { picExpert_Click(i); });
-    connect(cmdExpertScore, &QPushButton::clicked, this, [this] { cmdExpertScore_Click(); });
+        controls.prompt = new QLabel(QStringLiteral("Think Deeply and Click On a Symbol"), panel);
+        controls.prompt->setObjectName(QString::fromLatin1(row.prompt));
+        controls.prompt->setFont(look::verdana(9.75));
+        controls.prompt->setAlignment(Qt::AlignCenter);
+        look::setTextColor(controls.prompt, kSymbolNavy);
+        twips::place(controls.prompt, 0, row.promptTop, kWidth, kLabelHeight);
+
+        controls.score = greyButton(panel, row.score, "&Score");
+        twips::place(controls.score, twips::centredLeft(kWidth, kScoreWidth), kScoreTop, kScoreWidth, kButtonHeight);
+        connect(controls.score, &QPushButton::clicked, this, [this] { mnuScore_Click(); });
+
+        Q_ASSERT(int(row.spots.size()) == modSymbolTest::symbolsAtLevel(level));
+        for (int i = 0; i < int(row.spots.size()); ++i) {
+            auto* choice = new SymbolChoice(panel, QStringLiteral("%1_%2").arg(QLatin1String(row.choices)).arg(i));
+            showLevelPicture(choice, level, i + 1);
+            const Spot& spot = row.spots[static_cast<std::size_t>(i)];
+            twips::place(choice, spot.left, spot.top, kChoiceSize, kChoiceSize);
+            connect(choice, &SymbolChoice::clicked, this, [this, level, i] { Guess(level, i); });
+            controls.choices.push_back(choice);
+        }
+    }
 }
 
 void frmPsychicSymbolTestMain::buildMenus()
 {
-    const MenuBar bar =
-        buildMenuBar(this,
-                     {{"Score...", "mnuScore", [this] { mnuScore_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
-                      {"Level of Difficulty...", "mnuDifficulty", [this] { mnuDifficulty_Click(); },
-                       QKeySequence(Qt::CTRL | Qt::Key_D)},
-                      exitCommand([this] { mnuExit_Click(); })},
-                     UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
-    mnuFile = bar.mnuFile;
-    mnuScore = bar.file[0];
-    mnuDifficulty = bar.file[1];
-    mnuExit = bar.file[2];
-    mnuHelp = bar.help.mnuHelp;
-    mnuOnline = bar.help.mnuOnline;
-    mnuVisit = bar.help.mnuVisit;
-    mnuUpdate = bar.help.mnuUpdate;
-    mnuAbout = bar.help.mnuAbout;
-    mkmoney = bar.mkmoney;
+    menus = buildMenuBar(this,
+                         {{"Score...", "mnuScore", [this] { mnuScore_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
+                          {"Level of Difficulty...", "mnuDifficulty", [this] { mnuDifficulty_Click(); },
+                           QKeySequence(Qt::CTRL | Qt::Key_D)},
+                          exitCommand([this] { mnuExit_Click(); })},
+                         UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
     bindWindowKeys(this, nullptr, nullptr);
 }
 
@@ -283,104 +284,48 @@ void frmPsychicSymbolTestMain::askForTheLevel(frmPsychicSymbolTestSelectOption& 
         restingFocus()->setFocus(Qt::OtherFocusReason);
 }
 
-QFrame* frmPsychicSymbolTestMain::levelPanel(int level) const
-{
-    switch (level) {
-    case Beginner:
-        return fraBeginner;
-    case Intermediate:
-        return fraIntermediate;
-    case Expert:
-        return fraExpert;
-    default:
-        return nullptr;
-    }
-}
-
-SymbolBox* frmPsychicSymbolTestMain::resultBox(int level) const
-{
-    switch (level) {
-    case Beginner:
-        return picZenerSymbol;
-    case Intermediate:
-        return PicIntermediateResult;
-    case Expert:
-        return picExpertResult;
-    default:
-        return nullptr;
-    }
-}
-
 void frmPsychicSymbolTestMain::bringLevelToFront(int level)
 {
-    if (QFrame* panel = levelPanel(level))
-        bringToFront(panel, {raCover, fraBeginner, fraIntermediate, fraExpert}, scoreButton(level));
+    if (level < Beginner || level > Expert)
+        return;
+    const LevelControls& controls = levels[static_cast<std::size_t>(level)];
+    bringToFront(controls.panel, {raCover, fraBeginner, fraIntermediate, fraExpert}, controls.score);
 }
 
 QFrame* frmPsychicSymbolTestMain::frontPanel() const
 {
-    for (QFrame* panel : {fraBeginner, fraIntermediate, fraExpert}) {
-        if (!panel->isHidden())
-            return panel;
+    for (const LevelControls& level : levels) {
+        if (!level.panel->isHidden())
+            return level.panel;
     }
     return raCover;
-}
-
-void frmPsychicSymbolTestMain::cmdZener_Click(int index)
-{
-    Guess(Beginner, index);
-}
-void frmPsychicSymbolTestMain::PicIntermediate_Click(int index)
-{
-    Guess(Intermediate, index);
-}
-void frmPsychicSymbolTestMain::picExpert_Click(int index)
-{
-    Guess(Expert, index);
-}
-
-QPushButton* frmPsychicSymbolTestMain::scoreButton(int level) const
-{
-    return level == Beginner ? cmdScore : level == Intermediate ? cmdIntermediateScore : cmdExpertScore;
 }
 
 QWidget* frmPsychicSymbolTestMain::restingFocus() const
 {
     // The Score button of the level in play, or Back while none is.
     QFrame* front = frontPanel();
-    for (int level = Beginner; level <= Expert; ++level) {
-        if (levelPanel(level) == front)
-            return scoreButton(level);
+    for (const LevelControls& level : levels) {
+        if (level.panel == front)
+            return level.score;
     }
     return cmdBack;
-}
-
-SymbolChoice* frmPsychicSymbolTestMain::choiceAt(int level, int index) const
-{
-    const auto i = static_cast<std::size_t>(index);
-    switch (level) {
-    case Beginner:
-        return cmdZener.at(i);
-    case Intermediate:
-        return PicIntermediate.at(i);
-    default:
-        return picExpert.at(i);
-    }
 }
 
 void frmPsychicSymbolTestMain::Guess(int level, int choiceIndex)
 {
     // From the draw on every step runs to the end; a counter already at its
     // top simply stays there.
-    m_guess->run(choiceAt(level, choiceIndex),
+    SymbolBox* result = levels.at(static_cast<std::size_t>(level)).result;
+    m_guess->run(levels[static_cast<std::size_t>(level)].choices.at(static_cast<std::size_t>(choiceIndex)),
                  {[level] {
                       const int drawn = modSymbolTest::drawSymbol(platform::random().next(), level);
                       modSymbolTest::lastDrawnSymbol(level) = static_cast<qint16>(drawn);
                       return drawn;
                   },
-                  [this, level](int drawn) {
-                      showLevelPicture(resultBox(level), level, drawn);
-                      return resultBox(level);
+                  [result, level](int drawn) {
+                      showLevelPicture(result, level, drawn);
+                      return result;
                   },
                   [choiceIndex](int drawn) { return modSymbolTest::isRightSymbol(drawn, choiceIndex); },
                   [level](bool right) { modSymbolTest::countGuess(level, right); }});
@@ -390,8 +335,8 @@ void frmPsychicSymbolTestMain::mnuDifficulty_Click()
 {
     frmPsychicSymbolTestSelectOption& options = frmPsychicSymbolTestSelectOption::get();
     options.showLevelPanel();
-    for (int level = 0; level < kLevelCount; ++level)
-        showMysteryBox(resultBox(level));
+    for (const LevelControls& level : levels)
+        showMysteryBox(level.result);
     askForTheLevel(options);
 }
 
@@ -408,21 +353,9 @@ void frmPsychicSymbolTestMain::mnuScore_Click()
     if (!runModal(options, this))
         return; // this window was closed meanwhile
     // Back on the Score button of the level shown.
-    for (QPushButton* score : {cmdScore, cmdIntermediateScore, cmdExpertScore})
-        if (score->isVisible())
-            score->setFocus();
-}
-void frmPsychicSymbolTestMain::cmdScore_Click()
-{
-    mnuScore_Click();
-}
-void frmPsychicSymbolTestMain::cmdIntermediateScore_Click()
-{
-    mnuScore_Click();
-}
-void frmPsychicSymbolTestMain::cmdExpertScore_Click()
-{
-    mnuScore_Click();
+    for (const LevelControls& level : levels)
+        if (level.score->isVisible())
+            level.score->setFocus();
 }
 
 void frmPsychicSymbolTestMain::cmdExit_Click()

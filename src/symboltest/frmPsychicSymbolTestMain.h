@@ -9,16 +9,17 @@
 
 #include "shell/Form.h"
 #include "shell/GuessRunner.h"
+#include "shell/Levels.h"
+#include "shell/StandardMenus.h"
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class ClickLabel;
-class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QMenu;
 class QPushButton;
 class SymbolBox;
 class SymbolChoice;
@@ -40,26 +41,37 @@ public:
 
     QFrame* raCover;
 
-    QFrame* fraBeginner;
-    QGroupBox* Frame6;
-    SymbolBox* picZenerSymbol;
-    std::array<SymbolChoice*, 5> cmdZener{};
-    QLabel* Label1;
-    QPushButton* cmdScore;
+    // One level of play: its panel and what stands in it.
+    struct LevelControls {
+        QFrame* panel = nullptr;
+        QGroupBox* frame = nullptr;  // the "Result" frame
+        SymbolBox* result = nullptr; // reveals the symbol drawn
+        QLabel* prompt = nullptr;
+        QPushButton* score = nullptr;
+        std::vector<SymbolChoice*> choices; // choice i stands for symbol i + 1
+    };
+    std::array<LevelControls, kLevelCount> levels;
 
-    QFrame* fraIntermediate;
-    QGroupBox* Frame7;
-    SymbolBox* PicIntermediateResult;
-    std::array<SymbolChoice*, 8> PicIntermediate{};
-    QLabel* Label2;
-    QPushButton* cmdIntermediateScore;
+    QFrame*& fraBeginner = levels[Beginner].panel;
+    QGroupBox*& Frame6 = levels[Beginner].frame;
+    SymbolBox*& picZenerSymbol = levels[Beginner].result;
+    std::vector<SymbolChoice*>& cmdZener = levels[Beginner].choices;
+    QLabel*& Label1 = levels[Beginner].prompt;
+    QPushButton*& cmdScore = levels[Beginner].score;
 
-    QFrame* fraExpert;
-    QGroupBox* Frame8;
-    SymbolBox* picExpertResult;
-    std::array<SymbolChoice*, 10> picExpert{};
-    QLabel* Label3;
-    QPushButton* cmdExpertScore;
+    QFrame*& fraIntermediate = levels[Intermediate].panel;
+    QGroupBox*& Frame7 = levels[Intermediate].frame;
+    SymbolBox*& PicIntermediateResult = levels[Intermediate].result;
+    std::vector<SymbolChoice*>& PicIntermediate = levels[Intermediate].choices;
+    QLabel*& Label2 = levels[Intermediate].prompt;
+    QPushButton*& cmdIntermediateScore = levels[Intermediate].score;
+
+    QFrame*& fraExpert = levels[Expert].panel;
+    QGroupBox*& Frame8 = levels[Expert].frame;
+    SymbolBox*& picExpertResult = levels[Expert].result;
+    std::vector<SymbolChoice*>& picExpert = levels[Expert].choices;
+    QLabel*& Label3 = levels[Expert].prompt;
+    QPushButton*& cmdExpertScore = levels[Expert].score;
 
     QFrame* Frame5;
     ClickLabel* lblCobrand;
@@ -69,35 +81,20 @@ public:
 
     QLabel* lblScore;
 
-    QMenu* mnuFile;
-    QAction* mnuScore;
-    QAction* mnuDifficulty;
-    QAction* mnuExit;
-    QMenu* mnuHelp;
-    QAction* mnuOnline;
-    QAction* mnuVisit;
-    QAction* mnuUpdate;
-    QAction* mnuAbout;
-    QAction* mkmoney;
+    // The window's menus; its File commands go by their object names.
+    MenuBar menus;
 
     // The option window brings the chosen level's panel to the front.
     void bringLevelToFront(int level);
     // The panel seen in the play area: raCover or a level's panel.
     QFrame* frontPanel() const;
-    QFrame* levelPanel(int level) const;
-    SymbolBox* resultBox(int level) const;
 
     void Form_Activate() override;
 
-    void cmdZener_Click(int index);
-    void PicIntermediate_Click(int index);
-    void picExpert_Click(int index);
     void mnuDifficulty_Click();
     void cmdBack_Click();
+    // Also the click of each level's Score button.
     void mnuScore_Click();
-    void cmdScore_Click();
-    void cmdIntermediateScore_Click();
-    void cmdExpertScore_Click();
     void cmdExit_Click();
     void mnuExit_Click();
 
@@ -109,17 +106,11 @@ private:
     void buildMessage();
     void buildLevelPanels();
     void buildMenus();
-    QFrame* buildLevelPanel(int level, const char* name, QGroupBox*& frame, const char* frameName, SymbolBox*& result,
-                            const char* resultName, QLabel*& label, const char* labelName, QPushButton*& score,
-                            const char* scoreName);
-
-    SymbolChoice* choiceAt(int level, int index) const;
-    QPushButton* scoreButton(int level) const;
     // Where the focus rests when no choice may hold it.
     QWidget* restingFocus() const;
     // The level dialog, shown modally; the focus then rests again.
     void askForTheLevel(frmPsychicSymbolTestSelectOption& options);
-    // A guess at a level with the chosen choice's index.
+    // A guess at a level with the chosen choice's index: the click of any choice.
     void Guess(int level, int choiceIndex);
 
     std::unique_ptr<GuessRunner> m_guess;

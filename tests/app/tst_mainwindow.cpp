@@ -96,7 +96,7 @@ private slots:
         for (QAction* a : mdi->menuBar()->actions())
             bar << a->text();
         QCOMPARE(bar, QStringList({"&File", "&Help", "Make Money &Online"}));
-        QVERIFY(!mdi->mkmoney->isEnabled());
+        QVERIFY(!mdi->menus.mkmoney->isEnabled());
     }
 
     // The main window fits any screen of 1024 x 700 or more with the welcome
@@ -191,7 +191,7 @@ private slots:
         QVERIFY(frmPsychicCardTestMain::isLoaded());
         QVERIFY(!frmPsychicCardTestMain::get().isWindowVisible());
         QVERIFY(mdi->picMain->isVisible());
-        QTRY_VERIFY2(mdi->menuBar()->actions().first() == mdi->mnuFile->menuAction(),
+        QTRY_VERIFY2(mdi->menuBar()->actions().first() == mdi->menus.mnuFile->menuAction(),
                      "the hidden home window's menus are still in the bar");
         QApplication::setActiveWindow(mdi.get());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
@@ -360,7 +360,7 @@ private slots:
         QTest::mouseClick(mdi->Picture6, Qt::LeftButton, {}, QPoint(3, 3));
         QTest::mouseClick(mdi->lblQuorvaneBanner, Qt::LeftButton);
         QTest::mouseClick(mdi->Label7, Qt::LeftButton);
-        const auto help = mdi->mnuHelp->actions();
+        const auto help = mdi->menus.help.mnuHelp->actions();
         help[0]->trigger();
         help[1]->trigger();
         help[3]->trigger();
@@ -380,7 +380,7 @@ private slots:
         QVERIFY(fake->messageBoxes->shown.isEmpty());
 
         startMainWindow();
-        mdi->mnuExit->trigger();
+        mdi->menus.command("mnuExit")->trigger();
         QCOMPARE(fake->process->ends, 2);
     }
 
@@ -392,7 +392,7 @@ private slots:
         QTRY_COMPARE(mdi->menuBar()->actions(), a.menuBarActions());
         a.unload();
         QTRY_COMPARE(mdi->menuBar()->actions().size(), 3);
-        QCOMPARE(mdi->menuBar()->actions().first(), mdi->mnuFile->menuAction());
+        QCOMPARE(mdi->menuBar()->actions().first(), mdi->menus.mnuFile->menuAction());
     }
 
     void activationRunsOncePerChangeOfActiveChild()

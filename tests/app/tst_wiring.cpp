@@ -345,7 +345,7 @@ private slots:
         QTest::keyClick(focusIn(w.window), Qt::Key_S, Qt::AltModifier);
         QTRY_VERIFY(score.answered());
         QVERIFY(scoreShown);
-        QCOMPARE(frmPsychicSymbolTestMain::get().frontPanel(), frmPsychicSymbolTestMain::get().levelPanel(level));
+        QCOMPARE(frmPsychicSymbolTestMain::get().frontPanel(), frmPsychicSymbolTestMain::get().levels[level].panel);
     }
 
     // Only the three test links underline under the pointer.
@@ -376,7 +376,7 @@ private slots:
     {
         QTest::addColumn<ModalOpener>("open");
         QTest::newRow("About") << std::function<void(frmMDI&)>(
-            [](frmMDI& mdi) { mdi.mnuHelp->actions().last()->trigger(); });
+            [](frmMDI& mdi) { mdi.menus.help.mnuHelp->actions().last()->trigger(); });
         QTest::newRow("symbol options") << ModalOpener(
             [](frmMDI& mdi) { click(mdi.cmdSelectOption[2]); }); // asks for a level on opening
         QTest::newRow("card feedback") << ModalOpener([](frmMDI& mdi) {

@@ -192,7 +192,7 @@ void CardTestWindowsTest::homeWindowOnLaunch()
     for (QAction* action : home.menuBarActions())
         menuBar << action->text();
     QCOMPARE(menuBar, QStringList({"&File", "&Help", "Make Money &Online"}));
-    QCOMPARE(home.mnuExit->text(), QStringLiteral("E&xit"));
+    QCOMPARE(home.menus.command("mnuExit")->text(), QStringLiteral("E&xit"));
     // However it is shown, a child window is seen with its frame.
     home.hideWindow();
     home.show();
@@ -537,7 +537,7 @@ void CardTestWindowsTest::backKeepsCountsAndResetsPictures()
     // The menu's Back does the same; a home window that went away is loaded anew.
     frmPsychicCardTestMain::unloadIfLoaded();
     modal::flushDeletes();
-    reopened.mnuFileBack->trigger();
+    reopened.menus.command("mnuFileBack")->trigger();
     modal::flushDeletes();
     QVERIFY(!frmPsychicCardTestDisplay::isLoaded());
     QVERIFY(frmPsychicCardTestMain::isLoaded());
@@ -566,11 +566,11 @@ void CardTestWindowsTest::exitsAndWelcomePanel()
     QVERIFY(mdi->picMain->isVisible());
 
     // File > Exit of both windows.
-    launch().mnuExit->trigger();
+    launch().menus.command("mnuExit")->trigger();
     modal::flushDeletes();
     QVERIFY(!frmPsychicCardTestMain::isLoaded());
     QVERIFY(mdi->picMain->isVisible());
-    openColorGame().mnuExit->trigger();
+    openColorGame().menus.command("mnuExit")->trigger();
     modal::flushDeletes();
     QVERIFY(!frmPsychicCardTestDisplay::isLoaded());
     QVERIFY(mdi->picMain->isVisible());

@@ -201,7 +201,7 @@ private slots:
         for (QAction* a : home.menuBarActions())
             menus << a->text();
         QCOMPARE(menus, (QStringList{"&File", "&Help", "Make Money &Online"}));
-        QCOMPARE(home.help.mnuUpdate->text(), QStringLiteral("Check for Software &Update"));
+        QCOMPARE(home.menus.help.mnuUpdate->text(), QStringLiteral("Check for Software &Update"));
     }
 
     void scoreAndOkToggleTheViews()
@@ -250,11 +250,11 @@ private slots:
         frmPsychicColorTestMain& home = launch();
         frmPsychicColorTestDisplay* play = proceed(level);
         QVERIFY(play && play->isWindowVisible());
-        QVERIFY(inFront(play->levelPanel(level)));
+        QVERIFY(inFront(play->levels[level].panel));
         QVERIFY(!home.isWindowVisible());
         QVERIFY(frmPsychicColorTestMain::isLoaded());
         QVERIFY(!mdi->isWelcomePanelVisible());
-        QCOMPARE(play->help.mnuUpdate->text(), QStringLiteral("&Check for Software Update"));
+        QCOMPARE(play->menus.help.mnuUpdate->text(), QStringLiteral("&Check for Software Update"));
 
         // The faces really are the tabled colours, named for screen readers.
         const QList<QPushButton*> buttons = buttonsOf(*play, level);
@@ -378,7 +378,7 @@ private slots:
 
         // The menu's Back does the same.
         play = proceed(Expert);
-        play->mnuFileBack->trigger();
+        play->menus.command("mnuFileBack")->trigger();
         QVERIFY(home.isWindowVisible() && home.optLevel[Expert]->isChecked());
     }
 
@@ -431,7 +431,7 @@ private slots:
             pressKey(Qt::Key_Tab);
             QVERIFY(QApplication::focusWidget()->isVisible());
         }
-        auto* last = play->levelPanel(level)->findChildren<QPushButton*>().last();
+        auto* last = play->levels[level].panel->findChildren<QPushButton*>().last();
         QVERIFY(tabTo(last));
         fake->random->script = {rFor(colorCount(level), colorCount(level))};
         {

@@ -348,7 +348,7 @@ void Monkey::addMenuActions(QList<Action>& actions)
                                 if (p)
                                     p->trigger();
                             },
-                            a == m_main->mnuExit});
+                            a == m_main->menus.command("mnuExit")});
         }
     }
 }

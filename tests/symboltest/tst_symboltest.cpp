@@ -374,10 +374,10 @@ void TestSymbolTest::launchAsksForTheLevelOnce()
     QCOMPARE(play().frontPanel(), play().fraExpert);
 
     // The play window's menus are in the main window's bar.
-    QVERIFY(play().mnuScore->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_S));
-    QVERIFY(play().mnuDifficulty->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_D));
-    QCOMPARE(play().mnuScore->text(), QStringLiteral("Score..."));
-    QCOMPARE(play().mnuDifficulty->text(), QStringLiteral("Level of Difficulty..."));
+    QVERIFY(play().menus.command("mnuScore")->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_S));
+    QVERIFY(play().menus.command("mnuDifficulty")->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_D));
+    QCOMPARE(play().menus.command("mnuScore")->text(), QStringLiteral("Score..."));
+    QCOMPARE(play().menus.command("mnuDifficulty")->text(), QStringLiteral("Level of Difficulty..."));
 }
 
 void TestSymbolTest::dialogClosedWithoutOkAsksAgainOnNextActivation()
@@ -645,7 +645,7 @@ void TestSymbolTest::levelOfDifficultyPutsTheMysteryBoxBack()
 
     // Ctrl+D's command, choosing the same level: the box is covered again.
     const modal::Answer answer2(QStringLiteral("cmdOk"));
-    play().mnuDifficulty->trigger();
+    play().menus.command("mnuDifficulty")->trigger();
     QCOMPARE(play().frontPanel(), play().fraBeginner);
     for (SymbolBox* box : {play().picZenerSymbol, play().PicIntermediateResult, play().picExpertResult}) {
         QCOMPARE(box->accessibleName(), QStringLiteral("Mystery box"));
@@ -704,9 +704,9 @@ void TestSymbolTest::allFourScoreCommandsGiveTheSameText()
 
     const QString expected = scoreText({2, 0, 0}, {5, 0, 1});
     QCOMPARE(score([&] { QTest::mouseClick(play().cmdExpertScore, Qt::LeftButton); }), expected);
-    QCOMPARE(score([&] { play().mnuScore->trigger(); }), expected);
-    QCOMPARE(score([&] { play().cmdIntermediateScore_Click(); }), expected);
-    QCOMPARE(score([&] { play().cmdScore_Click(); }), expected);
+    QCOMPARE(score([&] { play().menus.command("mnuScore")->trigger(); }), expected);
+    QCOMPARE(score([&] { play().cmdIntermediateScore->click(); }), expected);
+    QCOMPARE(score([&] { play().cmdScore->click(); }), expected);
     // Esc on the score panel leaves it like OK.
     bool escaped = false;
     modal::Answer escape(QString(), [&](QWidget* window) {
@@ -740,7 +740,7 @@ void TestSymbolTest::exitAndRelaunchKeepTheCounters()
     QCOMPARE(score([&] { play().mnuScore_Click(); }), scoreText({1, 0, 0}, {1, 0, 0}));
 
     // The menu's Exit does the same.
-    play().mnuExit->trigger();
+    play().menus.command("mnuExit")->trigger();
     QVERIFY(!frmPsychicSymbolTestMain::isLoaded());
     QVERIFY(mdi->isWelcomePanelVisible());
 }
