@@ -6,7 +6,8 @@
 
 # The Windows build, from this Debian machine (`make windows`):
 #   build.sh [BUILD_DIR]        (default build-windows)
-# 1. installs what it needs (scripts/windows/install-deps.sh);
+# 1. installs what it needs (scripts/install-deps.sh for the build machine's
+#    own tools, scripts/windows/install-deps.sh);
 # 2. builds Qt for Windows once into the cache (scripts/windows/build-qt.sh);
 # 3. builds the build-time tools for this machine (BUILD_DIR/host);
 # 4. cross-builds veltrane.exe and its tests with MinGW-w64;
@@ -25,13 +26,14 @@ display=${VELTRANE_WINDOWS_DISPLAY:-120}
 step() { echo "== windows: $* ($(date -u +%T))"; }
 
 step "packages"
+bash "$root/scripts/install-deps.sh"
 bash "$here/install-deps.sh"
 
 step "Qt for Windows"
 qt=$(bash "$here/build-qt.sh" | tail -n1)
 
 step "build-time tools for this machine"
-cmake -S "$root" -B "$build/host" -G Ninja -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S "$root" -B "$build/host" -G Ninja -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build/host" --target iconrender -j "$jobs"
 
 step "veltrane.exe and its tests"

@@ -40,8 +40,12 @@ settle() { WINEPREFIX=$VELTRANE_WINEPREFIX wineserver --wait; }
 settle
 drive=$VELTRANE_WINEPREFIX/drive_c
 user_dir=$(find "$drive/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n1)
+# Everything but Windows' own folder and the temporary ones. The per-user
+# programs folder is one of Windows' known folders, made for the first
+# per-user install and shared by all of them: it stays.
 snapshot() {
-  (cd "$drive" && find . -path ./windows -prune -o -path '*/Temp' -prune -o -path '*/temp' -prune -o -print | LC_ALL=C sort)
+  (cd "$drive" && find . -path ./windows -prune -o -path '*/Temp' -prune -o -path '*/temp' -prune \
+    -o -path './users/*/AppData/Local/Programs' -o -print | LC_ALL=C sort)
 }
 registry_mentions() { cat "$VELTRANE_WINEPREFIX"/system.reg "$VELTRANE_WINEPREFIX"/user.reg | grep -ci veltrane || true; }
 before=$(snapshot)

@@ -14,7 +14,9 @@
 ; uninstaller removes exactly the files installed, and the settings and lock
 ; the program kept for the user who uninstalls.
 
-Unicode true
+; A 64-bit installer for a 64-bit program (it also runs where Windows, or
+; Wine, has no 32-bit side).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 ; No file times in the installer: the same files make the same installer.
 SetDateSave off
