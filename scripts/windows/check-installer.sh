@@ -53,6 +53,8 @@ before=$(snapshot)
 
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
+sleep 1
+kill -0 "$xvfb_pid" 2>/dev/null || fail "no Xvfb on $display (is the display taken?)"
 
 for mode in AllUsers CurrentUser; do
   "${wine[@]}" "$setup" /S "/$mode" || fail "$mode: the installer failed"
