@@ -6,8 +6,8 @@
 
 # Builds Qt 6.4.2 for 64-bit Windows (win32-g++, MinGW-w64) once, into a cache
 # folder outside the source tree, and prints its prefix on the last line.
-# The folder's name carries a hash of this recipe (this script and the
-# toolchain file), so a changed recipe builds afresh and an unchanged one is
+# The folder's name carries a hash of this recipe (this script, the
+# toolchain file and the patch), so a changed recipe builds afresh and an unchanged one is
 # reused.
 #
 #   scripts/windows/build-qt.sh            # prefix on stdout, log beside it
@@ -28,11 +28,14 @@
 #                 them out halves the build.
 #   pkg_config    the build machine's libraries must not leak in; bundled
 #                 zlib, libpng, harfbuzz, pcre2 and freetype are used.
+# The one patch, qtbase-directwrite-without-direct2d.patch, says why in its
+# header.
 set -eEuo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 toolchain=$root/cmake/mingw-w64-toolchain.cmake
+patch=$here/qtbase-directwrite-without-direct2d.patch
 qt_version=6.4.2
 qtbase_debian_version=6.4.2+dfsg-10
 qtsvg_archive=${VELTRANE_QTSVG_ARCHIVE:-$root/../shared/vendor/qtsvg-everywhere-src-$qt_version.tar.xz}
@@ -40,7 +43,7 @@ qtsvg_sha256=b7f5c33044bc14926e9d7f3de46591e84ea943bb937592a5258fdfbd7f392cc6
 jobs=${JOBS:-$(nproc)}
 
 cache=${VELTRANE_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/veltrane-windows}
-recipe=$(cat "$0" "$toolchain" | sha256sum | cut -c1-12)
+recipe=$(cat "$0" "$toolchain" "$patch" | sha256sum | cut -c1-12)
 prefix=$cache/qt-$qt_version-mingw-$recipe
 if [ -f "$prefix/.complete" ]; then
   echo "build-qt: Qt for Windows present (recipe $recipe)" >&2
@@ -67,7 +70,7 @@ mkdir -p "$work" "$prefix"
 echo "build-qt: building Qt $qt_version for Windows into $prefix (log: $log)" >&2
 start=$(date +%s)
 exec 3>&1 4>&2 >>"$log" 2>&1
-trap 'echo "build-qt: failed; the end of $log:" >&4; tail -n 30 "$log" >&4' ERR
+trap 'set +x; echo "build-qt: failed; the end of $log:" >&4; tail -n 30 "$log" >&4' ERR
 set -x
 cd "$work"
 # Qt records the toolchain's path; a copy inside the prefix keeps the cached
@@ -76,6 +79,7 @@ cp "$toolchain" "$prefix/mingw-w64-toolchain.cmake"
 
 qtbase_src=$work/qt6-base-${qtbase_debian_version%-*}
 [ -d "$qtbase_src" ] || apt-get source --only-source -qq "qt6-base=$qtbase_debian_version"
+patch -d "$qtbase_src" -p1 -R --dry-run -s -f <"$patch" >/dev/null || patch -d "$qtbase_src" -p1 -s <"$patch"
 cmake -S "$qtbase_src" -B build-qtbase -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-toolchain.cmake" \
   -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release \
