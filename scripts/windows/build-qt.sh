@@ -7,8 +7,8 @@
 # Builds Qt 6.4.2 for 64-bit Windows (win32-g++, MinGW-w64) once, into a cache
 # folder outside the source tree, and prints its prefix on the last line.
 # The folder's name carries a hash of this recipe (this script, the
-# toolchain file and the patch), so a changed recipe builds afresh and an unchanged one is
-# reused.
+# toolchain file and the patch), so a changed recipe builds afresh and an
+# unchanged one is reused.
 #
 #   scripts/windows/build-qt.sh            # prefix on stdout, log beside it
 #   VELTRANE_WINDOWS_CACHE=/some/dir ...   # another cache folder
@@ -28,14 +28,14 @@
 #                 them out halves the build.
 #   pkg_config    the build machine's libraries must not leak in; bundled
 #                 zlib, libpng, harfbuzz, pcre2 and freetype are used.
-# The one patch, qtbase-directwrite-without-direct2d.patch, says why in its
+# The one patch, qtbase-windows-plugin-without-direct2d.patch, says why in its
 # header.
 set -eEuo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 toolchain=$root/cmake/mingw-w64-toolchain.cmake
-patch=$here/qtbase-directwrite-without-direct2d.patch
+patch=$here/qtbase-windows-plugin-without-direct2d.patch
 qt_version=6.4.2
 qtbase_debian_version=6.4.2+dfsg-10
 qtsvg_archive=${VELTRANE_QTSVG_ARCHIVE:-$root/../shared/vendor/qtsvg-everywhere-src-$qt_version.tar.xz}
