@@ -41,4 +41,15 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     fi
   ) 9>"$WINEPREFIX.lock"
 fi
-exec wine "$@"
+# Wine's server and background programs (its desktop among them) outlive
+# the program that starts them, and would hold its output open: ctest would
+# wait for them until its time runs out. So the program writes to files of
+# its own, passed on when it ends.
+out=$(mktemp)
+err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+status=0
+wine "$@" >"$out" 2>"$err" || status=$?
+cat "$out"
+cat "$err" >&2
+exit "$status"
