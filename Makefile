@@ -87,3 +87,12 @@ dist: build
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(CLANG_BUILD)
+
+# make windows - the Windows build from this machine (scripts/windows/build.sh):
+# Qt for Windows (built once into a cache outside the tree), veltrane.exe,
+# its tests under Wine, the installer and its check under Wine.
+.PHONY: windows
+WINDOWS_BUILD ?= build-windows
+
+windows:
+	bash scripts/windows/build.sh $(WINDOWS_BUILD)

@@ -15,6 +15,10 @@
 #include <QCommandLineParser>
 #include <QDialog>
 
+#ifdef Q_OS_WIN
+#include "app/WindowsOutput.h"
+#endif
+
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -105,6 +109,12 @@ namespace {
 // Prints what the command line produced; true when the program goes on.
 bool obey(const CommandLine& command)
 {
+#ifdef Q_OS_WIN
+    if (!command.output.isEmpty() && showInMessageBoxWithoutOutput(command.output, false))
+        return command.run;
+    if (!command.error.isEmpty() && showInMessageBoxWithoutOutput(command.error, true))
+        return command.run;
+#endif
     if (!command.output.isEmpty())
         std::fputs(command.output.toLocal8Bit().constData(), stdout);
     if (!command.error.isEmpty())

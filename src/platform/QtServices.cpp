@@ -260,6 +260,12 @@ bool isPrivateFolder(const QString& path)
 
 QString LockFileInstance::privateFolder()
 {
+#ifdef Q_OS_WIN
+    // Qt's runtime folder on Windows is the home folder; the lock belongs
+    // with the user's local application data, which is theirs alone.
+    const QString local = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    return !local.isEmpty() && QDir().mkpath(local) ? local : QString();
+#endif
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (isPrivateFolder(runtime))
         return runtime;

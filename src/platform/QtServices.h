@@ -35,7 +35,8 @@ public:
     bool anotherInstanceRunning() override;
 
     // The runtime folder when it is this user's alone; else a folder of our
-    // own, 0700, under the user's cache folder. Empty when neither will do.
+    // own, 0700, under the user's cache folder (on Windows the user's local
+    // application data folder). Empty when neither will do.
     static QString privateFolder();
     // The lock in that folder; empty when there is none.
     static QString defaultLockPath();
