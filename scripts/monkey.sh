@@ -17,6 +17,7 @@ make --no-print-directory deps
 cmake --build build-asan --target tst_monkey
 echo "monkey: $steps steps, seed $seed"
 QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=86400000 \
+ASAN_OPTIONS=detect_leaks=1:max_free_fill_size=4096:free_fill_byte=255 \
 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 VELTRANE_MONKEY_STEPS=$steps VELTRANE_MONKEY_SEED=$seed VELTRANE_MONKEY_REPORT=1 VELTRANE_MONKEY_ALL_WINDOWS=1 \

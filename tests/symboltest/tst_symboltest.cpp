@@ -108,6 +108,7 @@ private slots:
     void relaunchAfterTheScoreAsksForTheLevel();
     void hiddenLevelsIgnoreAScreenReaderPress();
     void keypadEnterOnTheScoreTextMeansOk();
+    void aboutOverAFocusedChoiceGivesTheFocusBack();
 
     // The clipboard guard of the score box.
     void clipboardGuardEmptiesOnlyScoreText();
@@ -792,6 +793,27 @@ void TestSymbolTest::keypadEnterOnTheScoreTextMeansOk()
 }
 
 // ---- Clipboard guard ---------------------------------------------------------------
+
+void TestSymbolTest::aboutOverAFocusedChoiceGivesTheFocusBack()
+{
+    // About opened from the menu while a symbol has the focus: once it
+    // closes, the focus is back in the play window on a control one sees.
+    launch();
+    activate(mdi.get());
+    SymbolChoice* star = play().cmdZener[3];
+    QVERIFY(tabTo(star));
+    {
+        const modal::Answer about(QStringLiteral("cmdOK"));
+        play().menus.help.mnuAbout->trigger();
+        QVERIFY2(about.answered(), "About did not open");
+    }
+    QVERIFY(activate(mdi.get()));
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY2(focus && play().isAncestorOf(focus) && focus->isVisible(),
+             qPrintable(
+                 QStringLiteral("the focus went to %1").arg(focus ? focus->objectName() : QStringLiteral("nothing"))));
+    QCOMPARE(symbolAttempts[0], qint16(0));
+}
 
 void TestSymbolTest::clipboardGuardEmptiesOnlyScoreText()
 {
