@@ -122,8 +122,39 @@ bool belongsTo(QObject* object, const QWidget* window)
     return false;
 }
 
-// Longer than a button's animated click takes (100 ms).
-constexpr int kPressDelayMs = 250;
+// A screen reader's press on a button shows it down and clicks it when the
+// button's next timer event comes (about 100 ms later, or much later on a
+// busy machine). That click was asked for while the button had to keep
+// still: its signals stay blocked until the timer event has been delivered,
+// however late it comes, then the button speaks again.
+class SwallowPendingClick : public QObject {
+public:
+    explicit SwallowPendingClick(QAbstractButton* button) : QObject(button), m_button(button)
+    {
+        button->installEventFilter(this);
+        QTimer::singleShot(kNeverLaterMs, this, [this] { release(); }); // no click came
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Timer)
+            QTimer::singleShot(0, this, [this] { release(); }); // after the silent click
+        return false;
+    }
+
+private:
+    static constexpr int kNeverLaterMs = 5000;
+
+    void release()
+    {
+        m_button->removeEventFilter(this);
+        m_button->blockSignals(false);
+        deleteLater();
+    }
+
+    QAbstractButton* m_button;
+};
 
 std::vector<OnlyWindowActs*>& scopes()
 {
@@ -263,7 +294,7 @@ OnlyWindowActs::~OnlyWindowActs()
         // moment later: that click, asked for during the scope, stays silent.
         auto* button = qobject_cast<QAbstractButton*>(object.data());
         if (button && (g_gate->pressed.removeAll(button) > 0 || button->isDown()))
-            QTimer::singleShot(kPressDelayMs, button, [button] { button->blockSignals(false); });
+            new SwallowPendingClick(button);
         else
             object->blockSignals(false);
     }

@@ -185,7 +185,7 @@ void Monkey::step()
     const Action action = *chosen;
     ++m_done;
     m_recent.append(QStringLiteral("%1: %2").arg(m_done).arg(action.name));
-    if (m_recent.size() > 25)
+    while (m_recent.size() > 25)
         m_recent.removeFirst();
     ++m_handlers[action.name];
 
@@ -207,13 +207,17 @@ void Monkey::step()
 
     if (m_fake->process->ends != m_lastEnds) {
         m_lastEnds = m_fake->process->ends;
-        if (!action.endsProgram && !keyOnExit) {
+        if (!action.endsProgram && !keyOnExit && !m_endAsked) {
             fail(QStringLiteral("the program ended through ") + action.name);
             return;
         }
+        m_endAsked = false;
         restartProgram();
         return;
     }
+    // An end asked for while a guess or a modal window runs comes once it is over.
+    if (action.endsProgram)
+        m_endAsked = true;
     checkInvariants(action.name);
     noteWindows();
 }

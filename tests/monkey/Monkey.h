@@ -62,6 +62,7 @@ private:
     bool m_finished = false;
     int m_restarts = 0;
     int m_lastEnds = 0;
+    bool m_endAsked = false; // an end was asked for and has not come yet
     std::mt19937_64 m_pick;
     std::unique_ptr<FakePlatform> m_fake;
     std::unique_ptr<frmMDI> m_main;

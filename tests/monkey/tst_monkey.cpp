@@ -36,6 +36,8 @@ private slots:
         const bool sound = monkey.run();
         if (!sound || qEnvironmentVariableIsSet("VELTRANE_MONKEY_REPORT"))
             qInfo().noquote() << monkey.coverageReport();
+        if (!sound) // whole: the failure message below is cut short
+            qInfo().noquote() << monkey.failure();
         QVERIFY2(sound, qPrintable(monkey.failure()));
 
         if (qEnvironmentVariableIntValue("VELTRANE_MONKEY_ALL_WINDOWS") == 1) {
