@@ -6,8 +6,7 @@
 
 # The Windows build, from this Debian machine (`make windows`):
 #   build.sh [BUILD_DIR]        (default build-windows)
-# 1. installs what it needs (scripts/install-deps.sh for the build machine's
-#    own tools, scripts/windows/install-deps.sh);
+# 1. installs what it needs (scripts/install-deps.sh windows);
 # 2. builds Qt for Windows once into the cache (scripts/windows/build-qt.sh);
 # 3. builds the build-time tools for this machine (BUILD_DIR/host);
 # 4. cross-builds veltrane.exe and its tests with MinGW-w64;
@@ -26,8 +25,7 @@ display=${VELTRANE_WINDOWS_DISPLAY:-120}
 step() { echo "== windows: $* ($(date -u +%T))"; }
 
 step "packages"
-bash "$root/scripts/install-deps.sh"
-bash "$here/install-deps.sh"
+bash "$root/scripts/install-deps.sh" windows
 
 step "Qt for Windows"
 qt=$(bash "$here/build-qt.sh" | tail -n1)
