@@ -26,6 +26,11 @@ export WINEARCH=win64
 # No prompts to fetch Wine's .NET and HTML engines (nothing here needs them),
 # and no menu entries on the build machine's desktop for Start-menu links.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
+# Wine keeps the QT_ variables of this machine from Windows programs (they
+# name the host's Qt); WINEQT_NAME reaches them as QT_NAME. Qt's test library
+# sends its report to the debugger, not the standard output, unless it sees
+# a console or is told to write it there: without this ctest shows nothing.
+export WINEQT_FORCE_STDERR_LOGGING=1
 if [ ${#paths[@]} -gt 0 ]; then
   WINEPATH=$(IFS=';'; echo "${paths[*]}")${WINEPATH:+;$WINEPATH}
   export WINEPATH

@@ -101,6 +101,7 @@ public:
     }
 };
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
 // The store holds one short line; anything this large is not ours to read.
 constexpr qint64 kLargestStore = 64 * 1024;
 
@@ -128,6 +129,7 @@ bool storeIsSafe(const QString& fileName)
     }
     return true;
 }
+#endif
 
 // The store, or nullptr when it cannot be used safely. On the free desktops
 // it is the one file QSettings() would use, opened by name: checked first,

@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -116,6 +117,10 @@ private slots:
     {
         QFETCH(QSize, window);
         QFETCH(bool, roomy);
+        // The bars are placed against the screen's width: a window narrower
+        // than the screen it runs on is no maximised window of this size.
+        if (QGuiApplication::primaryScreen()->size().width() > window.width())
+            QSKIP("the screen is wider than the one this size stands for");
         startMainWindow();
         mdi->setWindowState(Qt::WindowNoState);
         QVERIFY2(mdi->minimumSizeHint().height() <= window.height(),
