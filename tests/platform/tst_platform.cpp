@@ -30,6 +30,13 @@
 class TestPlatform : public QObject {
     Q_OBJECT
 
+    // Starts the lock holder on `path`; its first line: "locked" or "other".
+    static QByteArray holdLock(QProcess& holder, const QString& path)
+    {
+        holder.start(QStringLiteral(LOCKHOLDER), {path});
+        return holder.waitForReadyRead(10000) ? holder.readLine().trimmed() : QByteArray("(no answer)");
+    }
+
 private slots:
     void drawStaysInRange_data()
     {
@@ -87,14 +94,10 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("veltrane.lock"));
 
         QProcess first;
-        first.start(QStringLiteral(LOCKHOLDER), {path});
-        QVERIFY(first.waitForReadyRead(10000));
-        QCOMPARE(first.readLine().trimmed(), QByteArray("locked"));
+        QCOMPARE(holdLock(first, path), QByteArray("locked"));
 
         QProcess second;
-        second.start(QStringLiteral(LOCKHOLDER), {path});
-        QVERIFY(second.waitForReadyRead(10000));
-        QCOMPARE(second.readLine().trimmed(), QByteArray("other"));
+        QCOMPARE(holdLock(second, path), QByteArray("other"));
         second.kill();
         second.waitForFinished();
 
@@ -104,9 +107,7 @@ private slots:
         QVERIFY(QFile::exists(path));
 
         QProcess third;
-        third.start(QStringLiteral(LOCKHOLDER), {path});
-        QVERIFY(third.waitForReadyRead(10000));
-        QCOMPARE(third.readLine().trimmed(), QByteArray("locked"));
+        QCOMPARE(holdLock(third, path), QByteArray("locked"));
         third.kill();
         third.waitForFinished();
     }
@@ -142,9 +143,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         QProcess holder;
-        holder.start(QStringLiteral(LOCKHOLDER), {path});
-        QVERIFY(holder.waitForReadyRead(10000));
-        QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
+        QCOMPARE(holdLock(holder, path), QByteArray("locked"));
         QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
         holder.kill();
         holder.waitForFinished();
@@ -169,9 +168,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("veltrane.lock"));
         QProcess dead;
-        dead.start(QStringLiteral(LOCKHOLDER), {path});
-        QVERIFY(dead.waitForReadyRead(10000));
-        QCOMPARE(dead.readLine().trimmed(), QByteArray("locked"));
+        QCOMPARE(holdLock(dead, path), QByteArray("locked"));
         dead.kill();
         QVERIFY(dead.waitForFinished());
         QCOMPARE(::chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(mode)), 0);
@@ -179,9 +176,7 @@ private slots:
             QVERIFY(QDir().mkdir(path + QStringLiteral(".rmlock")));
 
         QProcess next;
-        next.start(QStringLiteral(LOCKHOLDER), {path});
-        QVERIFY(next.waitForReadyRead(10000));
-        QCOMPARE(next.readLine().trimmed(), QByteArray("locked"));
+        QCOMPARE(holdLock(next, path), QByteArray("locked"));
         next.kill();
         next.waitForFinished();
     }
@@ -200,9 +195,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("veltrane.lock"));
         QProcess holder;
-        holder.start(QStringLiteral(LOCKHOLDER), {path});
-        QVERIFY(holder.waitForReadyRead(10000));
-        QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
+        QCOMPARE(holdLock(holder, path), QByteArray("locked"));
         QCOMPARE(::kill(static_cast<pid_t>(holder.processId()), signalNumber), 0);
         QVERIFY(holder.waitForFinished(10000));
         QCOMPARE(holder.exitStatus(), QProcess::NormalExit);
