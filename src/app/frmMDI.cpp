@@ -285,8 +285,8 @@ void frmMDI::fitWelcomePanel()
 
 void frmMDI::buildMenus()
 {
-    menus = buildMenuBar(this, {exitCommand([this] { mnuExit_Click(); })}, UpdateCaption::CheckForSoftwareUpdate,
-                         QStringLiteral("mnuSep1"), QStringLiteral("mnuSep2"));
+    menus = buildMenuBar(this, {exitCommand([this] { mnuExit_Click(); })},
+                         {UpdateCaption::CheckForSoftwareUpdate, "mnuSep1", "mnuSep2"});
     menuBar()->addActions(menus.actions());
 }
 

@@ -57,26 +57,20 @@ QLabel* makePictureBox(QWidget* parent, const char* name)
 } // namespace
 
 frmPsychicCardTestDisplay::frmPsychicCardTestDisplay()
+    : TestWindow({"frmPsychicCardTestDisplay", "Sorvek Psychic Card Test", Qt::black, kWindowWidth, kWindowHeight})
 {
-    setObjectName(QStringLiteral("frmPsychicCardTestDisplay"));
-    setWindowTitle(QStringLiteral("Sorvek Psychic Card Test"));
-    look::setBackground(this, Qt::black);
-    setFixedSize(twips::toPixels(kWindowWidth), twips::toPixels(kWindowHeight));
-
     buildTopAndBottom();
     // Created back to front: the right-card game is in front at first.
     buildColorCardGame();
     buildRightCardGame();
     fraPicKCards->hide();
-    buildMenus();
+    buildMenus({backCommand([this] { mnuFileBack_Click(); })}, kPlayWindowHelp);
 
     lblScore = new QLabel(this);
     lblScore->setObjectName(QStringLiteral("lblScore"));
     lblScore->hide();
     buildPleaseWait();
-
-    orderTabByScreen(this);
-    bindWindowKeys(this, cmdExit, cmdExit);
+    setWindowKeys(cmdExit, cmdExit);
 }
 
 void frmPsychicCardTestDisplay::buildTopAndBottom()
@@ -87,9 +81,7 @@ void frmPsychicCardTestDisplay::buildTopAndBottom()
     twips::place(cmdBack, 6360, 300, 1215, 450);
     connect(cmdBack, &QPushButton::clicked, this, &frmPsychicCardTestDisplay::cmdBack_Click);
 
-    cmdExit = makeButton(Frame5, "cmdExit", QStringLiteral("&Exit"), look::verdana(8.25), look::kGrey);
-    twips::place(cmdExit, 7680, 300, 1215, 450);
-    connect(cmdExit, &QPushButton::clicked, this, &frmPsychicCardTestDisplay::cmdExit_Click);
+    twips::place(makeExit(Frame5, look::verdana(8.25), look::kGrey), 7680, 300, 1215, 450);
 }
 
 void frmPsychicCardTestDisplay::buildColorCardGame()
@@ -162,12 +154,7 @@ void frmPsychicCardTestDisplay::buildRightCardGame()
 void frmPsychicCardTestDisplay::buildPleaseWait()
 {
     const PleaseWait wait =
-        ::buildPleaseWait(this, {kRed,
-                                 false,
-                                 {1680, 3990, 5295, 920},
-                                 {"Label7", look::verdana(14.25), kRed, Qt::white, {90, 90, 5115, 420}},
-                                 {"Label6", look::verdana(9.75, false), kRed, Qt::white, {90, 510, 5115, 320}},
-                                 "Psychic Card Test is generating the Result for You.."});
+        ::buildPleaseWait(this, {"Psychic Card Test is generating the Result for You..", {1680, 3990, 5295, 920}});
     picMessage = wait.panel;
     Label7 = wait.wait;
     Label6 = wait.generating;
@@ -176,18 +163,6 @@ void frmPsychicCardTestDisplay::buildPleaseWait()
     m_guess->addChoice(cmdRedCard);
     for (ClickLabel* card : picCard)
         m_guess->addChoice(card);
-}
-
-void frmPsychicCardTestDisplay::buildMenus()
-{
-    menus = buildMenuBar(this, {backCommand([this] { mnuFileBack_Click(); }), exitCommand([this] { mnuExit_Click(); })},
-                         UpdateCaption::CheckForSoftwareUpdatePlay, QStringLiteral("mnuFileSep1"),
-                         QStringLiteral("mnuFileSep2"));
-}
-
-void frmPsychicCardTestDisplay::Form_Load()
-{
-    placeCentredAtTop();
 }
 
 void frmPsychicCardTestDisplay::bringColorCardGameToFront()
@@ -266,14 +241,4 @@ void frmPsychicCardTestDisplay::cmdBack_Click()
 void frmPsychicCardTestDisplay::mnuFileBack_Click()
 {
     cmdBack_Click();
-}
-
-void frmPsychicCardTestDisplay::cmdExit_Click()
-{
-    unload();
-}
-
-void frmPsychicCardTestDisplay::mnuExit_Click()
-{
-    cmdExit_Click();
 }

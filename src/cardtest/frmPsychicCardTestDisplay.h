@@ -7,9 +7,8 @@
 // game (black or red?) and the right-card game (which of eight dealt cards is
 // the chosen one?); the home window brings the wanted one to the front.
 
-#include "shell/Form.h"
 #include "shell/GuessRunner.h"
-#include "shell/StandardMenus.h"
+#include "shell/TestWindow.h"
 
 #include <array>
 #include <memory>
@@ -23,7 +22,7 @@ namespace modCardTest {
 enum class CardColor;
 }
 
-class frmPsychicCardTestDisplay : public Form<frmPsychicCardTestDisplay, QWidget> {
+class frmPsychicCardTestDisplay : public TestWindow<frmPsychicCardTestDisplay> {
 public:
     frmPsychicCardTestDisplay();
 
@@ -50,12 +49,8 @@ public:
 
     Panel* Frame5;
     QPushButton* cmdBack;
-    QPushButton* cmdExit;
     ClickLabel* lblFullBrand;
     ClickLabel* lblCobrand;
-
-    // The window's menus; its File commands go by their object names.
-    MenuBar menus;
 
     void bringColorCardGameToFront();
     void bringRightCardGameToFront();
@@ -68,18 +63,12 @@ public:
     void cmdRefresh_Click();
     void cmdBack_Click();
     void mnuFileBack_Click();
-    void cmdExit_Click();
-    void mnuExit_Click();
-
-protected:
-    void Form_Load() override;
 
 private:
     void buildTopAndBottom();
     void buildColorCardGame();
     void buildRightCardGame();
     void buildPleaseWait();
-    void buildMenus();
 
     void colorGuess(QWidget* button, modCardTest::CardColor guess);
 

@@ -66,26 +66,19 @@ const char* const kOkCaption = "Ok";
 } // namespace
 
 frmPsychicCardTestMain::frmPsychicCardTestMain()
+    : TestWindow({"frmPsychicCardTestMain", "Sorvek Psychic Card Test", Qt::black, kWindowWidth, kWindowHeight})
 {
-    setObjectName(QStringLiteral("frmPsychicCardTestMain"));
-    setWindowTitle(QStringLiteral("Sorvek Psychic Card Test"));
-    look::setBackground(this, Qt::black);
-    setFixedSize(twips::toPixels(kWindowWidth), twips::toPixels(kWindowHeight));
     setMouseTracking(true); // the bare window clears the hover caption
 
     buildTopAndBottom();
     buildMainPanel();
-    buildMenus();
-
-    // The score text lies above its Ok button, so Tab goes from one to the other.
-    orderTabByScreen(this);
+    buildMenus({});
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &frmPsychicCardTestMain::Timer1_Timer);
     Timer1->start();
-    bindWindowKeys(this, nullptr, nullptr);
 }
 
 void frmPsychicCardTestMain::buildTopAndBottom()
@@ -94,9 +87,7 @@ void frmPsychicCardTestMain::buildTopAndBottom()
     // or the last line loses its descenders.
     buildCardStrips(this, {kPanelWidth, 720, kMainTop + kMainHeight + 60, 660, 0, 3600, 660});
 
-    cmdExit = makeButton(Frame5, "cmdExit", QStringLiteral("&Exit"), look::verdana(8.25), look::kGrey);
-    twips::place(cmdExit, 7560, 120, 1215, 420);
-    connect(cmdExit, &QPushButton::clicked, this, &frmPsychicCardTestMain::cmdExit_Click);
+    twips::place(makeExit(Frame5, look::verdana(8.25), look::kGrey), 7560, 120, 1215, 420);
 }
 
 void frmPsychicCardTestMain::buildMainPanel()
@@ -185,20 +176,17 @@ void frmPsychicCardTestMain::buildMainPanel()
         keepPointerMovesFrom(child);
 }
 
-void frmPsychicCardTestMain::buildMenus()
-{
-    menus = buildMenuBar(this, {exitCommand([this] { mnuExit_Click(); })}, UpdateCaption::CheckForSoftwareUpdate,
-                         QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
-}
-
 void frmPsychicCardTestMain::Form_Load()
 {
     RemindOfUpdate();
     setCaption(QString());
     m_welcomeLeft = modCardTest::welcomeStartLeft(modCardTest::kWelcomeLineWidth);
     placeWelcomeLine();
-    placeCentredAtTop();
-    cmdPickCards->setFocus(); // now that the window has its place in the main window
+}
+
+QWidget* frmPsychicCardTestMain::restingFocus() const
+{
+    return cmdPickCards;
 }
 
 void frmPsychicCardTestMain::Form_Unload()
@@ -308,14 +296,4 @@ void frmPsychicCardTestMain::cmdScore_Click()
         // button under the focus would go unsaid.
         cmdPickCards->setFocus(Qt::OtherFocusReason);
     }
-}
-
-void frmPsychicCardTestMain::cmdExit_Click()
-{
-    unload();
-}
-
-void frmPsychicCardTestMain::mnuExit_Click()
-{
-    cmdExit_Click();
 }

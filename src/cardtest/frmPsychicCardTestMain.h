@@ -6,8 +6,7 @@
 // The card test's home window: the scrolling welcome line, the two game
 // buttons with their hover caption, and the Score panel.
 
-#include "shell/Form.h"
-#include "shell/StandardMenus.h"
+#include "shell/TestWindow.h"
 
 class ChanceBox;
 class ClickLabel;
@@ -18,7 +17,7 @@ class TextBox;
 class QPushButton;
 class QTimer;
 
-class frmPsychicCardTestMain : public Form<frmPsychicCardTestMain, QWidget> {
+class frmPsychicCardTestMain : public TestWindow<frmPsychicCardTestMain> {
 public:
     frmPsychicCardTestMain();
 
@@ -37,13 +36,9 @@ public:
     QPushButton* cmdRightCard;
     QPushButton* cmdScore;
     Panel* Frame5;
-    QPushButton* cmdExit;
     ClickLabel* lblFullBrand;
     ClickLabel* lblCobrand;
     QTimer* Timer1;
-
-    // The window's menus; its File commands go by their object names.
-    MenuBar menus;
 
     // The welcome line's left edge in twips, relative to fraMain.
     double welcomeLeft() const { return m_welcomeLeft; }
@@ -52,19 +47,17 @@ public:
     void cmdPickCards_Click();
     void cmdRightCard_Click();
     void cmdScore_Click();
-    void cmdExit_Click();
-    void mnuExit_Click();
 
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    QWidget* restingFocus() const override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildTopAndBottom();
     void buildMainPanel();
-    void buildMenus();
     void setCaption(const QString& text);
     void placeWelcomeLine();
 

@@ -99,12 +99,8 @@ QPushButton* colorButton(QFrame* panel, int level, int index)
 } // namespace
 
 frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
+    : TestWindow({"frmPsychicColorTestDisplay", "Sorvek Psychic Color Test", kNavy, kWidth, kHeight})
 {
-    setObjectName(QStringLiteral("frmPsychicColorTestDisplay"));
-    setWindowTitle(QStringLiteral("Sorvek Psychic Color Test"));
-    look::setBackground(this, kNavy);
-    setFixedSize(twips::toPixels(kWidth), twips::toPixels(kHeight));
-
     for (int level = Beginner; level <= Expert; ++level) {
         LevelControls& controls = levels[level];
         QFrame* panel = navyPanel(this, QString::fromLatin1(kGrids[level].panel));
@@ -130,12 +126,12 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     constexpr double kMessageLeft = kPanelLeft + (kPanelWidth - kMessageWidth) / 2;
     constexpr double kMessageTop = kPanelTop + (kPanelHeight - kMessageHeight) / 2;
     const PleaseWait wait = buildPleaseWait(
-        this, {QColor(255, 0, 0),
-               false,
+        this, {"Psychic Color Test is generating the Result for You",
                {kMessageLeft, kMessageTop, kMessageWidth, kMessageHeight},
+               kWaitRed,
+               false,
                {"lblWait", look::verdana(14), kMessageText, Qt::white, {180, 180, kMessageWidth - 360, 660}},
-               {"lblGenerating", look::verdana(8.25), kMessageText, Qt::white, {180, 900, kMessageWidth - 360, 480}},
-               "Psychic Color Test is generating the Result for You"});
+               {"lblGenerating", look::verdana(8.25), kMessageText, Qt::white, {180, 900, kMessageWidth - 360, 480}}});
     picMessage = wait.panel;
     lblWait = wait.wait;
     lblGenerating = wait.generating;
@@ -148,30 +144,21 @@ frmPsychicColorTestDisplay::frmPsychicColorTestDisplay()
     const double buttonsLeft = (kWidth - 2 * kButtonWidth - kButtonGap) / 2;
     cmdOK = makeButton(this, "cmdOK", QStringLiteral("&Back"), buttonFont(), kButtonFace);
     twips::place(cmdOK, buttonsLeft, kButtonTop, kButtonWidth, kButtonHeight);
-    cmdExit = makeButton(this, "cmdExit", QStringLiteral("&Exit"), buttonFont(), kButtonFace);
-    twips::place(cmdExit, buttonsLeft + kButtonWidth + kButtonGap, kButtonTop, kButtonWidth, kButtonHeight);
+    twips::place(makeExit(this, buttonFont(), kButtonFace), buttonsLeft + kButtonWidth + kButtonGap, kButtonTop,
+                 kButtonWidth, kButtonHeight);
     connect(cmdOK, &QPushButton::clicked, this, &frmPsychicColorTestDisplay::cmdOk_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmPsychicColorTestDisplay::cmdExit_Click);
 
     buildLinkStrips(this, kWidth, kHeight, kLinksTop);
     // The first panel listed is in front until the home window chooses.
     bringLevelToFront(Beginner);
 
-    menus = buildMenuBar(this, {backCommand([this] { mnuFileBack_Click(); }), exitCommand([this] { mnuExit_Click(); })},
-                         UpdateCaption::CheckForSoftwareUpdatePlay, QStringLiteral("mnuFileSep1"),
-                         QStringLiteral("mnuFileSep2"));
-    orderTabByScreen(this);
-    bindWindowKeys(this, cmdExit, cmdExit);
+    buildMenus({backCommand([this] { mnuFileBack_Click(); })}, kPlayWindowHelp);
+    setWindowKeys(cmdExit, cmdExit);
 }
 
 void frmPsychicColorTestDisplay::bringLevelToFront(int level)
 {
     ::bringToFront(levels.at(level).panel, {fraBeginner, fraIntermediate, fraExpert}, cmdExit);
-}
-
-void frmPsychicColorTestDisplay::Form_Load()
-{
-    placeCentredAtTop();
 }
 
 void frmPsychicColorTestDisplay::guess(int level, int index)
@@ -195,14 +182,4 @@ void frmPsychicColorTestDisplay::cmdOk_Click()
 void frmPsychicColorTestDisplay::mnuFileBack_Click()
 {
     cmdOk_Click();
-}
-
-void frmPsychicColorTestDisplay::cmdExit_Click()
-{
-    unload();
-}
-
-void frmPsychicColorTestDisplay::mnuExit_Click()
-{
-    cmdExit_Click();
 }

@@ -8,10 +8,9 @@
 // to the front; each click on a colour is a guess: "Please Wait ...", the
 // draw, the count, and the verdict in the feedback window.
 
-#include "shell/Form.h"
 #include "shell/GuessRunner.h"
 #include "shell/Levels.h"
-#include "shell/StandardMenus.h"
+#include "shell/TestWindow.h"
 
 #include <QtGlobal>
 #include <array>
@@ -23,7 +22,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-class frmPsychicColorTestDisplay : public Form<frmPsychicColorTestDisplay, QWidget> {
+class frmPsychicColorTestDisplay : public TestWindow<frmPsychicColorTestDisplay> {
 public:
     frmPsychicColorTestDisplay();
 
@@ -51,24 +50,15 @@ public:
     QLabel* lblGenerating;
     QLabel* lblScore;
     QPushButton* cmdOK;
-    QPushButton* cmdExit;
     QWidget* picBanner;
     ClickLabel* Label61;
     QWidget* picLinks;
     ClickLabel* lblFullBrand;
     ClickLabel* lblCobrand;
 
-    // The window's menus; its File commands go by their object names.
-    MenuBar menus;
-
-protected:
-    void Form_Load() override;
-
 private:
     void cmdOk_Click();
     void mnuFileBack_Click();
-    void cmdExit_Click();
-    void mnuExit_Click();
 
     // A guess at a level with the clicked button's index: the click of any colour.
     void guess(int level, int index);

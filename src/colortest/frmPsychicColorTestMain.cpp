@@ -86,12 +86,9 @@ void deselect(QRadioButton* option)
 } // namespace
 
 frmPsychicColorTestMain::frmPsychicColorTestMain()
+    : TestWindow({"frmPsychicColorTestMain", "Sorvek Psychic Color Test", kNavy, kWidth, kHeight})
 {
-    setObjectName(QStringLiteral("frmPsychicColorTestMain"));
-    setWindowTitle(QStringLiteral("Sorvek Psychic Color Test"));
-    look::setBackground(this, kNavy);
     setCursor(look::handCursor());
-    setFixedSize(twips::toPixels(kWidth), twips::toPixels(kHeight));
 
     fraWelcome = navyPanel(this, QStringLiteral("fraWelcome"));
     twips::place(fraWelcome, kLeftPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
@@ -144,34 +141,29 @@ frmPsychicColorTestMain::frmPsychicColorTestMain()
     const double smallLeft = kRightPanelLeft + (kPanelWidth - 2 * kSmallButtonWidth - kButtonGap) / 2;
     cmdScore = makeButton(this, "cmdScore", kScoreCaption, buttonFont(), kButtonFace);
     twips::place(cmdScore, smallLeft, kButtonTop, kSmallButtonWidth, kButtonHeight);
-    cmdExit = makeButton(this, "cmdExit", QStringLiteral("&Exit"), buttonFont(), kButtonFace);
-    twips::place(cmdExit, smallLeft + kSmallButtonWidth + kButtonGap, kButtonTop, kSmallButtonWidth, kButtonHeight);
+    twips::place(makeExit(this, buttonFont(), kButtonFace), smallLeft + kSmallButtonWidth + kButtonGap, kButtonTop,
+                 kSmallButtonWidth, kButtonHeight);
 
     buildLinkStrips(this, kWidth, kHeight, kLinksTop);
 
     connect(cmdProceed, &QPushButton::clicked, this, &frmPsychicColorTestMain::cmdProceed_Click);
     connect(cmdScore, &QPushButton::clicked, this, &frmPsychicColorTestMain::cmdScore_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmPsychicColorTestMain::cmdExit_Click);
 
-    menus = buildMenuBar(
-        this,
-        {{kProceedCaption, "mnuProceed", [this] { mnuProceed_Click(); }}, exitCommand([this] { mnuExit_Click(); })},
-        UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
-    orderTabByScreen(this);
+    buildMenus({{kProceedCaption, "mnuProceed", [this] { mnuProceed_Click(); }}});
     // The score text is read, then the report against chance, then its Ok:
     // they sit where the level options do.
-    setTabOrder(cmdProceed, txtScore);
-    setTabOrder(txtScore, txtChance);
-    setTabOrder(txtChance, cmdScore);
-    bindWindowKeys(this, nullptr, nullptr);
+    chainTab({cmdProceed, txtScore, txtChance, cmdScore});
 }
 
 void frmPsychicColorTestMain::Form_Load()
 {
     RemindOfUpdate();
-    placeCentredAtTop();
+}
+
+QWidget* frmPsychicColorTestMain::restingFocus() const
+{
     // The level choice, not the banner that Tab reaches first.
-    optLevel[0]->setFocus();
+    return optLevel[0];
 }
 
 int frmPsychicColorTestMain::chosenLevel() const
@@ -218,17 +210,7 @@ void frmPsychicColorTestMain::cmdScore_Click()
     }
 }
 
-void frmPsychicColorTestMain::cmdExit_Click()
-{
-    unload();
-}
-
 void frmPsychicColorTestMain::mnuProceed_Click()
 {
     cmdProceed_Click();
-}
-
-void frmPsychicColorTestMain::mnuExit_Click()
-{
-    unload();
 }

@@ -8,8 +8,7 @@
 // Proceed hands over to the play window and hides this one, which keeps its
 // view and selection until Back shows it again.
 
-#include "shell/Form.h"
-#include "shell/StandardMenus.h"
+#include "shell/TestWindow.h"
 
 #include <array>
 
@@ -22,7 +21,7 @@ class QPushButton;
 class QRadioButton;
 class TextBox;
 
-class frmPsychicColorTestMain : public Form<frmPsychicColorTestMain, QWidget> {
+class frmPsychicColorTestMain : public TestWindow<frmPsychicColorTestMain> {
 public:
     frmPsychicColorTestMain();
 
@@ -38,23 +37,18 @@ public:
     ChanceBox* txtChance; // the score against luck alone, under the score text
     QPushButton* cmdProceed;
     QPushButton* cmdScore;
-    QPushButton* cmdExit;
     QWidget* picLinks;
     ClickLabel* lblFullBrand;
     ClickLabel* lblCobrand;
 
-    // The window's menus; its File commands go by their object names.
-    MenuBar menus;
-
 protected:
     void Form_Load() override;
+    QWidget* restingFocus() const override;
 
 private:
     void cmdProceed_Click();
     void cmdScore_Click();
-    void cmdExit_Click();
     void mnuProceed_Click();
-    void mnuExit_Click();
 
     // The option selected first in index order, or -1 for none.
     int chosenLevel() const;

@@ -4,9 +4,13 @@
 
 #include "shell/Form.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QHash>
+#include <QKeySequence>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -173,4 +177,37 @@ void orderTabByScreen(QWidget* form)
     const QList<QWidget*> order = screenOrder(form);
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+QStringList mnemonicClashes(QWidget* form)
+{
+    QHash<QKeySequence, QString> taken;
+    QStringList clashes;
+    auto take = [&](const QString& text, const QString& who) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (key.isEmpty())
+            return;
+        if (const auto first = taken.constFind(key); first != taken.cend())
+            clashes << QStringLiteral("%1: %2 and %3").arg(key.toString(QKeySequence::PortableText), *first, who);
+        else
+            taken.insert(key, who);
+    };
+    if (const auto* owner = dynamic_cast<const FormBase*>(form)) {
+        for (const QAction* title : owner->menuBarActions()) {
+            if (title->isEnabled())
+                take(title->text(), QStringLiteral("the menu ") + title->text());
+        }
+    }
+    const auto children = form->findChildren<QWidget*>();
+    for (QWidget* w : children) {
+        if (!w->isVisibleTo(form) || !w->isEnabled())
+            continue;
+        if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+            take(button->text(), w->objectName());
+        else if (const auto* group = qobject_cast<const QGroupBox*>(w); group && group->isCheckable())
+            take(group->title(), w->objectName());
+        else if (const auto* label = qobject_cast<const QLabel*>(w); label && label->buddy())
+            take(label->text(), w->objectName());
+    }
+    return clashes;
 }

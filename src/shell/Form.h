@@ -17,6 +17,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include <type_traits>
@@ -69,6 +70,11 @@ public:
     static void activateFrontSubWindow(QMdiArea* area);
 
 protected:
+    // What a kind of window does once the window is built: before its
+    // Form_Load (with all its controls in place) and after it (in its place).
+    virtual void afterBuild() {}
+    virtual void afterLoad() {}
+
     void addMenuBarMenu(QMenu* menu);
     void registerLoaded();
     // Whether an unload must wait because the window is kept loaded; the
@@ -95,6 +101,12 @@ QList<QWidget*> screenOrder(QWidget* form);
 // Chains the Tab order of the window's controls in screen order.
 void orderTabByScreen(QWidget* form);
 
+// The Alt keys of a window that more than one thing answers: two of its
+// shown controls, or a control and a title of the menu bar it shows (Alt+H
+// of a "&Heads" button and of "&Help"). Of a clash only one wins, or none,
+// silently; each line names the key and the two.
+QStringList mnemonicClashes(QWidget* form);
+
 template <typename T, typename Widget>
 class Form : public Widget, public FormBase {
     static_assert(std::is_base_of_v<QWidget, Widget>);
@@ -109,7 +121,10 @@ public:
             s_instance = form;
             form->registerLoaded();
             static_cast<Form*>(form)->attach();
+            static_cast<Form*>(form)->afterBuild();
             static_cast<Form*>(form)->Form_Load();
+            if (s_instance == form)
+                static_cast<Form*>(form)->afterLoad();
         }
         return *s_instance;
     }

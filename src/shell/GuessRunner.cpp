@@ -32,9 +32,19 @@ GuessRunner::GuessRunner(QWidget* window, PleaseWaitPanel* pleaseWait, QLabel* l
     : m_window(window), m_pleaseWait(pleaseWait), m_lblScore(lblScore), m_feedback(std::move(feedback))
 {}
 
+namespace {
+const char* const kChoice = "guessChoice";
+}
+
 void GuessRunner::addChoice(QWidget* choice)
 {
     choice->setFocusPolicy(Qt::TabFocus);
+    choice->setProperty(kChoice, true);
+}
+
+bool GuessRunner::isChoice(const QWidget* widget)
+{
+    return widget && widget->property(kChoice).toBool();
 }
 
 bool GuessRunner::run(QWidget* choice, const GuessSteps& steps)

@@ -54,6 +54,8 @@ public:
     // keyboard only (Tab), so a click does not single it out before it
     // makes a guess.
     static void addChoice(QWidget* choice);
+    // Whether `widget` is one of the choices of a play window.
+    static bool isChoice(const QWidget* widget);
 
     // Runs one guess made with `choice`. False, and nothing done, when a
     // guess is already running or the choice is not on screen.

@@ -60,8 +60,7 @@ QAction* MenuBar::command(const char* name) const
     return nullptr;
 }
 
-MenuBar buildMenuBar(QWidget* window, std::initializer_list<FileCommand> file, UpdateCaption caption,
-                     const QString& separator1, const QString& separator2)
+MenuBar buildMenuBar(QWidget* window, const std::vector<FileCommand>& file, const HelpMenuLook& help)
 {
     MenuBar bar;
     bar.mnuFile = buildFileMenu(window);
@@ -72,7 +71,8 @@ MenuBar buildMenuBar(QWidget* window, std::initializer_list<FileCommand> file, U
         QObject::connect(action, &QAction::triggered, window, command.run);
         bar.file.append(action);
     }
-    bar.help = buildHelpMenu(window, caption, separator1, separator2);
+    bar.help =
+        buildHelpMenu(window, help.caption, QString::fromLatin1(help.separator1), QString::fromLatin1(help.separator2));
     bar.mkmoney = buildMakeMoneyAction(window);
     if (auto* form = dynamic_cast<FormBase*>(window))
         form->setMenuBarActions(bar.actions());

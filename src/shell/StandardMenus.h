@@ -12,7 +12,7 @@
 #include <QString>
 
 #include <functional>
-#include <initializer_list>
+#include <vector>
 
 class ClickLabel;
 class QAction;
@@ -67,10 +67,19 @@ struct MenuBar {
     QAction* command(const char* name) const;
 };
 
+// How a window's Help menu differs: the update command's caption and the
+// names of its two separators. Most windows have the default.
+struct HelpMenuLook {
+    UpdateCaption caption = UpdateCaption::CheckForSoftwareUpdate;
+    const char* separator1 = "mnuHelp1";
+    const char* separator2 = "mnuHelp2";
+};
+// The Help menu of the card and color play windows.
+inline constexpr HelpMenuLook kPlayWindowHelp{UpdateCaption::CheckForSoftwareUpdatePlay, "mnuFileSep1", "mnuFileSep2"};
+
 // The menu bar of a window: "&File" with its commands, then "&Help", then
 // "Make Money &Online". A test window shows it while it is the active one.
-MenuBar buildMenuBar(QWidget* window, std::initializer_list<FileCommand> file, UpdateCaption caption,
-                     const QString& separator1, const QString& separator2);
+MenuBar buildMenuBar(QWidget* window, const std::vector<FileCommand>& file, const HelpMenuLook& help = {});
 
 // Shows the About window modally.
 void showAbout();

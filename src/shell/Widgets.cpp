@@ -54,14 +54,15 @@ QAccessibleInterface* alertFactory(const QString& className, QObject* object)
     return nullptr;
 }
 
-QLabel* waitLine(QWidget* panel, const WaitLine& line, const QString& text)
+QLabel* waitLine(QWidget* panel, const WaitLine& line, const QString& text, const QRectF& usualPlace)
 {
     QLabel* label = makeLabel(panel, line.name, text, line.font, line.text);
     if (line.background.isValid())
         look::setBackground(label, line.background);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
-    twips::place(label, line.place.left(), line.place.top(), line.place.width(), line.place.height());
+    const QRectF place = line.place.isEmpty() ? usualPlace : line.place;
+    twips::place(label, place.left(), place.top(), place.width(), place.height());
     return label;
 }
 
@@ -94,8 +95,16 @@ PleaseWait buildPleaseWait(QWidget* window, const PleaseWaitLook& look)
     if (look.framed)
         w.panel->setFrameShape(QFrame::Box);
     twips::place(w.panel, look.place.left(), look.place.top(), look.place.width(), look.place.height());
-    w.wait = waitLine(w.panel, look.wait, QString::fromLatin1(kPleaseWaitText));
-    w.generating = waitLine(w.panel, look.generating, QString::fromLatin1(look.generatingText));
+    // The usual lines: "Please Wait ..." 420 twips high at the top, the
+    // generating line in the rest, both 90 twips in from the edges.
+    constexpr double kInset = 90;
+    constexpr double kWaitHeight = 420;
+    const double lineWidth = look.place.width() - 2 * kInset;
+    const double generatingTop = kInset + kWaitHeight;
+    w.wait = waitLine(w.panel, look.wait, QString::fromLatin1(kPleaseWaitText),
+                      QRectF(kInset, kInset, lineWidth, kWaitHeight));
+    w.generating = waitLine(w.panel, look.generating, QString::fromLatin1(look.generatingText),
+                            QRectF(kInset, generatingTop, lineWidth, look.place.height() - generatingTop - kInset));
     w.panel->hide();
     return w;
 }

@@ -8,6 +8,8 @@
 // "Please Wait" panel of a guess, panels that share one place, and the
 // default and cancel keys of a window.
 
+#include "shell/Look.h"
+
 #include <QAnyStringView>
 #include <QColor>
 #include <QFont>
@@ -45,21 +47,25 @@ public:
 // How a test dresses its "Please Wait" panel: the panel and its two lines,
 // "Please Wait ..." above the test's own "generating" line. Places in twips,
 // the lines' relative to the panel; an invalid background lets the panel
-// show through.
+// show through. A test gives its generating text and the panel's place, and
+// whatever else of its look differs from the usual red on white.
+inline const QColor kWaitRed(255, 0, 0);
 struct WaitLine {
     const char* name;
     QFont font;
     QColor text;
     QColor background;
-    QRectF place;
+    // Empty: the usual place, below the line above and 90 twips in from
+    // the panel's edges.
+    QRectF place = {};
 };
 struct PleaseWaitLook {
-    QColor color;
-    bool framed;
-    QRectF place;
-    WaitLine wait;
-    WaitLine generating;
     const char* generatingText;
+    QRectF place;
+    QColor color = kWaitRed;
+    bool framed = false;
+    WaitLine wait = {"Label7", look::verdana(14.25), kWaitRed, Qt::white};
+    WaitLine generating = {"Label6", look::verdana(9.75, false), kWaitRed, Qt::white};
 };
 
 struct PleaseWait {

@@ -128,20 +128,16 @@ void showLevelPicture(Control* control, int level, int number)
 } // namespace
 
 frmPsychicSymbolTestMain::frmPsychicSymbolTestMain()
+    : TestWindow({"frmPsychicSymbolTestMain", "Sorvek Psychic Symbol Test", Qt::black, kWidth, kHeight})
 {
-    setObjectName(QStringLiteral("frmPsychicSymbolTestMain"));
-    setWindowTitle(QStringLiteral("Sorvek Psychic Symbol Test"));
-    look::setBackground(this, Qt::black);
-    setFixedSize(twips::toPixels(kWidth), twips::toPixels(kHeight));
-
     buildLevelPanels();
     buildBars();
     buildMessage();
-    buildMenus();
-    orderTabByScreen(this);
+    buildMenus({{"Score...", "mnuScore", [this] { mnuScore_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
+                {"Level of Difficulty...", "mnuDifficulty", [this] { mnuDifficulty_Click(); },
+                 QKeySequence(Qt::CTRL | Qt::Key_D)}});
     // The two links stand one above the other, left of the buttons.
-    setTabOrder(lblCobrand, lblFullBrand);
-    setTabOrder(lblFullBrand, cmdBack);
+    chainTab({lblCobrand, lblFullBrand, cmdBack});
 
     // At creation the cover is in front and no level is being played.
     bringToFront(raCover, {raCover, fraBeginner, fraIntermediate, fraExpert}, cmdBack);
@@ -173,20 +169,19 @@ void frmPsychicSymbolTestMain::buildBars()
     cmdBack = greyButton(Frame5, "cmdBack", "&Back");
     twips::place(cmdBack, buttonsLeft, 300, kBarButtonWidth, kButtonHeight);
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
-    cmdExit = greyButton(Frame5, "cmdExit", "&Exit");
-    twips::place(cmdExit, buttonsLeft + kBarButtonWidth + 120, 300, kBarButtonWidth, kButtonHeight);
-    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+    twips::place(makeExit(Frame5, look::verdana(8.25), look::kGrey), buttonsLeft + kBarButtonWidth + 120, 300,
+                 kBarButtonWidth, kButtonHeight);
 }
 
 void frmPsychicSymbolTestMain::buildMessage()
 {
     const PleaseWait wait =
-        buildPleaseWait(this, {Qt::black,
-                               true,
+        buildPleaseWait(this, {"Psychic Symbol Test is generating the Result for You.......",
                                {1860, 1440, 5775, 840},
+                               Qt::black,
+                               true,
                                {"Label7", look::verdana(14.25), kMagenta, QColor(), {0, 30, 5775, 390}},
-                               {"Label6", look::verdana(9.75, false), Qt::black, kMagenta, {0, 435, 5775, 405}},
-                               "Psychic Symbol Test is generating the Result for You......."});
+                               {"Label6", look::verdana(9.75, false), Qt::black, kMagenta, {0, 435, 5775, 405}}});
     picMessage = wait.panel;
     Label7 = wait.wait;
     Label6 = wait.generating;
@@ -244,26 +239,10 @@ void frmPsychicSymbolTestMain::buildLevelPanels()
     }
 }
 
-void frmPsychicSymbolTestMain::buildMenus()
-{
-    menus = buildMenuBar(this,
-                         {{"Score...", "mnuScore", [this] { mnuScore_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
-                          {"Level of Difficulty...", "mnuDifficulty", [this] { mnuDifficulty_Click(); },
-                           QKeySequence(Qt::CTRL | Qt::Key_D)},
-                          exitCommand([this] { mnuExit_Click(); })},
-                         UpdateCaption::CheckForSoftwareUpdate, QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2"));
-    bindWindowKeys(this, nullptr, nullptr);
-}
-
 void frmPsychicSymbolTestMain::launch()
 {
     modSymbolTest::SymbolLevelChosen = false; // so the window asks for a level on becoming active
     openPlaced();
-}
-
-void frmPsychicSymbolTestMain::Form_Load()
-{
-    placeCentredAtTop();
 }
 
 void frmPsychicSymbolTestMain::Form_Activate()
@@ -356,13 +335,4 @@ void frmPsychicSymbolTestMain::mnuScore_Click()
     for (const LevelControls& level : levels)
         if (level.score->isVisible())
             level.score->setFocus();
-}
-
-void frmPsychicSymbolTestMain::cmdExit_Click()
-{
-    unload();
-}
-void frmPsychicSymbolTestMain::mnuExit_Click()
-{
-    cmdExit_Click();
 }

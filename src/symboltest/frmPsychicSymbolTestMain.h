@@ -7,10 +7,9 @@
 // symbols to choose from and a "Result" box that reveals the symbol drawn
 // after each guess. It asks for the level through the option window.
 
-#include "shell/Form.h"
 #include "shell/GuessRunner.h"
 #include "shell/Levels.h"
-#include "shell/StandardMenus.h"
+#include "shell/TestWindow.h"
 
 #include <array>
 #include <memory>
@@ -25,7 +24,7 @@ class SymbolBox;
 class SymbolChoice;
 class frmPsychicSymbolTestSelectOption;
 
-class frmPsychicSymbolTestMain : public Form<frmPsychicSymbolTestMain, QWidget> {
+class frmPsychicSymbolTestMain : public TestWindow<frmPsychicSymbolTestMain> {
 public:
     frmPsychicSymbolTestMain();
 
@@ -77,12 +76,8 @@ public:
     ClickLabel* lblCobrand;
     ClickLabel* lblFullBrand;
     QPushButton* cmdBack;
-    QPushButton* cmdExit;
 
     QLabel* lblScore;
-
-    // The window's menus; its File commands go by their object names.
-    MenuBar menus;
 
     // The option window brings the chosen level's panel to the front.
     void bringLevelToFront(int level);
@@ -95,19 +90,13 @@ public:
     void cmdBack_Click();
     // Also the click of each level's Score button.
     void mnuScore_Click();
-    void cmdExit_Click();
-    void mnuExit_Click();
-
-protected:
-    void Form_Load() override;
 
 private:
     void buildBars();
     void buildMessage();
     void buildLevelPanels();
-    void buildMenus();
     // Where the focus rests when no choice may hold it.
-    QWidget* restingFocus() const;
+    QWidget* restingFocus() const override;
     // The level dialog, shown modally; the focus then rests again.
     void askForTheLevel(frmPsychicSymbolTestSelectOption& options);
     // A guess at a level with the chosen choice's index: the click of any choice.

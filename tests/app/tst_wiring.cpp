@@ -5,10 +5,11 @@
 // Rules that several windows share, checked in every window that has them,
 // so that a window dropping its call is caught: where each test window is
 // placed at load, which windows run the update reminder, the card welcome
-// line behind the play window, Esc, Enter and the Exit mnemonic of each
-// window, the underline of the welcome labels, how the small modal windows
+// line behind the play window, Esc, Enter, the focus on opening, Alt keys
+// that clash and the Exit mnemonic of each window, the underline of the welcome labels, how the small modal windows
 // sit, and the report against chance beside each score.
 #include "app/Startup.h"
+#include "app/TestCatalogue.h"
 #include "app/frmMDI.h"
 #include "cardtest/frmPsychicCardTestDisplay.h"
 #include "cardtest/frmPsychicCardTestMain.h"
@@ -19,6 +20,7 @@
 #include "shell/ChanceBox.h"
 #include "shell/ClickLabel.h"
 #include "shell/Form.h"
+#include "shell/GuessRunner.h"
 #include "shell/Panel.h"
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
@@ -305,6 +307,50 @@ private slots:
                 clicked << name;
         }
         QCOMPARE(clicked, QStringList{pressed});
+    }
+
+    // Every test window opens with the focus on a control of its own that
+    // is not one of its choices: Enter must not guess on open.
+    void opensWithNoChoiceFocused_data() { addEveryTestWindow(); }
+    void opensWithNoChoiceFocused()
+    {
+        QFETCH(Opener, open);
+        openMain();
+        const Opened w = open(*mdi);
+        QTRY_VERIFY(focusIn(w.window));
+        QVERIFY2(!GuessRunner::isChoice(focusIn(w.window)), qPrintable(focusIn(w.window)->objectName()));
+    }
+
+    // No Alt key is answered by two things of a window: every window a
+    // launcher opens (so a new test's window with its catalogue row), the
+    // modal ones met on the way, and every play window.
+    void altKeysDoNotClash_data()
+    {
+        addEveryTestWindow();
+        for (const TestEntry& row : testCatalogue()) {
+            QTest::addRow("launcher %s", row.caption) << Opener([index = row.index](frmMDI& mdi) {
+                const modal::Answer dialog(QStringLiteral("OK"), [](QWidget* modal) {
+                    const QStringList clashes = mnemonicClashes(modal);
+                    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1String("; "))));
+                });
+                click(mdi.cmdSelectOption[static_cast<std::size_t>(index)]);
+                QTest::qWait(200); // time for a window that asks first
+                activate(&mdi);
+                return Opened{};
+            });
+        }
+    }
+    void altKeysDoNotClash()
+    {
+        QFETCH(Opener, open);
+        openMain();
+        open(*mdi);
+        for (FormBase* form : FormBase::loadedForms()) {
+            auto* window = dynamic_cast<QWidget*>(form);
+            const QStringList clashes = mnemonicClashes(window);
+            QVERIFY2(clashes.isEmpty(),
+                     qPrintable(window->objectName() + QLatin1String(": ") + clashes.join(QLatin1String("; "))));
+        }
     }
 
     // Every test window has an "&Exit" like the main window's: Alt+E closes
