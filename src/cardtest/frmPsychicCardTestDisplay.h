@@ -17,7 +17,6 @@ class ClickLabel;
 class Panel;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 namespace modCardTest {
 enum class CardColor;
 }

@@ -14,7 +14,6 @@ class Panel;
 class QGroupBox;
 class QLabel;
 class TextBox;
-class QPushButton;
 class QTimer;
 
 class frmPsychicCardTestMain : public TestWindow<frmPsychicCardTestMain> {

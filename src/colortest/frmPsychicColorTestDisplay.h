@@ -18,9 +18,7 @@
 #include <vector>
 
 class ClickLabel;
-class QFrame;
 class QLabel;
-class QPushButton;
 
 class frmPsychicColorTestDisplay : public TestWindow<frmPsychicColorTestDisplay> {
 public:

@@ -14,10 +14,8 @@
 
 class ChanceBox;
 class ClickLabel;
-class QFrame;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class QRadioButton;
 class TextBox;
 

@@ -6,6 +6,7 @@
 
 #include "shell/ClickLabel.h"
 #include "shell/Form.h"
+#include "shell/Look.h"
 #include "shell/Twips.h"
 
 #include <QAbstractButton>
@@ -259,6 +260,14 @@ void gateFor(QWidget* window)
 }
 
 } // namespace
+
+void frameTitledDialog(QDialog* dialog, const WindowFrame& frame)
+{
+    setWindowFrame(dialog, frame);
+    dialog->setWindowIcon(look::appIcon());
+    dialog->setWindowFlags(kTitledDialogFlags);
+    keepFromMinimising(dialog);
+}
 
 void keepFromMinimising(QWidget* window)
 {

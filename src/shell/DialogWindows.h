@@ -14,6 +14,7 @@
 class QDialog;
 class QObject;
 class QWidget;
+struct WindowFrame;
 
 // A dialog with a title bar and a close box, and no minimise or maximise
 // buttons.
@@ -24,6 +25,10 @@ constexpr Qt::WindowFlags kTitledDialogFlags =
 // (openbox ignores the hint). A modal window minimised would leave the
 // program blocked with nothing to answer on screen, so it comes straight back.
 void keepFromMinimising(QWidget* window);
+
+// A small titled window of the program: its frame, the program's icon, a
+// title bar with the close box only, and never minimised.
+void frameTitledDialog(QDialog* dialog, const WindowFrame& frame);
 
 // While one lives, only `window` reacts to the user, and with none given no
 // window does. Every kind of input meant for anything else is dropped: keys,

@@ -4,6 +4,9 @@
 
 #include "shell/Form.h"
 
+#include "shell/Look.h"
+#include "shell/Twips.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -25,6 +28,14 @@ QList<FormBase*>& registry()
     return forms;
 }
 } // namespace
+
+void setWindowFrame(QWidget* window, const WindowFrame& frame)
+{
+    window->setObjectName(QString::fromLatin1(frame.name));
+    window->setWindowTitle(QString::fromLatin1(frame.title));
+    look::setBackground(window, frame.background);
+    window->setFixedSize(twips::toPixels(frame.width), twips::toPixels(frame.height));
+}
 
 FormBase::~FormBase() = default;
 

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QColor>
 #include <QDialog>
 #include <QList>
 #include <QMdiArea>
@@ -24,6 +25,17 @@
 
 class QAction;
 class QMenu;
+
+// A window's frame: its object name, its title, the colour behind its
+// controls and its fixed size in twips.
+struct WindowFrame {
+    const char* name;
+    const char* title;
+    QColor background;
+    double width;
+    double height;
+};
+void setWindowFrame(QWidget* window, const WindowFrame& frame);
 
 // What every window shares, whatever its class.
 class FormBase {

@@ -13,28 +13,15 @@
 
 #include "shell/Form.h"
 #include "shell/GuessRunner.h"
-#include "shell/Look.h"
 #include "shell/StandardMenus.h"
-#include "shell/Twips.h"
 #include "shell/Widgets.h"
 
-#include <QColor>
 #include <QFont>
 #include <QPushButton>
 #include <QString>
 
 #include <initializer_list>
 #include <vector>
-
-// A test window's frame: its object name, its title, the colour behind its
-// controls and its fixed size in twips.
-struct WindowFrame {
-    const char* name;
-    const char* title;
-    QColor background;
-    double width;
-    double height;
-};
 
 template <typename T>
 class TestWindow : public Form<T, QWidget> {
@@ -48,13 +35,7 @@ public:
     void mnuExit_Click() { cmdExit_Click(); }
 
 protected:
-    explicit TestWindow(const WindowFrame& frame)
-    {
-        this->setObjectName(QString::fromLatin1(frame.name));
-        this->setWindowTitle(QString::fromLatin1(frame.title));
-        look::setBackground(this, frame.background);
-        this->setFixedSize(twips::toPixels(frame.width), twips::toPixels(frame.height));
-    }
+    explicit TestWindow(const WindowFrame& frame) { setWindowFrame(this, frame); }
 
     // The Exit button in the window's type and face; the caller places it.
     QPushButton* makeExit(QWidget* parent, const QFont& font, const QColor& face)

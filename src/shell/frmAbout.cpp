@@ -40,13 +40,7 @@ ClickLabel* cyanLink(QWidget* parent, const QString& text, const char* name)
 
 frmAbout::frmAbout()
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QString::fromLatin1(buildinfo::kTitleWithVersion));
-    setWindowIcon(look::appIcon());
-    setWindowFlags(kTitledDialogFlags);
-    keepFromMinimising(this);
-    look::setBackground(this, Qt::black);
-    setFixedSize(twips::toPixels(6810), twips::toPixels(3870));
+    frameTitledDialog(this, {"frmAbout", buildinfo::kTitleWithVersion, Qt::black, 6810, 3870});
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));

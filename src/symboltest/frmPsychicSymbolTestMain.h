@@ -16,10 +16,8 @@
 #include <vector>
 
 class ClickLabel;
-class QFrame;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class SymbolBox;
 class SymbolChoice;
 class frmPsychicSymbolTestSelectOption;

@@ -73,15 +73,9 @@ QRadioButton* makeOption(QGroupBox* group, const char* name, const char* caption
 
 frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
 {
-    setObjectName(QStringLiteral("frmPsychicSymbolTestSelectOption"));
-    setWindowTitle(QStringLiteral("Sorvek Psychic Symbol Test"));
-    setWindowIcon(look::appIcon());
-    // A fixed dialog: title and close box only.
-    setWindowFlags(kTitledDialogFlags);
-    keepFromMinimising(this);
+    frameTitledDialog(this,
+                      {"frmPsychicSymbolTestSelectOption", "Sorvek Psychic Symbol Test", kLightPink, kWidth, kHeight});
     setModal(true);
-    look::setBackground(this, kLightPink);
-    setFixedSize(twips::toPixels(kWidth), twips::toPixels(kHeight));
 
     const LinkBar top = buildLinkBar(this, symbolTopBar("Frame3", kWidth));
     Frame3 = top.bar;
