@@ -225,6 +225,32 @@ private slots:
         QCOMPARE(a.right() + 1, b.left());
     }
 
+    // An Alt key answered by two things of a window is found: a control and
+    // a menu title, or two controls; one on a hidden panel answers nothing.
+    void mnemonicClashesAreFound_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("hidden");
+        QTest::addColumn<QString>("clash");
+        QTest::newRow("a menu title") << "&Heads" << false << "Alt+H: the menu &Help and cmdProbe";
+        QTest::newRow("another control") << "&Exit" << false << "Alt+E: cmdExit and cmdProbe";
+        QTest::newRow("on a hidden panel") << "&Heads" << true << QString();
+        QTest::newRow("a letter of its own") << "He&ads" << false << QString();
+    }
+    void mnemonicClashesAreFound()
+    {
+        QFETCH(QString, caption);
+        QFETCH(bool, hidden);
+        QFETCH(QString, clash);
+        frmOther& window = frmOther::get();
+        buildMenuBar(&window, {exitCommand([] {})});
+        makeButton(&window, "cmdExit", QStringLiteral("&Exit"), QFont(), Qt::gray);
+        auto* panel = new QWidget(&window);
+        makeButton(panel, "cmdProbe", caption, QFont(), Qt::gray);
+        panel->setHidden(hidden);
+        QCOMPARE(mnemonicClashes(&window), clash.isEmpty() ? QStringList() : QStringList{clash});
+    }
+
     void helpMenuIsLaidOutAndBound()
     {
         QWidget owner;
