@@ -6,25 +6,42 @@
 
 #include "shell/Look.h"
 
+#include <QFocusEvent>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
 
 #include <algorithm>
 
+namespace {
+
+QTextBlock firstLineWithText(const QTextDocument* document)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (!block.text().trimmed().isEmpty())
+            return block;
+    }
+    return {};
+}
+
+} // namespace
+
 void makeReadableWhole(QPlainTextEdit* box)
 {
-    QStringList lines;
-    QTextBlock first;
-    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+    const QTextBlock first = firstLineWithText(box->document());
+    QStringList rest;
+    for (QTextBlock block = first.isValid() ? first.next() : QTextBlock(); block.isValid(); block = block.next()) {
         const QString line = block.text().trimmed();
-        if (line.isEmpty())
-            continue;
-        if (!first.isValid())
-            first = block;
-        lines << line;
+        if (!line.isEmpty())
+            rest << line;
     }
-    box->setAccessibleDescription(lines.join(QLatin1Char('\n')));
+    box->setAccessibleDescription(rest.join(QLatin1Char('\n')));
+    putCaretOnFirstLine(box);
+}
+
+void putCaretOnFirstLine(QPlainTextEdit* box)
+{
+    const QTextBlock first = firstLineWithText(box->document());
     QTextCursor cursor(box->document());
     if (first.isValid())
         cursor.setPosition(first.position());
@@ -47,6 +64,10 @@ TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent)
 
 bool TextBox::event(QEvent* event)
 {
+    // Come back to from the keyboard, the box is read from its first line
+    // again, so that the line said and its description are the whole text.
+    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
+        putCaretOnFirstLine(this);
     const bool handled = QPlainTextEdit::event(event);
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
         update(); // the frame, not only the text
