@@ -14,6 +14,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 QLabel* makeLabel(QWidget* parent, QAnyStringView name, const QString& text, const QFont& font, const QColor& color)
 {
@@ -40,6 +44,63 @@ QFrame* makePanel(QWidget* parent, QAnyStringView name, const QColor& color)
     panel->setObjectName(name.toString());
     look::setBackground(panel, color);
     return panel;
+}
+
+namespace {
+
+// A group box or plain panel as screen readers meet it. One whose name they
+// already hear from what it holds is passed over as layout, as an unnamed
+// panel is: Qt labels the option buttons of a titled group with the group's
+// title, and a control named like its panel says the name as it takes the
+// focus. Said as the context too, the name would be heard twice. Decided
+// when asked, since the panel is met before its controls are added.
+class FramingPanelAccessible : public QAccessibleWidget {
+public:
+    FramingPanelAccessible(QWidget* panel, QAccessible::Role role) : QAccessibleWidget(panel, role) {}
+
+    QAccessible::Role role() const override
+    {
+        return saidByContents() ? QAccessible::Client : QAccessibleWidget::role();
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        QString text = QAccessibleWidget::text(kind);
+        const auto* group = qobject_cast<const QGroupBox*>(widget());
+        if (kind == QAccessible::Name && text.isEmpty() && group) {
+            static const QRegularExpression mnemonic(QStringLiteral("&(.)"));
+            text = QString(group->title()).replace(mnemonic, QStringLiteral("\\1"));
+        }
+        return text;
+    }
+
+private:
+    bool saidByContents() const
+    {
+        const QString name = text(QAccessible::Name);
+        if (name.isEmpty())
+            return false;
+        const bool labelsOptions = qobject_cast<const QGroupBox*>(widget()) != nullptr;
+        const auto controls = widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        return std::any_of(controls.begin(), controls.end(), [&](const QWidget* control) {
+            return (labelsOptions && qobject_cast<const QRadioButton*>(control)) || control->accessibleName() == name;
+        });
+    }
+};
+
+} // namespace
+
+QAccessibleInterface* framingPanelFactory(const QString& className, QObject* object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* panel = static_cast<QWidget*>(object);
+    // The roles Qt gives these two by default.
+    if (className == QLatin1String("QGroupBox"))
+        return new FramingPanelAccessible(panel, QAccessible::Grouping);
+    if (className == QLatin1String("QFrame"))
+        return new FramingPanelAccessible(panel, QAccessible::Border);
+    return nullptr;
 }
 
 namespace {

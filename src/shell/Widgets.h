@@ -17,6 +17,7 @@
 
 #include <initializer_list>
 
+class QAccessibleInterface;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -28,6 +29,12 @@ QPushButton* makeButton(QWidget* parent, QAnyStringView name, const QString& cap
                         const QColor& face);
 // A borderless panel filled with one colour.
 QFrame* makePanel(QWidget* parent, QAnyStringView name, const QColor& color);
+
+// Screen readers' view of group boxes and plain panels (install with
+// QAccessible::installFactory): one whose name is already said by what it
+// holds, its option buttons or a control of the same name, is passed over
+// as layout instead of being named again as the context.
+QAccessibleInterface* framingPanelFactory(const QString& className, QObject* object);
 
 // The panel shown while a guess is being judged. Screen readers meet it as
 // a notification, which Orca reads out when it appears (an alert it would

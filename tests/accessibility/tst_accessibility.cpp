@@ -39,6 +39,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -83,6 +84,32 @@ QStringList unpressableIn(QWidget* window)
             unpressable << w->objectName();
     }
     return unpressable;
+}
+
+// What a screen reader says of a text box as it takes the focus: the line
+// at the caret, then the description, line by line.
+QStringList heardOnFocus(QWidget* box)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
+    QAccessibleTextInterface* text = iface->textInterface();
+    int start = 0;
+    int end = 0;
+    QStringList heard{text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end).trimmed()};
+    const QString description = iface->text(QAccessible::Description);
+    if (!description.isEmpty())
+        heard += description.split(QLatin1Char('\n'));
+    return heard;
+}
+
+// The lines with text that the box shows.
+QStringList linesOf(const TextBox* box)
+{
+    QStringList lines;
+    for (const QString& line : box->toPlainText().split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty())
+            lines << line.trimmed();
+    }
+    return lines;
 }
 
 void press(QWidget* w)
@@ -222,28 +249,37 @@ private slots:
         QTRY_VERIFY(levelShown);
     }
 
-    // Score moves the focus to the score text, described whole for screen
-    // readers without its blank lines; Tab goes on to the report against
-    // chance, read whole too, then to Ok; Ok moves the focus to the first
+    // Score moves the focus to the score text, read whole as it gets the
+    // focus, each line once and without its blank lines (the line at the
+    // caret, then the rest as the description), also when the focus comes
+    // back to it after the caret moved; Tab goes on to the report against
+    // chance, read the same way, then to Ok; Ok moves the focus to the first
     // choice (a game, the chosen level), which a screen reader speaks.
     void scorePanelsTakeTheFocus()
     {
         auto pressFocused = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); };
-        auto checkScoreText = [](QWidget* box) {
+        auto checkScoreText = [](TextBox* box) {
             QCOMPARE(box->window()->focusWidget(), box); // the dialog may not be active yet
-            const QString description = QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
-            QVERIFY2(description.count(QStringLiteral("Correct Out Of")) >= 2, qPrintable(description));
-            QVERIFY(!description.startsWith(QLatin1Char('\n')));
+            QCOMPARE(heardOnFocus(box), linesOf(box));
+            QVERIFY2(linesOf(box).join(' ').count(QStringLiteral("Correct Out Of")) >= 2, qPrintable(box->text()));
         };
         auto tabThroughChance = [](QWidget* window, int lines) {
-            QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+            QApplication::setActiveWindow(window); // focus events come to an active window only
+            QWidget* score = window->focusWidget();
+            QTest::keyClick(score, Qt::Key_Down);
+            QTest::keyClick(score, Qt::Key_Down);
+            QTest::keyClick(score, Qt::Key_Tab);
             auto* box = qobject_cast<TextBox*>(window->focusWidget());
             QVERIFY(box);
             QCOMPARE(box->objectName(), QStringLiteral("txtChance"));
-            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
-            QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Against chance"));
-            QCOMPARE(iface->text(QAccessible::Description), box->text());
+            QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name),
+                     QStringLiteral("Against chance"));
+            QCOMPARE(heardOnFocus(box), linesOf(box));
             QCOMPARE(box->text().count(QStringLiteral("no attempts yet.")), lines);
+            QTest::keyClick(box, Qt::Key_Backtab);
+            QCOMPARE(window->focusWidget(), score);
+            QCOMPARE(heardOnFocus(score), linesOf(static_cast<TextBox*>(score)));
+            QTest::keyClick(score, Qt::Key_Tab);
             QTest::keyClick(box, Qt::Key_Tab);
         };
 
@@ -377,6 +413,51 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(walked, order);
+    }
+
+    // A panel whose name a screen reader already hears from what it holds
+    // (a control named like it, options Qt labels with a group's title) is
+    // passed over as layout, not said again as the context; the group's
+    // title still names its options. Other groups stay groups.
+    void panelsNamedByTheirContentsArePassedOver_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<bool>("passedOver");
+        QTest::newRow("card score") << "frmPsychicCardTestMain"
+                                    << "fraScore" << true;
+        QTest::newRow("colour score") << "frmPsychicColorTestMain"
+                                      << "fraScore" << true;
+        QTest::newRow("symbol score") << "frmPsychicSymbolTestSelectOption"
+                                      << "fraScore" << true;
+        QTest::newRow("symbol levels") << "frmPsychicSymbolTestSelectOption"
+                                       << "Frame2" << true;
+        QTest::newRow("symbol level panel") << "frmPsychicSymbolTestSelectOption"
+                                            << "fraSelectoption" << false;
+        QTest::newRow("card game") << "frmPsychicCardTestDisplay"
+                                   << "fraTenRightCard" << false;
+    }
+    void panelsNamedByTheirContentsArePassedOver()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, panel);
+        QFETCH(bool, passedOver);
+        const std::map<QString, QWidget*> windows = {
+            {"frmPsychicCardTestMain", &frmPsychicCardTestMain::get()},
+            {"frmPsychicColorTestMain", &frmPsychicColorTestMain::get()},
+            {"frmPsychicSymbolTestSelectOption", &frmPsychicSymbolTestSelectOption::get()},
+            {"frmPsychicCardTestDisplay", &frmPsychicCardTestDisplay::get()}};
+        auto* frame = windows.at(window)->findChild<QWidget*>(panel);
+        QVERIFY(frame);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(frame);
+        QVERIFY2((face->role() == QAccessible::Client) == passedOver,
+                 qPrintable(QStringLiteral("role %1").arg(face->role())));
+        if (panel == QLatin1String("Frame2")) {
+            auto* option = frame->findChild<QRadioButton*>(QStringLiteral("optBeginner"));
+            const auto labels = QAccessible::queryAccessibleInterface(option)->relations(QAccessible::Label);
+            QCOMPARE(labels.size(), 1);
+            QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("Select an Option"));
+        }
     }
 
     // A play window is a panel known by the game or level in front, which
