@@ -49,18 +49,19 @@ QFrame* makePanel(QWidget* parent, QAnyStringView name, const QColor& color)
 namespace {
 
 // A group box or plain panel as screen readers meet it. One whose name they
-// already hear from what it holds is passed over as layout, as an unnamed
-// panel is: Qt labels the option buttons of a titled group with the group's
-// title, and a control named like its panel says the name as it takes the
-// focus. Said as the context too, the name would be heard twice. Decided
-// when asked, since the panel is met before its controls are added.
+// already hear elsewhere is passed over as layout, as an unnamed panel is:
+// Qt labels the option buttons of a titled group with the group's title, a
+// control named like its panel says the name as it takes the focus, and a
+// window known by the game in front says it as the focus enters the window.
+// Said as the context too, the name would be heard twice. Decided when
+// asked, since the panel is met before its controls are added.
 class FramingPanelAccessible : public QAccessibleWidget {
 public:
     FramingPanelAccessible(QWidget* panel, QAccessible::Role role) : QAccessibleWidget(panel, role) {}
 
     QAccessible::Role role() const override
     {
-        return saidByContents() ? QAccessible::Client : QAccessibleWidget::role();
+        return heardElsewhere() ? QAccessible::Client : QAccessibleWidget::role();
     }
 
     QString text(QAccessible::Text kind) const override
@@ -75,12 +76,15 @@ public:
     }
 
 private:
-    bool saidByContents() const
+    bool heardElsewhere() const
     {
         const QString name = text(QAccessible::Name);
         if (name.isEmpty())
             return false;
         const bool labelsOptions = qobject_cast<const QGroupBox*>(widget()) != nullptr;
+        const QWidget* around = widget()->parentWidget();
+        if (around && around->accessibleName() == name)
+            return true;
         const auto controls = widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         return std::any_of(controls.begin(), controls.end(), [&](const QWidget* control) {
             return (labelsOptions && qobject_cast<const QRadioButton*>(control)) || control->accessibleName() == name;

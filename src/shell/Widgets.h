@@ -32,8 +32,9 @@ QFrame* makePanel(QWidget* parent, QAnyStringView name, const QColor& color);
 
 // Screen readers' view of group boxes and plain panels (install with
 // QAccessible::installFactory): one whose name is already said by what it
-// holds, its option buttons or a control of the same name, is passed over
-// as layout instead of being named again as the context.
+// holds (its option buttons, a control of the same name) or by the window
+// around it is passed over as layout instead of being named again as the
+// context.
 QAccessibleInterface* framingPanelFactory(const QString& className, QObject* object);
 
 // The panel shown while a guess is being judged. Screen readers meet it as

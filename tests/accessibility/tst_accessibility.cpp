@@ -416,10 +416,11 @@ private slots:
     }
 
     // A panel whose name a screen reader already hears from what it holds
-    // (a control named like it, options Qt labels with a group's title) is
-    // passed over as layout, not said again as the context; the group's
-    // title still names its options. Other groups stay groups.
-    void panelsNamedByTheirContentsArePassedOver_data()
+    // (a control named like it, options Qt labels with a group's title) or
+    // from the window it lies in is passed over as layout, not said again as
+    // the context; the group's title still names its options. Other groups
+    // stay groups.
+    void panelsHeardElsewhereArePassedOver_data()
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("panel");
@@ -434,10 +435,13 @@ private slots:
                                        << "Frame2" << true;
         QTest::newRow("symbol level panel") << "frmPsychicSymbolTestSelectOption"
                                             << "fraSelectoption" << false;
-        QTest::newRow("card game") << "frmPsychicCardTestDisplay"
-                                   << "fraTenRightCard" << false;
+        // The play window is known by the game in front: the colour cards.
+        QTest::newRow("card game in front") << "frmPsychicCardTestDisplay"
+                                            << "fraPicKCards" << true;
+        QTest::newRow("card game behind") << "frmPsychicCardTestDisplay"
+                                          << "fraTenRightCard" << false;
     }
-    void panelsNamedByTheirContentsArePassedOver()
+    void panelsHeardElsewhereArePassedOver()
     {
         QFETCH(QString, window);
         QFETCH(QString, panel);
@@ -447,6 +451,7 @@ private slots:
             {"frmPsychicColorTestMain", &frmPsychicColorTestMain::get()},
             {"frmPsychicSymbolTestSelectOption", &frmPsychicSymbolTestSelectOption::get()},
             {"frmPsychicCardTestDisplay", &frmPsychicCardTestDisplay::get()}};
+        frmPsychicCardTestDisplay::get().bringColorCardGameToFront();
         auto* frame = windows.at(window)->findChild<QWidget*>(panel);
         QVERIFY(frame);
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(frame);
