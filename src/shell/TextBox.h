@@ -10,13 +10,12 @@
 #include <QPlainTextEdit>
 
 // Lets a screen reader read a multi-line report whole, each line once, when
-// the box gets the focus: it says the line at the caret, then the box's
-// accessible description. The caret starts on the first line with text
+// the box gets the focus: it says the row at the caret, then the box's
+// accessible description. The caret goes to the first line with text
 // (leading blank lines would be read as "blank") and the description holds
-// the lines with text after it. The shown text is untouched.
+// the rest: what wrapped beyond that row and the lines with text after it.
+// The shown text is untouched.
 void makeReadableWhole(QPlainTextEdit* box);
-// The caret back on the first line with text, where the description goes on.
-void putCaretOnFirstLine(QPlainTextEdit* box);
 
 // Read-only, it still shows that it has the focus: a caret on the text and
 // a ring in its frame in black or white, whichever stands out more from the
