@@ -181,10 +181,11 @@ void bringToFront(QWidget* front, std::initializer_list<QWidget*> samePlace, QWi
             other->hide();
     }
     // The window is known by the panel in front (a game, a level), which a
-    // screen reader says as the focus enters the window.
+    // screen reader says as the focus enters the window; by none when that
+    // panel has no name, not by the one seen before.
     const auto* group = qobject_cast<const QGroupBox*>(front);
     const QString name = group ? group->title() : front->property(kPanelTitle).toString();
-    if (!name.isEmpty())
+    if (front->parentWidget()->accessibleName() != name)
         front->parentWidget()->setAccessibleName(name);
     if (!focusTo)
         return;

@@ -85,7 +85,8 @@ void setPanelTitle(QWidget* panel, const QString& title);
 
 // Brings `front` to the front of the panels that share its place and hides
 // the others, so that Tab and screen readers cannot reach what nobody sees.
-// The window takes the name of the panel in front (its caption or title).
+// The window takes the name of the panel in front (its caption or title),
+// or none if that panel has neither.
 // A focus left in any of these panels, or on a hidden control, moves to
 // `focusTo`: a panel opens with nothing in it singled out.
 void bringToFront(QWidget* front, std::initializer_list<QWidget*> samePlace, QWidget* focusTo);

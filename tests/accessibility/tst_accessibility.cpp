@@ -510,6 +510,13 @@ private slots:
         named(&card, QStringLiteral("Pick The Right Color Card"));
         card.bringRightCardGameToFront();
         named(&card, QStringLiteral("Pick The Right Card"));
+        // Back from its score panel to the nameless level panel, the home
+        // window is not known as "Score" any more.
+        auto& home = frmPsychicColorTestMain::get();
+        QTest::mouseClick(home.cmdScore, Qt::LeftButton);
+        named(&home, QStringLiteral("Score"));
+        QTest::mouseClick(home.cmdScore, Qt::LeftButton);
+        named(&home, QString());
         auto& color = frmPsychicColorTestDisplay::get();
         auto& symbol = frmPsychicSymbolTestMain::get();
         for (int level : {2, 1, 0}) {
