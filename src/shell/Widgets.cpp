@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -50,8 +49,7 @@ namespace {
 
 // A group box or plain panel as screen readers meet it. One whose name they
 // already hear elsewhere is passed over as layout, as an unnamed panel is:
-// Qt labels the option buttons of a titled group with the group's title, a
-// control named like its panel says the name as it takes the focus, and a
+// a control named like its panel says the name as it takes the focus, and a
 // window known by the game in front says it as the focus enters the window.
 // Said as the context too, the name would be heard twice. Decided when
 // asked, since the panel is met before its controls are added.
@@ -81,14 +79,12 @@ private:
         const QString name = text(QAccessible::Name);
         if (name.isEmpty())
             return false;
-        const bool labelsOptions = qobject_cast<const QGroupBox*>(widget()) != nullptr;
         const QWidget* around = widget()->parentWidget();
         if (around && around->accessibleName() == name)
             return true;
         const auto controls = widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        return std::any_of(controls.begin(), controls.end(), [&](const QWidget* control) {
-            return (labelsOptions && qobject_cast<const QRadioButton*>(control)) || control->accessibleName() == name;
-        });
+        return std::any_of(controls.begin(), controls.end(),
+                           [&](const QWidget* control) { return control->accessibleName() == name; });
     }
 };
 

@@ -32,9 +32,8 @@ QFrame* makePanel(QWidget* parent, QAnyStringView name, const QColor& color);
 
 // Screen readers' view of group boxes and plain panels (install with
 // QAccessible::installFactory): one whose name is already said by what it
-// holds (its option buttons, a control of the same name) or by the window
-// around it is passed over as layout instead of being named again as the
-// context.
+// holds (a control of the same name) or by the window around it is passed
+// over as layout instead of being named again as the context.
 QAccessibleInterface* framingPanelFactory(const QString& className, QObject* object);
 
 // The panel shown while a guess is being judged. Screen readers meet it as
