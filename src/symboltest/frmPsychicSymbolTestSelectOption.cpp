@@ -108,8 +108,8 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     twips::place(Frame2, twips::centredLeft(kWidth, kOptionFrameWidth), kLevelTop + 720, kOptionFrameWidth, 1455);
     // The options lie on a plain layer filling the group: right in a titled
     // group, each would be labelled with its title, and a screen reader would
-    // say "Select an Option" again at every arrow key. So it is said once, as
-    // the focus comes into the group.
+    // say "Select an Option" after the group's name and again at every arrow
+    // key. As the dialog opens it says its title, then the selected level.
     auto* options = new QWidget(Frame2);
     options->setGeometry(Frame2->rect());
     optBeginner = makeOption(options, "optBeginner", "Beginner", 360);

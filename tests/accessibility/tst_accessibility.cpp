@@ -469,8 +469,7 @@ private slots:
         QVERIFY2((face->role() == QAccessible::Client) == passedOver,
                  qPrintable(QStringLiteral("role %1").arg(face->role())));
         if (panel == QLatin1String("Frame2")) {
-            // Said once as the focus comes into the group, not with each
-            // option as the arrow keys move among them.
+            // Not said again with each option as the arrow keys move.
             auto* option = frame->findChild<QRadioButton*>(QStringLiteral("optBeginner"));
             QVERIFY(QAccessible::queryAccessibleInterface(option)->relations(QAccessible::Label).isEmpty());
             QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Select an Option"));
