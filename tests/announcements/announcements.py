@@ -22,6 +22,7 @@ import re
 import subprocess
 import sys
 import time
+import warnings
 
 import gi
 
@@ -48,11 +49,11 @@ WRONG = "Incorrect: Don't lose hope!"
 
 
 class Event:
-    def __init__(self, kind, role, name, description, text, window="", window_text="", line=""):
+    def __init__(self, kind, role, name, description, text, window="", window_text=""):
         self.kind, self.role, self.name, self.description, self.text = kind, role, name, description, text
-        # For the focus on a text box: the line at its caret, which a screen
-        # reader says before the description.
-        self.line = line
+        # For the focus on a text box: the box, asked afterwards for the line
+        # at its caret (which a screen reader says before the description).
+        self.source = None
         # For a focus change: the name of the window the control is in, as it
         # was then; a screen reader says it when the focus enters a new window,
         # and with a dialog its text (the labels in it).
@@ -116,11 +117,14 @@ def dialog_text(source):
 
 
 def caret_line(source):
+    # The older line call, as Orca 43 makes it: Qt 6.4 answers no other.
     try:
-        text = source.get_text_iface()
-        return text.get_string_at_offset(text.get_caret_offset(), Atspi.TextGranularity.LINE).content or ""
-    except (GLib.Error, AttributeError):
-        return ""
+        caret = Atspi.Text.get_caret_offset(source)
+        with warnings.catch_warnings():
+            warnings.simplefilter("ignore", DeprecationWarning)
+            return Atspi.Text.get_text_at_offset(source, caret, Atspi.TextBoundaryType.LINE_START).content or ""
+    except GLib.Error as error:
+        return f"(no line at the caret: {error})"
 
 
 class Ear:
@@ -150,8 +154,9 @@ class Ear:
             text = str(event.any_data or "")
         window = window_name(source) if kind == FOCUS else ""
         window_text = dialog_text(source) if kind == FOCUS else ""
-        line = caret_line(source) if kind == FOCUS and role == "text" else ""
-        self.events.append(Event(kind, role, name or "", description or "", text, window, window_text, line))
+        self.events.append(Event(kind, role, name or "", description or "", text, window, window_text))
+        if kind == FOCUS and role == "text":
+            self.events[-1].source = source
 
     def pump(self, seconds):
         context = GLib.MainContext.default()
@@ -261,7 +266,7 @@ def score_panel(ear, where, score_keys, back_keys, lines, after=None):
             raise Failure(f"{where}: {event} came before the focus on the score text")
     # Said on the focus: the line at the caret, then the description; each
     # line of the score once.
-    first = text.line.strip()
+    first = caret_line(text.source).strip()
     found = (first + "\n" + text.description).count("Correct Out Of")
     if not first or found != lines or first in text.description or text.description.startswith("\n"):
         raise Failure(f"{where}: the score text is heard as {first!r} and {text.description!r}")
