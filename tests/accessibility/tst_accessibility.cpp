@@ -39,7 +39,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <map>
 #include <memory>
 
 namespace {
@@ -431,49 +430,25 @@ private slots:
     // named the same or from the window it lies in is passed over as layout,
     // not said again as the context. Other groups stay groups; the level
     // options are not labelled with their group's title each.
-    void panelsHeardElsewhereArePassedOver_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("panel");
-        QTest::addColumn<bool>("passedOver");
-        QTest::newRow("card score") << "frmPsychicCardTestMain"
-                                    << "fraScore" << true;
-        QTest::newRow("colour score") << "frmPsychicColorTestMain"
-                                      << "fraScore" << true;
-        QTest::newRow("symbol score") << "frmPsychicSymbolTestSelectOption"
-                                      << "fraScore" << true;
-        QTest::newRow("symbol levels") << "frmPsychicSymbolTestSelectOption"
-                                       << "Frame2" << false;
-        QTest::newRow("symbol level panel") << "frmPsychicSymbolTestSelectOption"
-                                            << "fraSelectoption" << false;
-        // The play window is known by the game in front: the colour cards.
-        QTest::newRow("card game in front") << "frmPsychicCardTestDisplay"
-                                            << "fraPicKCards" << true;
-        QTest::newRow("card game behind") << "frmPsychicCardTestDisplay"
-                                          << "fraTenRightCard" << false;
-    }
     void panelsHeardElsewhereArePassedOver()
     {
-        QFETCH(QString, window);
-        QFETCH(QString, panel);
-        QFETCH(bool, passedOver);
-        const std::map<QString, QWidget*> windows = {
-            {"frmPsychicCardTestMain", &frmPsychicCardTestMain::get()},
-            {"frmPsychicColorTestMain", &frmPsychicColorTestMain::get()},
-            {"frmPsychicSymbolTestSelectOption", &frmPsychicSymbolTestSelectOption::get()},
-            {"frmPsychicCardTestDisplay", &frmPsychicCardTestDisplay::get()}};
-        frmPsychicCardTestDisplay::get().bringColorCardGameToFront();
-        auto* frame = windows.at(window)->findChild<QWidget*>(panel);
-        QVERIFY(frame);
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(frame);
-        QVERIFY2((face->role() == QAccessible::Client) == passedOver,
-                 qPrintable(QStringLiteral("role %1").arg(face->role())));
-        if (panel == QLatin1String("Frame2")) {
-            // Not said again with each option as the arrow keys move.
-            auto* option = frame->findChild<QRadioButton*>(QStringLiteral("optBeginner"));
-            QVERIFY(QAccessible::queryAccessibleInterface(option)->relations(QAccessible::Label).isEmpty());
-            QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Select an Option"));
+        auto& card = frmPsychicCardTestDisplay::get();
+        card.bringColorCardGameToFront(); // the play window is known by this game
+        auto& levels = frmPsychicSymbolTestSelectOption::get();
+        const std::initializer_list<std::pair<QWidget*, bool>> panels = {
+            {frmPsychicCardTestMain::get().fraScore, true},
+            {frmPsychicColorTestMain::get().fraScore, true},
+            {levels.fraScore, true},
+            {card.fraPicKCards, true},
+            {levels.Frame2, false},
+            {levels.fraSelectoption, false},
+            {card.fraTenRightCard, false}};
+        for (const auto& [panel, passedOver] : panels) {
+            QVERIFY2((QAccessible::queryAccessibleInterface(panel)->role() == QAccessible::Client) == passedOver,
+                     qPrintable(panel->objectName()));
         }
+        // Not said again with each option as the arrow keys move.
+        QVERIFY(QAccessible::queryAccessibleInterface(levels.optBeginner)->relations(QAccessible::Label).isEmpty());
     }
 
     // A play window is a panel known by the game or level in front, which
