@@ -188,7 +188,8 @@ void frmMDI::buildBars()
     setTabOrder(previous, lblCaption.at(static_cast<std::size_t>(linkIndexOf(tests.front()))));
 
     static const bool factories =
-        (QAccessible::installFactory(clientAreaFactory), QAccessible::installFactory(testWindowFactory), true);
+        (QAccessible::installFactory(clientAreaFactory), QAccessible::installFactory(testWindowFactory),
+         QAccessible::installFactory(framingPanelFactory), true);
     Q_UNUSED(factories);
     mdiArea = new QMdiArea(central);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));

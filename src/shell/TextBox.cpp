@@ -6,28 +6,50 @@
 
 #include "shell/Look.h"
 
+#include <QFocusEvent>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
 
 #include <algorithm>
+#include <utility>
+
+namespace {
+
+QTextBlock firstLineWithText(const QTextDocument* document)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (!block.text().trimmed().isEmpty())
+            return block;
+    }
+    return {};
+}
+
+} // namespace
 
 void makeReadableWhole(QPlainTextEdit* box)
 {
-    QStringList lines;
-    QTextBlock first;
-    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
-        const QString line = block.text().trimmed();
-        if (line.isEmpty())
-            continue;
-        if (!first.isValid())
-            first = block;
-        lines << line;
-    }
-    box->setAccessibleDescription(lines.join(QLatin1Char('\n')));
+    const QTextBlock first = firstLineWithText(box->document());
     QTextCursor cursor(box->document());
-    if (first.isValid())
+    QStringList rest;
+    if (first.isValid()) {
         cursor.setPosition(first.position());
+        // A line too long for the box wraps, and what is said at the caret
+        // is its first row only: the description takes up the rest of it.
+        QTextCursor row(cursor);
+        row.movePosition(QTextCursor::EndOfLine);
+        rest << first.text().mid(row.position() - first.position());
+        for (QTextBlock block = first.next(); block.isValid(); block = block.next())
+            rest << block.text();
+    }
+    QStringList lines;
+    for (const QString& line : std::as_const(rest)) {
+        if (!line.trimmed().isEmpty())
+            lines << line.trimmed();
+    }
+    const QString description = lines.join(QLatin1Char('\n'));
+    if (box->accessibleDescription() != description)
+        box->setAccessibleDescription(description);
     box->setTextCursor(cursor);
 }
 
@@ -47,6 +69,11 @@ TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent)
 
 bool TextBox::event(QEvent* event)
 {
+    // Come to from the keyboard, the box is read from its first line again,
+    // wrapped at the width it has now, so that the line said and the
+    // description are the whole text.
+    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
+        makeReadableWhole(this);
     const bool handled = QPlainTextEdit::event(event);
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
         update(); // the frame, not only the text

@@ -9,10 +9,12 @@
 
 #include <QPlainTextEdit>
 
-// Lets a screen reader read a multi-line report whole when the box gets the
-// focus, not only the line at the caret: the lines with text go into the
-// box's accessible description, and the caret starts on the first of them
-// (leading blank lines would be read as "blank"). The shown text is untouched.
+// Lets a screen reader read a multi-line report whole, each line once, when
+// the box gets the focus: it says the row at the caret, then the box's
+// accessible description. The caret goes to the first line with text
+// (leading blank lines would be read as "blank") and the description holds
+// the rest: what wrapped beyond that row and the lines with text after it.
+// The shown text is untouched.
 void makeReadableWhole(QPlainTextEdit* box);
 
 // Read-only, it still shows that it has the focus: a caret on the text and

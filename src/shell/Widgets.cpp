@@ -14,6 +14,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 QLabel* makeLabel(QWidget* parent, QAnyStringView name, const QString& text, const QFont& font, const QColor& color)
 {
@@ -40,6 +43,64 @@ QFrame* makePanel(QWidget* parent, QAnyStringView name, const QColor& color)
     panel->setObjectName(name.toString());
     look::setBackground(panel, color);
     return panel;
+}
+
+namespace {
+
+// A group box or plain panel as screen readers meet it. One whose name they
+// already hear elsewhere is passed over as layout, as an unnamed panel is:
+// a control named like its panel says the name as it takes the focus, and a
+// window known by the game in front says it as the focus enters the window.
+// Said as the context too, the name would be heard twice. Decided when
+// asked, since the panel is met before its controls are added.
+class FramingPanelAccessible : public QAccessibleWidget {
+public:
+    FramingPanelAccessible(QWidget* panel, QAccessible::Role role) : QAccessibleWidget(panel, role) {}
+
+    QAccessible::Role role() const override
+    {
+        return heardElsewhere() ? QAccessible::Client : QAccessibleWidget::role();
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        QString text = QAccessibleWidget::text(kind);
+        const auto* group = qobject_cast<const QGroupBox*>(widget());
+        if (kind == QAccessible::Name && text.isEmpty() && group) {
+            static const QRegularExpression mnemonic(QStringLiteral("&(.)"));
+            text = QString(group->title()).replace(mnemonic, QStringLiteral("\\1"));
+        }
+        return text;
+    }
+
+private:
+    bool heardElsewhere() const
+    {
+        const QString name = text(QAccessible::Name);
+        if (name.isEmpty())
+            return false;
+        const QWidget* around = widget()->parentWidget();
+        if (around && around->accessibleName() == name)
+            return true;
+        const auto controls = widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        return std::any_of(controls.begin(), controls.end(),
+                           [&](const QWidget* control) { return control->accessibleName() == name; });
+    }
+};
+
+} // namespace
+
+QAccessibleInterface* framingPanelFactory(const QString& className, QObject* object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* panel = static_cast<QWidget*>(object);
+    // The roles Qt gives these two by default.
+    if (className == QLatin1String("QGroupBox"))
+        return new FramingPanelAccessible(panel, QAccessible::Grouping);
+    if (className == QLatin1String("QFrame"))
+        return new FramingPanelAccessible(panel, QAccessible::Border);
+    return nullptr;
 }
 
 namespace {
@@ -125,10 +186,11 @@ void bringToFront(QWidget* front, std::initializer_list<QWidget*> samePlace, QWi
             other->hide();
     }
     // The window is known by the panel in front (a game, a level), which a
-    // screen reader says as the focus enters the window.
+    // screen reader says as the focus enters the window; by none when that
+    // panel has no name, not by the one seen before.
     const auto* group = qobject_cast<const QGroupBox*>(front);
     const QString name = group ? group->title() : front->property(kPanelTitle).toString();
-    if (!name.isEmpty())
+    if (front->parentWidget()->accessibleName() != name)
         front->parentWidget()->setAccessibleName(name);
     if (!focusTo)
         return;

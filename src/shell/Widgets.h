@@ -19,6 +19,7 @@
 
 #include <initializer_list>
 
+class QAccessibleInterface;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -30,6 +31,12 @@ QPushButton* makeButton(QWidget* parent, QAnyStringView name, const QString& cap
                         const QColor& face);
 // A borderless panel filled with one colour.
 QFrame* makePanel(QWidget* parent, QAnyStringView name, const QColor& color);
+
+// Screen readers' view of group boxes and plain panels (install with
+// QAccessible::installFactory): one whose name is already said by what it
+// holds (a control of the same name) or by the window around it is passed
+// over as layout instead of being named again as the context.
+QAccessibleInterface* framingPanelFactory(const QString& className, QObject* object);
 
 // The panel shown while a guess is being judged. Screen readers meet it as
 // a notification, which Orca reads out when it appears (an alert it would
@@ -83,7 +90,8 @@ void setPanelTitle(QWidget* panel, const QString& title);
 
 // Brings `front` to the front of the panels that share its place and hides
 // the others, so that Tab and screen readers cannot reach what nobody sees.
-// The window takes the name of the panel in front (its caption or title).
+// The window takes the name of the panel in front (its caption or title),
+// or none if that panel has neither.
 // A focus left in any of these panels, or on a hidden control, moves to
 // `focusTo`: a panel opens with nothing in it singled out.
 void bringToFront(QWidget* front, std::initializer_list<QWidget*> samePlace, QWidget* focusTo);

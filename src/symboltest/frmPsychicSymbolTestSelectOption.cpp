@@ -56,7 +56,7 @@ QPushButton* makeOkButton(QWidget* parent, const char* name)
     return button;
 }
 
-QRadioButton* makeOption(QGroupBox* group, const char* name, const char* caption, double top)
+QRadioButton* makeOption(QWidget* group, const char* name, const char* caption, double top)
 {
     auto* option = new QRadioButton(QString::fromLatin1(caption), group);
     option->setObjectName(QString::fromLatin1(name));
@@ -100,9 +100,15 @@ frmPsychicSymbolTestSelectOption::frmPsychicSymbolTestSelectOption()
     Frame2->setFont(look::verdana(8.25));
     styleFramedGroup(Frame2, kSymbolPink);
     twips::place(Frame2, twips::centredLeft(kWidth, kOptionFrameWidth), kLevelTop + 720, kOptionFrameWidth, 1455);
-    optBeginner = makeOption(Frame2, "optBeginner", "Beginner", 360);
-    optIntermediate = makeOption(Frame2, "optIntermediate", "Intermediate", 720);
-    optExpert = makeOption(Frame2, "optExpert", "Expert", 1080);
+    // The options lie on a plain layer filling the group: right in a titled
+    // group, each would be labelled with its title, and a screen reader would
+    // say "Select an Option" after the group's name and again at every arrow
+    // key. As the dialog opens it says its title, then the selected level.
+    auto* options = new QWidget(Frame2);
+    options->setGeometry(Frame2->rect());
+    optBeginner = makeOption(options, "optBeginner", "Beginner", 360);
+    optIntermediate = makeOption(options, "optIntermediate", "Intermediate", 720);
+    optExpert = makeOption(options, "optExpert", "Expert", 1080);
     optBeginner->setChecked(true);
     // Tab comes into the group at the selected option, as it does once an
     // option has had the focus; until then every option would take it, and

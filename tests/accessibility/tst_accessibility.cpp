@@ -85,6 +85,24 @@ QStringList unpressableIn(QWidget* window)
     return unpressable;
 }
 
+// What a screen reader says of a text box as it takes the focus: the row
+// at the caret, then the description; and what the box shows, without its
+// blank lines. Rows and lines run on, as they are heard.
+QString heardOnFocus(QWidget* box)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
+    QAccessibleTextInterface* text = iface->textInterface();
+    int start = 0;
+    int end = 0;
+    const QString row = text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end);
+    return (row + QLatin1Char('\n') + iface->text(QAccessible::Description)).simplified();
+}
+
+QString shownIn(QWidget* box)
+{
+    return static_cast<QPlainTextEdit*>(box)->toPlainText().simplified();
+}
+
 void press(QWidget* w)
 {
     QAccessible::queryAccessibleInterface(w)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -222,28 +240,37 @@ private slots:
         QTRY_VERIFY(levelShown);
     }
 
-    // Score moves the focus to the score text, described whole for screen
-    // readers without its blank lines; Tab goes on to the report against
-    // chance, read whole too, then to Ok; Ok moves the focus to the first
+    // Score moves the focus to the score text, read whole as it gets the
+    // focus, each line once and without its blank lines (the line at the
+    // caret, then the rest as the description), also when the focus comes
+    // back to it after the caret moved; Tab goes on to the report against
+    // chance, read the same way, then to Ok; Ok moves the focus to the first
     // choice (a game, the chosen level), which a screen reader speaks.
     void scorePanelsTakeTheFocus()
     {
         auto pressFocused = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); };
-        auto checkScoreText = [](QWidget* box) {
+        auto checkScoreText = [](TextBox* box) {
             QCOMPARE(box->window()->focusWidget(), box); // the dialog may not be active yet
-            const QString description = QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
-            QVERIFY2(description.count(QStringLiteral("Correct Out Of")) >= 2, qPrintable(description));
-            QVERIFY(!description.startsWith(QLatin1Char('\n')));
+            QCOMPARE(heardOnFocus(box), shownIn(box));
+            QVERIFY2(box->text().count(QStringLiteral("Correct Out Of")) >= 2, qPrintable(box->text()));
         };
         auto tabThroughChance = [](QWidget* window, int lines) {
-            QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+            QApplication::setActiveWindow(window); // focus events come to an active window only
+            QWidget* score = window->focusWidget();
+            QTest::keyClick(score, Qt::Key_Down);
+            QTest::keyClick(score, Qt::Key_Down);
+            QTest::keyClick(score, Qt::Key_Tab);
             auto* box = qobject_cast<TextBox*>(window->focusWidget());
             QVERIFY(box);
             QCOMPARE(box->objectName(), QStringLiteral("txtChance"));
-            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
-            QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Against chance"));
-            QCOMPARE(iface->text(QAccessible::Description), box->text());
+            QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name),
+                     QStringLiteral("Against chance"));
+            QCOMPARE(heardOnFocus(box), shownIn(box));
             QCOMPARE(box->text().count(QStringLiteral("no attempts yet.")), lines);
+            QTest::keyClick(box, Qt::Key_Backtab);
+            QCOMPARE(window->focusWidget(), score);
+            QCOMPARE(heardOnFocus(score), shownIn(score));
+            QTest::keyClick(score, Qt::Key_Tab);
             QTest::keyClick(box, Qt::Key_Tab);
         };
 
@@ -293,6 +320,26 @@ private slots:
         QTRY_VERIFY(read);
         QApplication::setActiveWindow(mdi.get());
         QTRY_COMPARE(QApplication::focusWidget(), symbol.cmdScore);
+    }
+
+    // A line too long for its box wraps; heard on the focus, the rest of it
+    // comes with the description, not lost nor said twice.
+    void wrappedLinesAreHeardWhole()
+    {
+        QWidget window;
+        ChanceBox box(&window, QFont());
+        box.setGeometry(0, 0, 120, 200);
+        box.setText(QStringLiteral("\r\nA first line long enough to wrap in a narrow box\r\nThe second line"));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        box.setFocus(Qt::TabFocusReason);
+        QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(&box)->textInterface();
+        int start = 0;
+        int end = 0;
+        QVERIFY(
+            !text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end).contains("narrow"));
+        QCOMPARE(heardOnFocus(&box), shownIn(&box));
     }
 
     // Tab runs through each window as the eye reads it: the banner, the
@@ -379,6 +426,31 @@ private slots:
         QCOMPARE(walked, order);
     }
 
+    // A panel whose name a screen reader already hears from a control in it
+    // named the same or from the window it lies in is passed over as layout,
+    // not said again as the context. Other groups stay groups; the level
+    // options are not labelled with their group's title each.
+    void panelsHeardElsewhereArePassedOver()
+    {
+        auto& card = frmPsychicCardTestDisplay::get();
+        card.bringColorCardGameToFront(); // the play window is known by this game
+        auto& levels = frmPsychicSymbolTestSelectOption::get();
+        const std::initializer_list<std::pair<QWidget*, bool>> panels = {
+            {frmPsychicCardTestMain::get().fraScore, true},
+            {frmPsychicColorTestMain::get().fraScore, true},
+            {levels.fraScore, true},
+            {card.fraPicKCards, true},
+            {levels.Frame2, false},
+            {levels.fraSelectoption, false},
+            {card.fraTenRightCard, false}};
+        for (const auto& [panel, passedOver] : panels) {
+            QVERIFY2((QAccessible::queryAccessibleInterface(panel)->role() == QAccessible::Client) == passedOver,
+                     qPrintable(panel->objectName()));
+        }
+        // Not said again with each option as the arrow keys move.
+        QVERIFY(QAccessible::queryAccessibleInterface(levels.optBeginner)->relations(QAccessible::Label).isEmpty());
+    }
+
     // A play window is a panel known by the game or level in front, which
     // a screen reader says as the focus comes into it; the client area it
     // lies in is said as nothing at all.
@@ -412,6 +484,13 @@ private slots:
         named(&card, QStringLiteral("Pick The Right Color Card"));
         card.bringRightCardGameToFront();
         named(&card, QStringLiteral("Pick The Right Card"));
+        // Back from its score panel to the nameless level panel, the home
+        // window is not known as "Score" any more.
+        auto& home = frmPsychicColorTestMain::get();
+        QTest::mouseClick(home.cmdScore, Qt::LeftButton);
+        named(&home, QStringLiteral("Score"));
+        QTest::mouseClick(home.cmdScore, Qt::LeftButton);
+        named(&home, QString());
         auto& color = frmPsychicColorTestDisplay::get();
         auto& symbol = frmPsychicSymbolTestMain::get();
         for (int level : {2, 1, 0}) {
