@@ -179,9 +179,16 @@ protected:
     bool eventFilter(QObject* receiver, QEvent* event) override
     {
         if (!isUserInput(event->type())) {
-            // Seen down at any event (its repaint, its losing the focus).
             auto* button = qobject_cast<QAbstractButton*>(receiver);
-            if (button && button->isDown() && button->signalsBlocked() && !pressed.contains(button))
+            if (!button || !button->signalsBlocked())
+                return false;
+            // Its timer event brings the click, silent while held back: nothing
+            // is pending after it (the pause's own loop, or Windows' event
+            // dispatcher, runs timers before the scope ends).
+            if (event->type() == QEvent::Timer)
+                pressed.removeAll(button);
+            // Seen down at any other event (its repaint, its losing the focus).
+            else if (button->isDown() && !pressed.contains(button))
                 pressed.append(button);
             return false;
         }

@@ -140,8 +140,15 @@ void Monkey::tick()
     // window waits in its exec(), and the steps inside it come from here. (A
     // repeating timer would not fire again while its own slot is running.)
     // The short delay lets work the program deferred to its next turn run
-    // first, as it does before a real user's next input arrives.
+    // first, as it does before a real user's next input arrives. On Windows
+    // that alone is not enough: Qt's event dispatcher there runs every timer
+    // that is due in one pass before the events posted meanwhile, whereas
+    // the window system's input comes after them. A step on a timer could
+    // so overtake what the program deferred (the symbol test asks for its
+    // level once its window is active, and that question then opened over
+    // the About window), so the posted events go first, as for real input.
     QTimer::singleShot(2, this, &Monkey::tick);
+    QCoreApplication::sendPostedEvents();
     if (!m_failure.isEmpty() || m_done >= m_steps) {
         unwind();
         return;

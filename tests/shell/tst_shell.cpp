@@ -19,6 +19,7 @@
 #include "support/FakePlatform.h"
 #include "support/Modal.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -400,6 +401,31 @@ private slots:
         QVERIFY(feedback2.answered());
         QVERIFY(activate(&again));
         QCOMPARE(QApplication::focusWidget(), again.cmdChoice);
+    }
+
+    // A screen reader's press during the pause clicks while the pause lasts:
+    // that click stays silent, and the control answers the next press at
+    // once after the guess, not seconds later.
+    void aControlPressedDuringThePauseAnswersRightAfter()
+    {
+        frmGuessProbe& probe = frmGuessProbe::get();
+        probe.show();
+        QVERIFY(QTest::qWaitForWindowActive(&probe));
+        fake->pause->during = [&](QWidget*) {
+            QAccessible::queryAccessibleInterface(probe.cmdOther)
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+            QTest::qWait(300); // as a real pause: the press clicks meanwhile
+        };
+        {
+            const modal::Answer feedback(QStringLiteral("OK"));
+            QTest::mouseClick(probe.cmdChoice, Qt::LeftButton);
+            QVERIFY(feedback.answered());
+        }
+        fake->pause->during = nullptr;
+        QVERIFY(!probe.steps.contains("other"));
+        QTest::mouseClick(probe.cmdOther, Qt::LeftButton);
+        QCOMPARE(probe.steps.count("other"), 1);
     }
 
     // Every modal window keeps the window it runs on loaded: an unload asked
