@@ -63,7 +63,8 @@ bool GuessRunner::run(QWidget* choice, const GuessSteps& steps)
     m_pleaseWait->appear();
     platform::pause().wait(window);
     // What came meanwhile is handled now: input is dropped, a close is
-    // remembered. Timers wait: their turn comes in the feedback's loop.
+    // remembered. Timers wait where the platform lets them (X11; Windows
+    // runs due timers too), and nothing they start can act inside this scope.
     QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
 
     const int drawn = steps.draw();
