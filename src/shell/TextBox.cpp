@@ -27,16 +27,15 @@ QTextBlock firstLineWithText(const QTextDocument* document)
 
 } // namespace
 
-void makeReadableWhole(QPlainTextEdit* box)
+void describeBeyondFirstRow(QPlainTextEdit* box)
 {
     const QTextBlock first = firstLineWithText(box->document());
-    QTextCursor cursor(box->document());
     QStringList rest;
     if (first.isValid()) {
-        cursor.setPosition(first.position());
         // A line too long for the box wraps, and what is said at the caret
         // is its first row only: the description takes up the rest of it.
-        QTextCursor row(cursor);
+        QTextCursor row(box->document());
+        row.setPosition(first.position());
         row.movePosition(QTextCursor::EndOfLine);
         rest << first.text().mid(row.position() - first.position());
         for (QTextBlock block = first.next(); block.isValid(); block = block.next())
@@ -50,6 +49,15 @@ void makeReadableWhole(QPlainTextEdit* box)
     const QString description = lines.join(QLatin1Char('\n'));
     if (box->accessibleDescription() != description)
         box->setAccessibleDescription(description);
+}
+
+void makeReadableWhole(QPlainTextEdit* box)
+{
+    describeBeyondFirstRow(box);
+    const QTextBlock first = firstLineWithText(box->document());
+    QTextCursor cursor(box->document());
+    if (first.isValid())
+        cursor.setPosition(first.position());
     box->setTextCursor(cursor);
 }
 
@@ -97,6 +105,16 @@ bool TextBox::event(QEvent* event)
         painter.setClipRegion(band(inner, kRingMargin));
         painter.fillRect(inner, hasFocus() ? look::ringColor(ground) : ground);
     }
+    return handled;
+}
+
+bool TextBox::viewportEvent(QEvent* event)
+{
+    const bool handled = QPlainTextEdit::viewportEvent(event);
+    // The text wraps again at a new width, as when a scroll bar shown while
+    // it was first laid out goes away: the description follows the rows.
+    if (event->type() == QEvent::Resize)
+        describeBeyondFirstRow(this);
     return handled;
 }
 

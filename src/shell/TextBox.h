@@ -16,6 +16,8 @@
 // the rest: what wrapped beyond that row and the lines with text after it.
 // The shown text is untouched.
 void makeReadableWhole(QPlainTextEdit* box);
+// The description alone, for the rows as they wrap now; the caret stays.
+void describeBeyondFirstRow(QPlainTextEdit* box);
 
 // Read-only, it still shows that it has the focus: a caret on the text and
 // a ring in its frame in black or white, whichever stands out more from the
@@ -30,6 +32,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     QString m_text;
